@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Message boxes, captioned and iconned by the platform side.
+class MessagePort {
+public:
+    virtual ~MessagePort() = default;
+    virtual MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) = 0;
+};
