@@ -13,6 +13,11 @@
 #define IDR_INTRUDER_SOUND 131
 #define IDS_ABOUTBOX 101
 
+// Labels and group boxes that the code never addresses
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 // Main window controls
 #define IDC_LOG_TO_FILE 1000
 #define IDC_KEEP_ANIMATION 1001
