@@ -1,0 +1,50 @@
+#pragma once
+#include <chrono>
+#include <string>
+#include <vector>
+
+using SimClock = std::chrono::steady_clock;
+
+// How the simulator answers router requests (control requests always get a
+// plain answer).
+enum class DeliveryMode {
+    Normal,    // answer, close
+    KeepOpen,  // answer, then hold the connection silent until the client closes
+    NoAnswer,  // read the request, never answer, hold the connection
+    Drip,      // answer one byte every dripIntervalMs
+    ZeroBytes, // answer with zero bytes scattered through the body
+    Reset,     // send half the answer, then reset the connection
+    Garbage,   // binary noise instead of an answer
+    Refuse,    // read the request and close at once
+};
+
+enum class StatusLayout { Common, Variant };
+enum class ConnectionItem { ConnectionTime, LeaseTime, None };
+
+struct SimLogEntry {
+    bool timed = true;
+    SimClock::time_point when;  // timed entries: the event's moment
+    std::string text;
+};
+
+// Everything a test can change while the simulator runs.
+struct SimSettings {
+    std::vector<SimLogEntry> log;
+    std::string wanType = "PPPoE";
+
+    bool loginRequired = false;
+    std::string password = "admin";
+    bool loggedIn = false;
+    bool refuseAfterLogin = false;  // the refusal persists even after a good login
+    bool moved = false;             // every router page answers "301 Moved"
+
+    StatusLayout statusLayout = StatusLayout::Common;
+    ConnectionItem connectionItem = ConnectionItem::ConnectionTime;
+
+    DeliveryMode mode = DeliveryMode::Normal;
+    int dripIntervalMs = 5;
+    bool contentLength = false;
+};
+
+// The settings the simulator starts with and returns to on reset.
+SimSettings DefaultSimSettings(SimClock::time_point now);
