@@ -1,5 +1,7 @@
 #include "status/status_page_parser.h"
 
+#include "logproc/log_screen_text.h"
+
 namespace {
 
 constexpr char kVariantLayoutMarker[] = "asant";
@@ -17,8 +19,6 @@ CellMarkers ChooseCellMarkers(const std::string& page, const std::string& label)
     if (label == kLeaseTimeLabel) return {"<td width=\"33%\">", "</td>"};
     return {"<td>", "</td>"};
 }
-
-bool BeginsWithErrorMark(const std::string& text) { return text.compare(0, 3, "***") == 0; }
 
 }  // namespace
 
@@ -47,13 +47,13 @@ RouterStatus ParseStatusPage(const std::string& page) {
     status.printer = ExtractStatusField(page, "Printer");
 
     const std::string connection = ExtractStatusField(page, kConnectionTimeLabel);
-    if (!BeginsWithErrorMark(connection)) {
+    if (!IsNoticeText(connection)) {
         status.connectionLabel = kConnectionTimeCaption;
         status.connectionTime = connection;
         return status;
     }
     const std::string lease = ExtractStatusField(page, kLeaseTimeLabel);
-    if (!BeginsWithErrorMark(lease)) {
+    if (!IsNoticeText(lease)) {
         status.connectionLabel = kLeaseTimeCaption;
         status.connectionTime = lease;
         return status;

@@ -1,0 +1,17 @@
+#pragma once
+#include <ctime>
+#include <string>
+
+// The log's date forms, chosen by the "Date Format" radio buttons.
+enum class DateFormat {
+    Windows,  // March 05, 2001, 09:05:07 AM
+    Short,    // 2001/03/05 - 09:05
+    Long,     // Monday, March 05, 2001 09:05:07
+};
+
+// Written by hand with English names and upper-case AM/PM, so the text is
+// the same in every locale and C library.
+void AppendDateText(std::string& out, const std::tm& time, DateFormat format);
+
+// " ( 2001/03/05 - 09:05:07 GMT )" from a UTC broken-down time.
+void AppendGmtSuffixText(std::string& out, const std::tm& utc);

@@ -1,0 +1,9 @@
+#pragma once
+#include <string_view>
+
+// The text by which the router reports an intrusion attempt.
+inline constexpr std::string_view IntrusionMarker = "Unrecognized access";
+
+inline bool ContainsIntrusionMarker(std::string_view text) {
+    return text.find(IntrusionMarker) != std::string_view::npos;
+}
