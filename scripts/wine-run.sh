@@ -10,6 +10,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1 || true
   wineserver -w || true
+  # Debian's Wine keeps its own fonts apart; without them caption buttons draw as letters.
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 fi
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"

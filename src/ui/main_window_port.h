@@ -1,0 +1,20 @@
+#pragma once
+
+// What the engine asks of the main window itself: the things that are
+// windows and menus rather than controls.
+class MainWindowPort {
+public:
+    virtual ~MainWindowPort() = default;
+    // Restored (SW_RESTORE, which also shows a hidden window) and brought to the foreground.
+    virtual void RestoreAndBringForward() = 0;
+    virtual void Hide() = 0;
+    // The keyboard focus is in the argument box 1025.
+    virtual bool ArgumentHasFocus() = 0;
+    // Plays the animation 1029 (true) or rests it on its first frame (false).
+    virtual void PlaySessionAnimation(bool play) = 0;
+    // The tray icon's popup menu at the mouse; returns when it has closed.
+    virtual void ShowTrayMenu() = 0;
+    virtual void ShowAboutBox() = 0;
+    // Saves, removes the icon and ends the process; does not return.
+    virtual void ShutdownApplication() = 0;
+};
