@@ -3,8 +3,14 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bash scripts/setup.sh
-bash scripts/build.sh native windows
+bash scripts/build.sh native native-clang windows tsan asan
 echo "== native tests"
 ctest --preset native
+echo "== native tests (clang)"
+ctest --preset native-clang
+echo "== native tests under ThreadSanitizer"
+ctest --preset tsan
+echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+ctest --preset asan
 echo "== Windows tests under Wine"
 ctest --preset windows
