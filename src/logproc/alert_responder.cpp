@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/path_parts.h"
 #include "logproc/external_program.h"
 #include "logproc/intruder_address.h"
 #include "resource_ids.h"
@@ -55,7 +56,7 @@ void AlertResponder::LaunchExternalProgram() {
     request.file = program;
     request.parameters = SubstituteLastParagraph(context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT),
                                                  context_.state.lastParagraph.Get());
-    request.directory = ProgramFolder(program);
+    request.directory = DriveAndDirectory(program);
     request.showCommand = kShowNormal;
     if (context_.system.OpenWithShell(request) <= kLastShellError) {
         context_.dialog.ShowMessage(kCannotExecuteText + program, MessageButtons::Ok);

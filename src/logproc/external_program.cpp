@@ -8,14 +8,6 @@ std::string SubstituteLastParagraph(const std::string& argumentTemplate, const s
     return argument;
 }
 
-std::string ProgramFolder(const std::string& programPath) {
-    const std::size_t separator = programPath.find_last_of("\\/");
-    if (separator != std::string::npos) return programPath.substr(0, separator + 1);
-    // "C:program.exe" still names a drive.
-    const std::size_t colon = programPath.find(':');
-    return colon == std::string::npos ? std::string() : programPath.substr(0, colon + 1);
-}
-
 std::string PathBesideExecutable(const std::string& executablePath, const std::string& fileName) {
     const std::size_t separator = executablePath.rfind('\\');
     const std::string folder = separator == std::string::npos ? std::string() : executablePath.substr(0, separator);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/path_parts.h"
 #include "logproc/external_program.h"
 
 TEST(ExternalProgram, OnlyTheFirstPlaceholderTakesTheLines) {
@@ -10,10 +11,10 @@ TEST(ExternalProgram, OnlyTheFirstPlaceholderTakesTheLines) {
 }
 
 TEST(ExternalProgram, FolderOfTheProgram) {
-    EXPECT_EQ(ProgramFolder("C:\\Tools\\mail.exe"), "C:\\Tools\\");
-    EXPECT_EQ(ProgramFolder("\\\\server\\share\\run.bat"), "\\\\server\\share\\");
-    EXPECT_EQ(ProgramFolder("C:prog.exe"), "C:");
-    EXPECT_EQ(ProgramFolder("prog.exe"), "");
+    EXPECT_EQ(DriveAndDirectory("C:\\Tools\\mail.exe"), "C:\\Tools\\");
+    EXPECT_EQ(DriveAndDirectory("\\\\server\\share\\run.bat"), "\\\\server\\share\\");
+    EXPECT_EQ(DriveAndDirectory("C:prog.exe"), "C:");
+    EXPECT_EQ(DriveAndDirectory("prog.exe"), "");
 }
 
 TEST(ExternalProgram, FilesBesideTheExecutable) {
