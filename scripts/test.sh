@@ -14,3 +14,5 @@ echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 ctest --preset asan
 echo "== Windows tests under Wine"
 ctest --preset windows
+echo "== GUI tests: Vorlane.exe under Wine against the router simulator"
+bash scripts/gui-test.sh

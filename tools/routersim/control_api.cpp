@@ -92,6 +92,15 @@ HttpResponse SetStatus(const Fields& fields, SimState& state) {
     return PlainText("ok\n");
 }
 
+HttpResponse SetLoginForm(const Fields& fields, SimState& state) {
+    static const std::map<std::string, LoginForm> forms = {
+        {"complete", LoginForm::Complete}, {"noaction", LoginForm::WithoutAction}, {"noend", LoginForm::WithoutEnd}};
+    auto found = forms.find(Field(fields, "form").value_or(""));
+    if (found == forms.end()) return BadRequest("unknown form");
+    state.Update([&](SimSettings& s) { s.loginForm = found->second; });
+    return PlainText("ok\n");
+}
+
 HttpResponse SetMode(const Fields& fields, SimState& state) {
     std::optional<DeliveryMode> mode = ModeNamed(Field(fields, "name").value_or(""));
     if (!mode) return BadRequest("unknown mode");
@@ -136,6 +145,7 @@ HttpResponse AnswerControlRequest(const HttpRequest& request, SimState& state) {
         return PlainText("ok\n");
     }
     if (command == "status") return SetStatus(fields, state);
+    if (command == "menu") return SetLoginForm(fields, state);
     if (command == "mode") return SetMode(fields, state);
     if (command == "requests") return ListRequests(state);
     if (command == "requests/clear") {

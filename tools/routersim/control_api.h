@@ -17,6 +17,7 @@ bool IsControlRequest(const HttpRequest& request);
 // /_sim/wan?type=T
 // /_sim/auth?required=0|1&password=P&refuse=0|1&loggedin=0|1   (each optional)
 // /_sim/moved?on=0|1
+// /_sim/menu?form=complete|noaction|noend     the login form whole, without ACTION=, without </FORM>
 // /_sim/status?layout=common|variant&item=connection|lease|none
 // /_sim/mode?name=normal|keepopen|noanswer|drip|zero|reset|garbage|refuse
 //            [&interval=MS][&contentlength=0|1]

@@ -2,12 +2,13 @@
 #include <string>
 
 #include "http_response.h"
+#include "sim_settings.h"
 
 // The login form the router shows on its menu page.
 inline constexpr const char* LoginActionPath = "/cgi-bin/login";
 inline constexpr const char* PasswordFieldName = "pws";
 
-HttpResponse MenuPage();
+HttpResponse MenuPage(LoginForm form);
 HttpResponse LoginAcceptedPage();
 HttpResponse LoginRejectedPage();  // holds "Password" and "incorrect"
 HttpResponse AuthorizationRequiredPage();

@@ -40,7 +40,7 @@ HttpResponse AnswerRouterRequest(const HttpRequest& request, SimState& state, co
     SimSettings settings = state.Snapshot();
     if (settings.moved) return MovedPage(port);
     const std::string& path = request.path;
-    if (path == "/menu.htm") return MenuPage();
+    if (path == "/menu.htm") return MenuPage(settings.loginForm);
     if (path == LoginActionPath) return AnswerLogin(request, state, clientAddress);
     if (path == "/cgi-bin/logo") {
         state.Update([](SimSettings& s) { s.loggedIn = false; });

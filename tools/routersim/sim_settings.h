@@ -19,6 +19,8 @@ enum class DeliveryMode {
 };
 
 enum class StatusLayout { Common, Variant };
+// The menu page's login form, whole or with a part a broken firmware leaves out.
+enum class LoginForm { Complete, WithoutAction, WithoutEnd };
 enum class ConnectionItem { ConnectionTime, LeaseTime, None };
 
 struct SimLogEntry {
@@ -37,6 +39,7 @@ struct SimSettings {
     bool loggedIn = false;
     bool refuseAfterLogin = false;  // the refusal persists even after a good login
     bool moved = false;             // every router page answers "301 Moved"
+    LoginForm loginForm = LoginForm::Complete;
 
     StatusLayout statusLayout = StatusLayout::Common;
     ConnectionItem connectionItem = ConnectionItem::ConnectionTime;

@@ -1,0 +1,321 @@
+# The main window as its user meets it: the hidden start, polls on demand,
+# the login, hiding and showing, one copy, options across runs, the address
+# copy, the external program and the shutdown question.
+
+# The simulator's ten entries less its two acknowledgements: each comes one
+# second after the entry before it, and a new entry must be two seconds later.
+readonly DEFAULT_LOG_LINES=8
+
+count_lines() { tr -d '\r' | grep -c . || true; }
+
+scenario_start_hidden_with_auto_start() {
+  sim_start
+  preload_registry '"autoStart"=dword:00000001'
+  start_vorlane
+  expect_text $ID_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  expect_text $ID_LOG_SCREEN has "$FIRST_ENTRY"
+  expect_text $ID_STATUS_LINE is "Waiting..."
+  expect_text $ID_START_STOP is "&Stop Session"
+  local lines
+  lines=$(drv get-text $ID_LOG_SCREEN | count_lines)
+  [ "$lines" -eq $DEFAULT_LOG_LINES ] || fail "expected $DEFAULT_LOG_LINES log lines, saw $lines"
+  # Nothing shows but the tray icon, and the auto-start asks nothing.
+  expect_visible 0
+  expect_no_message_box 500
+  [ "$(sim_count_requests 'GET /syslog.htm HTTP/1.0')" -eq 1 ] || fail "expected one log page request"
+  grep -q -F "$LAST_INTRUSION" "$APP_DIR/router.log" || fail "router.log lacks the first poll's lines"
+}
+
+scenario_get_it_now() {
+  sim_start
+  preload_registry '"autoStart"=dword:00000000'
+  start_vorlane
+  sleep 1.5
+  expect_text $ID_STATUS_LINE is "Idle"
+  expect_text $ID_START_STOP is "&Start Session"
+  expect_text $ID_LOG_SCREEN is ""
+  [ "$(sim_body connections | tr -d '\n')" = 0 ] || fail "the program polled without a session"
+  poll_now_watched has "$LAST_INTRUSION"
+  # The next poll adds only what is new.
+  sim "log/add?text=Unrecognized%20access%20from%20203.0.113.9:5555%20to%20TCP%20port%2023&age=0"
+  poll_now_watched has "203.0.113.9:5555"
+  local screen
+  screen=$(drv get-text $ID_LOG_SCREEN)
+  [ "$(grep -c -F "$FIRST_ENTRY" <<<"$screen")" -eq 1 ] || fail "an old entry was shown twice"
+  [ "$(count_lines <<<"$screen")" -eq $((DEFAULT_LOG_LINES + 1)) ] || fail "expected one new line, the screen holds:
+$screen"
+  expect_text $ID_START_STOP is "&Start Session"
+}
+
+scenario_login_flow() {
+  sim_start
+  sim "auth?required=1&password=s3cret"
+  preload_registry '"autoStart"=dword:00000000'
+  start_vorlane
+  # No stored password: the factory one is tried and refused.
+  drv click $ID_GET_IT_NOW
+  expect_text $ID_LOG_SCREEN is "*** Error: Invalid Admin Password" 15000
+  expect_text $ID_STATUS_LINE is "Stopped"
+  drv set-text $ID_PASSWORD ""
+  drv click $ID_GET_IT_NOW
+  expect_text $ID_LOG_SCREEN is "*** Error: Login disabled." 15000
+  expect_text $ID_STATUS_LINE is "Stopped"
+  sim requests/clear
+  drv set-text $ID_PASSWORD "s3cret"
+  drv click $ID_GET_IT_NOW
+  expect_text $ID_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  expect_text $ID_STATUS_LINE is "Stopped"
+  local expected seen
+  expected=$(printf '%s\n' "GET /syslog.htm HTTP/1.0" "GET /menu.htm HTTP/1.0" \
+    "GET /cgi-bin/login?page=syslog&logout=&pws=s3cret HTTP/1.0" "GET /syslog.htm HTTP/1.0")
+  seen=$(sim_request_lines)
+  [ "$seen" = "$expected" ] || fail "login requests: expected
+$expected
+saw
+$seen"
+}
+
+scenario_connect_error_text() {
+  sim_start
+  PRELOAD_ADDRESS="127.0.0.1:$(free_port)" preload_registry '"autoStart"=dword:00000001'
+  start_vorlane
+  expect_text $ID_LOG_SCREEN starts $'*** ERROR: Cannot connect to specified address\r\n' 15000
+  local screen reason
+  screen=$(drv get-text $ID_LOG_SCREEN | tr -d '\r')
+  reason=$(sed -n 2p <<<"$screen")
+  [ -n "${reason// /}" ] || fail "no system text follows the error line: '$screen'"
+  note "connect error: $reason"
+  expect_text $ID_STATUS_LINE is "Waiting..."
+  expect_alive
+}
+
+scenario_hide_escape_close_box_and_tray() {
+  sim_start
+  preload_registry '"autoStart"=dword:00000000'
+  start_vorlane
+  expect_visible 0
+  show_main_window
+  [ "$(drv foreground | tr -d '\r')" = "$MAIN_TITLE" ] || fail "the tray double-click did not bring the window forward"
+  drv click $ID_HIDE
+  expect_visible 0
+  expect_alive
+  show_main_window
+  drv key escape
+  expect_visible 0
+  expect_alive
+  show_main_window
+  drv close
+  expect_visible 0
+  expect_alive
+  # The status window goes with the main window, except on Escape.
+  show_main_window
+  drv click $ID_SHOW_STATUS
+  expect_visible -w "$STATUS_TITLE" 1
+  drv click $ID_HIDE
+  expect_visible 0
+  expect_visible -w "$STATUS_TITLE" 0
+  drv tray dblclk
+  expect_visible 1
+  expect_visible -w "$STATUS_TITLE" 1
+  drv key escape
+  expect_visible 0
+  expect_visible -w "$STATUS_TITLE" 1
+  drv tray dblclk
+  expect_visible 1
+  drv close
+  expect_visible 0
+  expect_visible -w "$STATUS_TITLE" 0
+  # The tray menu's "Preferences/Screen log..." shows both again.
+  drv command $CMD_TRAY_PREFERENCES
+  expect_visible 1
+  expect_visible -w "$STATUS_TITLE" 1
+  drv close
+  expect_visible 0
+  expect_alive
+  [ "$(drv count-windows "$MAIN_TITLE" | tr -d '\r')" = 1 ] || fail "expected one main window"
+}
+
+scenario_auto_start_box_asks_to_connect() {
+  sim_start
+  preload_registry '"autoStart"=dword:00000000'
+  start_vorlane
+  show_main_window
+  drv click $ID_AUTO_START
+  expect_message_box "Do you want to connect now?" "Yes No" No
+  expect_check $ID_AUTO_START 1
+  expect_text $ID_START_STOP is "&Start Session"
+  # Unchecking asks nothing; checking again and Yes starts the session.
+  drv click $ID_AUTO_START
+  expect_no_message_box 500
+  expect_check $ID_AUTO_START 0
+  drv click $ID_AUTO_START
+  expect_message_box "Do you want to connect now?" "Yes No" Yes
+  expect_text $ID_START_STOP is "&Stop Session"
+  expect_text $ID_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  # While a session runs, checking asks nothing.
+  drv click $ID_AUTO_START
+  expect_check $ID_AUTO_START 0
+  drv click $ID_AUTO_START
+  expect_no_message_box 500
+  expect_check $ID_AUTO_START 1
+}
+
+scenario_one_copy_only() {
+  sim_start
+  preload_registry '"autoStart"=dword:00000000'
+  start_vorlane
+  expect_visible 0
+  local first second
+  first=$(drv pid | tr -d '\r')
+  (cd "$APP_DIR" && exec wine Vorlane.exe) >>"$SCENARIO_DIR/second.out" 2>&1 &
+  second=$!
+  echo "$second" >>"$SCENARIO_DIR/pids"
+  for _ in $(seq 150); do
+    kill -0 "$second" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$second" 2>/dev/null && fail "the second copy keeps running"
+  wait "$second" || true
+  expect_visible 1
+  [ "$(drv foreground | tr -d '\r')" = "$MAIN_TITLE" ] || fail "the running copy did not come forward"
+  [ "$(drv count-windows "$MAIN_TITLE" | tr -d '\r')" = 1 ] || fail "a second main window exists"
+  [ "$(drv pid | tr -d '\r')" = "$first" ] || fail "the main window belongs to another process"
+  expect_visible -w "$STATUS_TITLE" 0
+  expect_alive
+}
+
+scenario_options_saved_at_shutdown_and_loaded() {
+  sim_start
+  sim "auth?required=1&password=n3w%20pass"
+  preload_registry '"autoStart"=dword:00000000' '"refreshRate"="30"'
+  start_vorlane
+  show_main_window
+  drv set-text $ID_REFRESH 45
+  drv click $ID_ONLY_INTRUSION
+  drv click $ID_SHORT_FORMAT
+  drv click $ID_REMEMBER_DATE
+  drv set-text $ID_PASSWORD "n3w pass"
+  expect_text $ID_REFRESH is 45
+  expect_check $ID_ONLY_INTRUSION 1
+  expect_check $ID_SHORT_FORMAT 1
+  # Tray "Shutdown" ends at once, without a question, with exit code 0.
+  drv command $CMD_TRAY_SHUTDOWN
+  wait_vorlane_exit 10
+  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after tray Shutdown"
+  local expected value
+  for expected in "refreshRate=45" "onlyIntrusion=0x1" "dateformat=0x1" "rememberDate=0x1" "autoStart=0x0" \
+    "routerAddress=127.0.0.1:$SIM_PORT"; do
+    value=$(reg_value "${expected%%=*}")
+    [ "$value" = "${expected#*=}" ] || fail "registry ${expected%%=*}: expected ${expected#*=}, saw '$value'"
+  done
+  value=$(reg_value password)
+  [ -n "$value" ] || fail "the typed password was not saved"
+  # Stored scrambled: never the clear bytes.
+  [ "$value" != "6E33772070617373" ] && [ "$value" != "6E3377207061737300" ] || fail "the password is stored in clear"
+  [ -n "$(reg_value lastDate)" ] || fail "lastDate was not saved"
+  note "saved: $(wine reg query "HKCU\\$OPTIONS_KEY" 2>/dev/null | tr -d '\r' | grep -c REG_) values"
+
+  start_vorlane
+  expect_text $ID_REFRESH is 45
+  expect_check $ID_ONLY_INTRUSION 1
+  expect_check $ID_SHORT_FORMAT 1
+  expect_check $ID_WINDOWS_FORMAT 0
+  expect_check $ID_LONG_FORMAT 0
+  expect_check $ID_REMEMBER_DATE 1
+  expect_check $ID_AUTO_START 0
+  expect_text $ID_PASSWORD is "*********"
+  # The stored password logs in: it was scrambled and read back right.
+  drv click $ID_GET_IT_NOW
+  expect_text $ID_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  [ "$(sim_count_requests 'pws=n3w pass HTTP/1.0')" -eq 1 ] || fail "the stored password was not used: $(sim_request_lines)"
+}
+
+# Double-clicks TEXT in the log screen; the word must be selected, and the
+# argument box must then read EXPECTED.
+double_click_word() {
+  local text=$1 expected=$2 selection
+  drv dblclick-text $ID_LOG_SCREEN "$text" || fail "cannot double-click '$text'"
+  for _ in $(seq 50); do
+    selection=$(drv get-sel $ID_LOG_SCREEN | tr -d '\r' | sed -n 2p)
+    [[ $selection == *"$text"* ]] && break
+    sleep 0.1
+  done
+  [[ $selection == *"$text"* ]] || fail "double-clicking '$text' selected '$selection'"
+  expect_text $ID_ARGUMENT is "$expected" 2000
+}
+
+scenario_double_click_address_copy() {
+  sim_start
+  sim "log/add?text=Probe%20from%2010.0.5%20and%2010.1.2.3.4:81&age=1000"
+  preload_registry '"autoStart"=dword:00000001'
+  start_vorlane
+  expect_text $ID_LOG_SCREEN has "Probe from" 15000
+  show_main_window
+  drv set-text $ID_ARGUMENT "unchanged"
+  double_click_word "10.0.5" "unchanged"
+  double_click_word "10.1.2.3.4:81" "unchanged"
+  double_click_word "DHCP:discover()" "unchanged"
+  double_click_word "198.51.100.77:4123" "198.51.100.77"
+  double_click_word "192.0.2.123" "192.0.2.123"
+  screenshot_window "$MAIN_TITLE" main-window
+}
+
+# launch_record.txt of the stand-in program, once it is there.
+wait_launch_record() {
+  local record=$1
+  for _ in $(seq 100); do
+    [ -s "$record" ] && return 0
+    sleep 0.1
+  done
+  fail "the external program was not started"
+}
+
+scenario_external_program_with_last_lines() {
+  sim_start
+  local tools=$SCENARIO_DIR/tools
+  mkdir -p "$tools"
+  cp "$GUI_RECORDER" "$tools/launch_recorder.exe"
+  local program
+  program=$(windows_path "$tools/launch_recorder.exe")
+  preload_registry '"autoStart"=dword:00000001' "\"externalApi\"=\"${program//\\/\\\\}\""
+  start_vorlane
+  expect_text $ID_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  show_main_window
+  drv set-text $ID_ARGUMENT "before %% after"
+  drv click $ID_LAUNCH
+  local record=$tools/launch_record.txt
+  wait_launch_record "$record"
+  grep -q -F "before " "$record" || fail "the argument's head is missing: $(cat "$record")"
+  grep -q -F "$LAST_INTRUSION" "$record" || fail "%% was not replaced by the last lines: $(cat "$record")"
+  grep -q -F "$FIRST_ENTRY" "$record" || fail "%% lacks the first of the last lines: $(cat "$record")"
+  grep -q -F " after" "$record" || fail "the argument's tail is missing: $(cat "$record")"
+  if grep -q -F "%%" "$record"; then fail "%% is still in the argument"; fi
+  local folder
+  folder=$(tr -d '\r' <"$record" | sed -n 's/^folder: //p' | tail -n1)
+  [ "${folder%\\}" = "$(windows_path "$tools")" ] || fail "started in '$folder', not in its own folder"
+  # Enter in the argument box launches too, and the window stays.
+  rm -f "$record"
+  drv set-text $ID_ARGUMENT "by enter"
+  drv mouse-click $ID_ARGUMENT
+  drv key enter $ID_ARGUMENT
+  wait_launch_record "$record"
+  grep -q -F "by enter" "$record" || fail "Enter launched with another argument: $(cat "$record")"
+  expect_visible 1
+}
+
+scenario_shutdown_asks_first() {
+  sim_start
+  preload_registry '"autoStart"=dword:00000000'
+  start_vorlane
+  show_main_window
+  drv click $ID_SHUTDOWN
+  expect_message_box "Are you sure you want to shutdown?" "Yes No" No
+  expect_alive
+  expect_visible 1
+  [ -z "$(reg_value lastDate)" ] || fail "the settings were saved after No"
+  drv click $ID_SHUTDOWN
+  expect_message_box "Are you sure you want to shutdown?" "Yes No" Yes
+  wait_vorlane_exit 10
+  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Shut&down"
+  [ -n "$(reg_value lastDate)" ] || fail "the settings were not saved at shutdown"
+}
