@@ -28,10 +28,10 @@ std::string WithZeroBytes(const std::string& body) {
 
 std::string GarbageBytes(std::size_t size) {
     std::string noise(size, '\0');
-    std::uint32_t seed = 12345;
+    std::uint32_t generator = 12345;
     for (char& byte : noise) {
-        seed = seed * 1103515245u + 12345u;
-        byte = static_cast<char>(seed >> 24);
+        generator = generator * 1103515245u + 12345u;
+        byte = static_cast<char>(generator >> 24);
     }
     return noise;
 }
