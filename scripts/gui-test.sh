@@ -10,90 +10,24 @@ repo=$(pwd)
 
 readonly scenario_limit_s=${VORLANE_GUI_SCENARIO_LIMIT:-90}  # seconds for one scenario
 
-# Only inside a namespace of our own can no packet leave the machine.
-if [ -z "${VORLANE_GUI_NAMESPACE:-}" ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "gui-test.sh: the GUI tests need root for a loopback-only network namespace (unshare -n); not running them" >&2
-    exit 1
-  fi
-  exec unshare -n env VORLANE_GUI_NAMESPACE=1 bash "$0" "$@"
-fi
-ip link set lo up
-if ip -o link show | grep -v -q ': lo:'; then
-  echo "gui-test.sh: this network namespace has more than loopback; refusing to run" >&2
-  exit 1
-fi
+source tests/gui/gui_lib.sh
+enter_loopback_namespace "$0" "$@"
 
-windows_build=${VORLANE_WINDOWS_BUILD:-$repo/build/windows}
-export GUI_VORLANE=$windows_build/Vorlane.exe
-export GUI_DRIVER=$windows_build/tests/gui/guidriver.exe
-export GUI_RECORDER=$windows_build/tests/gui/launch_recorder.exe
-export GUI_ROUTERSIM=${VORLANE_ROUTERSIM:-$repo/build/native/tools/routersim/routersim}
-for file in "$GUI_VORLANE" "$GUI_DRIVER" "$GUI_RECORDER" "$GUI_ROUTERSIM"; do
-  [ -f "$file" ] || { echo "gui-test.sh: $file is missing; run scripts/build.sh first" >&2; exit 1; }
-done
+locate_gui_programs "${VORLANE_WINDOWS_BUILD:-$repo/build/windows}" \
+  "${VORLANE_ROUTERSIM:-$repo/build/native/tools/routersim/routersim}"
 
 export GUI_ROOT=$repo/build/gui-test
 rm -rf "$GUI_ROOT"
 mkdir -p "$GUI_ROOT"
 started=$(date +%s)
 
-xvfb_pid=
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-}
-trap cleanup EXIT
-
-# A display of our own, on the first free number.
-exec 3>"$GUI_ROOT/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$GUI_ROOT/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do
-  [ -s "$GUI_ROOT/display" ] && break
-  sleep 0.05
-done
-[ -s "$GUI_ROOT/display" ] || { echo "gui-test.sh: Xvfb did not start" >&2; exit 1; }
-DISPLAY=:$(head -n1 "$GUI_ROOT/display")
-export DISPLAY
-
-# A fresh Wine prefix with a virtual desktop, so windows get Wine's own
-# frames and the tray icons a taskbar.
-export WINEPREFIX=$GUI_ROOT/prefix
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-# Without 32-bit Wine, wineboot reports its missing half; the prefix is whole for 64-bit programs.
-wineboot --init >"$GUI_ROOT/wineboot.log" 2>&1 || true
-# Debian's Wine keeps its own fonts apart; without them caption buttons draw as letters.
-cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-# The desktop is chosen when Wine's desktop process starts: set it before
-# anything else runs. (Without it every window is a bare X window, and with
-# no window manager Wine waits 2 s for one at each hide.)
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-wineserver -k
-wineserver -w
-[ -f "$WINEPREFIX/system.reg" ] || { echo "gui-test.sh: wineboot did not create $WINEPREFIX" >&2; exit 1; }
-# One Wine server for the whole run: every start of the driver finds it up.
-wineserver -p
+trap stop_scene EXIT
+start_display
+prepare_wine_prefix
 echo "GUI tests: Wine prefix ready in $(($(date +%s) - started)) s, display $DISPLAY"
 
 scenarios=("$@")
 [ ${#scenarios[@]} -gt 0 ] || mapfile -t scenarios < <(bash tests/gui/run_scenario.sh --list)
-
-# Ends what a scenario that overran left behind, by the process ids it noted,
-# each only while it still runs one of our programs (an id can be reused).
-end_leftovers() {
-  local pids=$1/pids pid
-  [ -f "$pids" ] || return 0
-  while read -r pid; do
-    [ -r "/proc/$pid/cmdline" ] || continue
-    if tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -E 'Vorlane\.exe|guidriver\.exe|routersim'; then
-      kill -KILL "$pid" 2>/dev/null || true
-    fi
-  done <"$pids"
-}
 
 passed=0
 failed=0

@@ -1,6 +1,7 @@
-# Helpers of the GUI scenarios (sourced by tests/gui/run_scenario.sh).
-# scripts/gui-test.sh sets the scene: WINEPREFIX, DISPLAY, the loopback-only
-# network namespace, and the paths below.
+# Helpers of the GUI scenarios (sourced by tests/gui/run_scenario.sh), and
+# the scene they play in (sourced by scripts/gui-test.sh and
+# scripts/long-run.sh, which set it up): WINEPREFIX, DISPLAY, the
+# loopback-only network namespace, and the paths below.
 #   GUI_DRIVER     guidriver.exe      GUI_RECORDER   launch_recorder.exe
 #   GUI_VORLANE    Vorlane.exe        GUI_ROUTERSIM  the native router simulator
 #   GUI_ROOT       this run's folder  SCENARIO_DIR   this scenario's folder
@@ -25,7 +26,8 @@ readonly CMD_TRAY_PREFERENCES=32772 CMD_TRAY_SHUTDOWN=32774
 readonly ST_CLOSE=1 ST_EXTERNAL=1033 ST_PRINTER=1034 ST_CONNECTION=1035 ST_DNS=1036 ST_GATEWAY=1037
 readonly ST_MASK=1038 ST_LOCAL=1039 ST_MESSAGE=1040 ST_REFRESH=1041 ST_CONNECTION_LABEL=1042 ST_WAN=1043
 
-APP_DIR=$SCENARIO_DIR/app
+# Set only where a scenario runs: the scene's scripts have none.
+APP_DIR=${SCENARIO_DIR:+$SCENARIO_DIR/app}
 VORLANE_PID=
 SIM_PID=
 SIM_PORT=
@@ -265,4 +267,98 @@ cleanup_scenario() {
   if [ -n "$WATCH_PID" ]; then kill "$WATCH_PID" 2>/dev/null || true; fi
   stop_vorlane
   if [ -n "$SIM_PID" ]; then kill "$SIM_PID" 2>/dev/null || true; wait "$SIM_PID" 2>/dev/null || true; fi
+}
+
+# --- The scene ------------------------------------------------------------
+
+# Runs the calling script again inside a network namespace of its own that
+# holds only loopback (only there can no packet leave the machine), and
+# returns once inside it.   enter_loopback_namespace "$0" "$@"
+enter_loopback_namespace() {
+  local script=$1 name
+  shift
+  name=$(basename "$script")
+  if [ -z "${VORLANE_GUI_NAMESPACE:-}" ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "$name: driving the program needs root for a loopback-only network namespace (unshare -n); not running" >&2
+      exit 1
+    fi
+    exec unshare -n env VORLANE_GUI_NAMESPACE=1 bash "$script" "$@"
+  fi
+  ip link set lo up
+  if ip -o link show | grep -v -q ': lo:'; then
+    echo "$name: this network namespace has more than loopback; refusing to run" >&2
+    exit 1
+  fi
+}
+
+# The programs under test, from the Windows build folder and the simulator's path.
+locate_gui_programs() {
+  local windows_build=$1 file
+  export GUI_VORLANE=$windows_build/Vorlane.exe
+  export GUI_DRIVER=$windows_build/tests/gui/guidriver.exe
+  export GUI_RECORDER=$windows_build/tests/gui/launch_recorder.exe
+  export GUI_ROUTERSIM=$2
+  for file in "$GUI_VORLANE" "$GUI_DRIVER" "$GUI_RECORDER" "$GUI_ROUTERSIM"; do
+    [ -f "$file" ] || { echo "$file is missing; run scripts/build.sh first" >&2; exit 1; }
+  done
+}
+
+XVFB_PID=
+
+# A display of our own, on the first free number; its server's log and
+# number go to GUI_ROOT.
+start_display() {
+  exec 3>"$GUI_ROOT/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$GUI_ROOT/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  exec 3>&-
+  for _ in $(seq 100); do
+    [ -s "$GUI_ROOT/display" ] && break
+    sleep 0.05
+  done
+  [ -s "$GUI_ROOT/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  DISPLAY=:$(head -n1 "$GUI_ROOT/display")
+  export DISPLAY
+}
+
+# A fresh Wine prefix in GUI_ROOT with a virtual desktop, so windows get
+# Wine's own frames and the tray icons a taskbar; its server stays up.
+prepare_wine_prefix() {
+  export WINEPREFIX=$GUI_ROOT/prefix
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # Without 32-bit Wine, wineboot reports its missing half; the prefix is whole for 64-bit programs.
+  wineboot --init >"$GUI_ROOT/wineboot.log" 2>&1 || true
+  # Debian's Wine keeps its own fonts apart; without them caption buttons draw as letters.
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # The desktop is chosen when Wine's desktop process starts: set it before
+  # anything else runs. (Without it every window is a bare X window, and with
+  # no window manager Wine waits 2 s for one at each hide.)
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  wineserver -k
+  wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not create $WINEPREFIX" >&2; exit 1; }
+  # One Wine server for the whole run: every start of the driver finds it up.
+  wineserver -p
+}
+
+stop_scene() {
+  wineserver -k 2>/dev/null || true
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+}
+
+# Ends what a scenario that overran left behind, by the process ids it noted
+# in DIR/pids, each only while it still runs one of our programs (an id can
+# be reused).
+end_leftovers() {
+  local pids=$1/pids pid
+  [ -f "$pids" ] || return 0
+  while read -r pid; do
+    [ -r "/proc/$pid/cmdline" ] || continue
+    if tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -E 'Vorlane\.exe|guidriver\.exe|routersim'; then
+      kill -KILL "$pid" 2>/dev/null || true
+    fi
+  done <"$pids"
 }

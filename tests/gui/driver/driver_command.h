@@ -33,6 +33,7 @@ std::vector<DriverCommand> ControlCommands();
 std::vector<DriverCommand> MessageBoxCommands();
 std::vector<DriverCommand> MouseCommands();
 std::vector<DriverCommand> ResponsivenessCommands();
+std::vector<DriverCommand> ProcessUsageCommands();
 
 // Shared by the command groups.
 std::optional<long> ParseNumber(const std::string& text);

@@ -16,7 +16,8 @@ namespace {
 
 std::vector<DriverCommand> AllCommands() {
     std::vector<DriverCommand> all;
-    for (auto group : {WindowCommands, ControlCommands, MessageBoxCommands, MouseCommands, ResponsivenessCommands}) {
+    for (auto group : {WindowCommands, ControlCommands, MessageBoxCommands, MouseCommands, ResponsivenessCommands,
+                       ProcessUsageCommands}) {
         std::vector<DriverCommand> commands = group();
         all.insert(all.end(), commands.begin(), commands.end());
     }
