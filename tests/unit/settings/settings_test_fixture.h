@@ -38,10 +38,8 @@ struct MainWindowRun {
 
 class SettingsTest : public testing::Test {
 protected:
-    SettingsTest() {
-        // Windows always has the machine's Run key.
-        registry.CreateKey(RegistryRoot::LocalMachine, kRunKey, RegistryAccess::AllAccess);
-    }
+    // Windows always has the machine's Run key.
+    SettingsTest() { registry.CreateKey(RegistryRoot::LocalMachine, kRunKey, RegistryAccess::AllAccess); }
 
     void Put(const std::string& name, RegistryValue value, RegistryRoot root = RegistryRoot::LocalMachine) {
         registry.PutValue(root, kScratchKey, name, value);

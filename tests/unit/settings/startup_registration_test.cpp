@@ -5,6 +5,7 @@
 
 namespace {
 
+// FakeSystem's executable path: the copy that runs.
 constexpr char kThisCopy[] = "C:\\Program Files\\Vorlane\\Vorlane.exe";
 constexpr char kWarning[] =
     "WARNING: Another program is registered to run at Windows startup.\n"
@@ -21,62 +22,52 @@ protected:
     std::optional<RegistryValue> Registered(RegistryRoot root = RegistryRoot::LocalMachine) {
         return registry.GetValue(root, kRunKey, "Quillmere");
     }
-    void Load(bool checkedBefore) {
+    bool LoadChecked(bool checkedBefore) {
         dialog.SetChecked(IDC_LAUNCH_AT_STARTUP, checkedBefore);
-        LoadStartupRegistration(dialog, registry, kThisCopy);
+        run.Load();
+        return dialog.IsChecked(IDC_LAUNCH_AT_STARTUP);
     }
     void Save(bool checked) {
         dialog.SetChecked(IDC_LAUNCH_AT_STARTUP, checked);
-        SaveStartupRegistration(dialog, registry, kThisCopy);
+        run.Save();
     }
 };
 
 }  // namespace
 
-TEST_F(StartupRegistrationTest, ThisCopyRegisteredChecksTheBox) {
-    run.system.executablePath = kThisCopy;
+TEST_F(StartupRegistrationTest, LoadChecksTheBoxOnlyForThisVeryCopy) {
+    EXPECT_FALSE(LoadChecked(true));  // nothing registered
+    Register(std::string(260, 'x'));  // 261 bytes for a 260-byte buffer
+    EXPECT_FALSE(LoadChecked(true));
     Register(kThisCopy);
-    run.Load();
-    EXPECT_TRUE(dialog.IsChecked(IDC_LAUNCH_AT_STARTUP));
+    EXPECT_TRUE(LoadChecked(false));
     EXPECT_TRUE(dialog.Messages().empty());
-}
-
-TEST_F(StartupRegistrationTest, AnotherProgramOrOtherLetterCaseWarns) {
-    for (std::string other : {"D:\\Old\\Vorlane.exe", "c:\\program files\\vorlane\\vorlane.exe"}) {
+    for (const std::string other : {"D:\\Old\\Vorlane.exe", "c:\\program files\\vorlane\\vorlane.exe"}) {
         dialog.ClearHistory();
         Register(other);
-        Load(true);
-        EXPECT_FALSE(dialog.IsChecked(IDC_LAUNCH_AT_STARTUP)) << other;
+        EXPECT_FALSE(LoadChecked(true)) << other;
         ASSERT_EQ(dialog.Messages().size(), 1u) << other;
         EXPECT_EQ(dialog.Messages()[0].text, kWarning);
         EXPECT_EQ(dialog.Messages()[0].buttons, MessageButtons::Ok);
         EXPECT_EQ(Registered(), RunValue(other));  // loading leaves it alone
     }
-}
-
-TEST_F(StartupRegistrationTest, MissingOrUnreadableValue) {
-    Load(true);
-    EXPECT_FALSE(dialog.IsChecked(IDC_LAUNCH_AT_STARTUP));
-    Register(std::string(260, 'x'));  // 261 bytes for a 260-byte buffer
-    Load(true);
-    EXPECT_FALSE(dialog.IsChecked(IDC_LAUNCH_AT_STARTUP));
-    EXPECT_TRUE(dialog.Messages().empty());
     // Without any Run key the box keeps its state.
     InMemoryRegistry bare;
-    LoadStartupRegistration(dialog, bare, "x");
-    EXPECT_FALSE(dialog.IsChecked(IDC_LAUNCH_AT_STARTUP));
-    dialog.SetChecked(IDC_LAUNCH_AT_STARTUP, true);
-    LoadStartupRegistration(dialog, bare, "x");
-    EXPECT_TRUE(dialog.IsChecked(IDC_LAUNCH_AT_STARTUP));
+    for (const bool checked : {false, true}) {
+        dialog.SetChecked(IDC_LAUNCH_AT_STARTUP, checked);
+        LoadStartupRegistration(dialog, bare, kThisCopy);
+        EXPECT_EQ(dialog.IsChecked(IDC_LAUNCH_AT_STARTUP), checked);
+    }
 }
 
-TEST_F(StartupRegistrationTest, SaveRegistersOrRemoves) {
+TEST_F(StartupRegistrationTest, SaveLeavesExactlyOneRegistration) {
     Register("D:\\Old\\Vorlane.exe");
     Save(false);
     EXPECT_EQ(Registered(), std::nullopt);
-    Save(false);  // nothing left to delete is no error
+    Register(kThisCopy, RegistryRoot::CurrentUser);
     Save(true);
     EXPECT_EQ(Registered(), RunValue(kThisCopy));
+    EXPECT_EQ(Registered(RegistryRoot::CurrentUser), std::nullopt);  // or it would start twice
     Register("D:\\Old\\Vorlane.exe");
     Save(true);
     EXPECT_EQ(Registered(), RunValue(kThisCopy));
@@ -87,15 +78,7 @@ TEST_F(StartupRegistrationTest, StandardUserRegistersInTheirOwnRunKey) {
     Save(true);
     EXPECT_EQ(Registered(), std::nullopt);
     EXPECT_EQ(Registered(RegistryRoot::CurrentUser), RunValue(kThisCopy));
-    Load(false);
-    EXPECT_TRUE(dialog.IsChecked(IDC_LAUNCH_AT_STARTUP));
+    EXPECT_TRUE(LoadChecked(false));
     Save(false);
-    EXPECT_EQ(Registered(RegistryRoot::CurrentUser), std::nullopt);
-}
-
-TEST_F(StartupRegistrationTest, MachineRegistrationReplacesTheUsersOwn) {
-    Register(kThisCopy, RegistryRoot::CurrentUser);
-    Save(true);
-    EXPECT_EQ(Registered(), RunValue(kThisCopy));
     EXPECT_EQ(Registered(RegistryRoot::CurrentUser), std::nullopt);
 }

@@ -10,6 +10,11 @@
 #include "settings/registry_values.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
+#include "ui/main_window_commands.h"
+
+// What the engine does itself is routing: each message reaches the right
+// operation and window. The operations have their own tests, and the routes
+// that the GUI tests drive through the real windows are not repeated here.
 
 namespace {
 
@@ -19,6 +24,8 @@ constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kClosedLoopbackAddress[] = "127.0.0.1:1";
 constexpr unsigned kTrayIconId = 1;
 
+using Calls = std::vector<std::string>;
+
 struct RecordingMainWindow : MainWindowPort {
     void RestoreAndBringForward() override { calls.push_back("restore"); }
     void Hide() override { calls.push_back("hide"); }
@@ -27,16 +34,15 @@ struct RecordingMainWindow : MainWindowPort {
     void ShowTrayMenu() override { calls.push_back("menu"); }
     void ShowAboutBox() override { calls.push_back("about"); }
     void ShutdownApplication() override { calls.push_back("shutdown"); }
-
     bool argumentHasFocus = false;
-    std::vector<std::string> calls;
+    Calls calls;
 };
 
 struct RecordingStatusWindow : StatusWindowPort {
     bool Exists() override { return true; }
     void Show(bool makeForeground) override { calls.push_back(makeForeground ? "show+front" : "show"); }
     void Hide() override { calls.push_back("hide"); }
-    std::vector<std::string> calls;
+    Calls calls;
 };
 
 struct RecordingTray : TrayPort {
@@ -62,9 +68,15 @@ protected:
         system.WaitForWorkers();
         statusWindow.calls.clear();
     }
+    // What each window was asked since the last check.
+    void ExpectCalls(const Calls& main, const Calls& status) {
+        EXPECT_EQ(mainWindow.calls, main);
+        EXPECT_EQ(statusWindow.calls, status);
+        mainWindow.calls.clear();
+        statusWindow.calls.clear();
+    }
 
-    FakeDialog mainDialog;
-    FakeDialog statusDialog;
+    FakeDialog mainDialog, statusDialog;
     FakeSystem system;
     InMemoryRegistry registry;
     RecordingMainWindow mainWindow;
@@ -74,30 +86,20 @@ protected:
         MonitorPorts{mainDialog, statusDialog, system, registry, mainWindow, statusWindow, tray}, kTestKey};
 };
 
-using Calls = std::vector<std::string>;
-
 }  // namespace
 
-TEST_F(MonitorEngineTest, FirstRunLoadAsksForAutoStartAndBuildsBothPaths) {
-    EXPECT_TRUE(engine.LoadOptions());
+TEST_F(MonitorEngineTest, LoadBuildsBothPathsAndTellsWhetherToAutoStart) {
+    EXPECT_TRUE(engine.LoadOptions());  // first run
     EXPECT_EQ(engine.state.logFilePath, "C:\\Program Files\\Vorlane\\router.log");
     EXPECT_EQ(engine.state.alertSoundPath, "C:\\Program Files\\Vorlane\\intruder.wav");
-    // The mask went through the change notification before the stored password was set.
-    EXPECT_EQ(mainDialog.GetText(IDC_PASSWORD), "*********");
+    // The box's change notification must not overwrite the loaded password with the mask.
     EXPECT_EQ(engine.state.routerPassword.Get(), "vesto");
-    EXPECT_EQ(engine.app.currentRouterAddress.Get(), mainDialog.GetText(IDC_ROUTER_ADDRESS));
-}
-
-TEST_F(MonitorEngineTest, StoredOptionsDecideAutoStartAndSaveWritesThemBack) {
-    registry.PutValue(RegistryRoot::LocalMachine, kTestKey, "autoStart", {RegistryType::Dword, LittleEndianBytes(0)});
-    registry.PutValue(RegistryRoot::LocalMachine, kTestKey, "refreshRate", {RegistryType::String, std::string("45\0", 3)});
-    EXPECT_FALSE(engine.LoadOptions());
-    EXPECT_EQ(mainDialog.GetText(IDC_REFRESH_RATE), "45");
-
+    mainDialog.SetChecked(IDC_AUTO_START, false);
     mainDialog.SetText(IDC_REFRESH_RATE, "12");
     engine.SaveOptions();
     EXPECT_EQ(registry.GetValue(RegistryRoot::LocalMachine, kTestKey, "refreshRate"),
               (RegistryValue{RegistryType::String, std::string("12\0", 3)}));
+    EXPECT_FALSE(engine.LoadOptions());
 }
 
 TEST_F(MonitorEngineTest, EditsOfPasswordAndAddressFollowTheirBoxes) {
@@ -105,7 +107,6 @@ TEST_F(MonitorEngineTest, EditsOfPasswordAndAddressFollowTheirBoxes) {
     mainDialog.SetText(IDC_ROUTER_ADDRESS, "127.0.0.1:8080");
     EXPECT_EQ(engine.state.routerPassword.Get(), "s3cret");
     EXPECT_EQ(engine.app.currentRouterAddress.Get(), "127.0.0.1:8080");
-
     // Focus changes and the like are not edits.
     engine.state.routerPassword.Set("kept");
     engine.OnCommand(IDC_PASSWORD, ControlEvent::Other);
@@ -113,162 +114,81 @@ TEST_F(MonitorEngineTest, EditsOfPasswordAndAddressFollowTheirBoxes) {
     EXPECT_EQ(engine.state.routerPassword.Get(), "kept");
 }
 
-TEST_F(MonitorEngineTest, TrayClicks) {
+TEST_F(MonitorEngineTest, TrayIconMouseAndMinimise) {
     engine.OnTrayNotify(kTrayIconId, TrayMouseEvent::LeftDown);
     EXPECT_TRUE(engine.state.stopAnimation);
-    EXPECT_TRUE(mainWindow.calls.empty());
-
     engine.state.stopAnimation = false;
     engine.OnTrayNotify(kTrayIconId, TrayMouseEvent::RightDown);
-    EXPECT_EQ(mainWindow.calls, (Calls{"menu"}));
-    EXPECT_FALSE(engine.state.stopAnimation);
-
-    mainWindow.calls.clear();
     engine.OnTrayNotify(kTrayIconId, TrayMouseEvent::Other);
-    EXPECT_TRUE(mainWindow.calls.empty());
-    EXPECT_FALSE(engine.state.sessionRunning);
-}
-
-TEST_F(MonitorEngineTest, TrayDoubleClickBringsBackTheStatusWindowOnlyWhenItWasShown) {
-    engine.OnTrayNotify(kTrayIconId, TrayMouseEvent::LeftDoubleClick);
-    EXPECT_TRUE(engine.state.stopAnimation);
-    EXPECT_EQ(mainWindow.calls, (Calls{"restore"}));
-    EXPECT_TRUE(statusWindow.calls.empty());
-
-    ShowStatusWindow();
-    engine.OnTrayNotify(kTrayIconId, TrayMouseEvent::LeftDoubleClick);
-    EXPECT_EQ(statusWindow.calls, (Calls{"show+front"}));
-}
-
-TEST_F(MonitorEngineTest, PreferencesItemRestoresWithoutPuttingTheStatusWindowInFront) {
-    ShowStatusWindow();
-    mainWindow.calls.clear();
-    Click(ID_TRAY_PREFERENCES);
-    EXPECT_EQ(mainWindow.calls, (Calls{"restore"}));
-    EXPECT_EQ(statusWindow.calls, (Calls{"show"}));
-}
-
-TEST_F(MonitorEngineTest, AutoStartRequestStartsTheSessionWhateverTheMouseSays) {
+    EXPECT_FALSE(engine.state.stopAnimation);
+    ExpectCalls({"menu"}, {});
+    // The auto-start request starts the session whatever the mouse says.
     engine.OnTrayNotify(AUTO_START_REQUEST, TrayMouseEvent::Other);
     EXPECT_TRUE(engine.state.sessionRunning);
-    EXPECT_TRUE(system.TimerRunning(SESSION_TIMER_ID));
-    EXPECT_EQ(mainDialog.GetText(IDC_START_STOP), "&Stop Session");
-    EXPECT_EQ(mainWindow.calls, (Calls{"play"}));
-    EXPECT_EQ(system.workersStarted, 0);
-
     Click(IDC_START_STOP);
     EXPECT_FALSE(engine.state.sessionRunning);
-    EXPECT_EQ(mainWindow.calls, (Calls{"play", "rest"}));
-}
-
-TEST_F(MonitorEngineTest, HideCommandHidesBothWindowsButKeepsStatusShown) {
-    ShowStatusWindow();
-    Click(kHideCommand);
-    EXPECT_EQ(mainWindow.calls, (Calls{"hide"}));
-    EXPECT_EQ(statusWindow.calls, (Calls{"hide"}));
-    EXPECT_TRUE(engine.app.statusShown);
-}
-
-TEST_F(MonitorEngineTest, EnterInTheArgumentBoxLaunchesInsteadOfHiding) {
-    engine.state.externalProgramPath.Set("C:\\Tools\\notify.exe");
-    mainDialog.SetText(IDC_EXTERNAL_ARGUMENT, "10.0.0.5");
-    mainWindow.argumentHasFocus = true;
-    Click(kHideCommand);
-    EXPECT_TRUE(mainWindow.calls.empty());
-    ASSERT_EQ(system.shellRequests.size(), 1u);
-    EXPECT_EQ(system.shellRequests[0].file, "C:\\Tools\\notify.exe");
-    EXPECT_EQ(system.shellRequests[0].parameters, "10.0.0.5");
-}
-
-TEST_F(MonitorEngineTest, EscapeCloseAndMinimiseHideTheRightWindows) {
-    ShowStatusWindow();
-    Click(kCancelCommand);
-    EXPECT_EQ(mainWindow.calls, (Calls{"hide"}));
-    EXPECT_TRUE(statusWindow.calls.empty());
-
-    mainWindow.calls.clear();
-    engine.OnMainWindowClosing();
-    EXPECT_EQ(statusWindow.calls, (Calls{"hide"}));
-    EXPECT_TRUE(mainWindow.calls.empty());
-
-    statusWindow.calls.clear();
-    engine.OnMainWindowMinimized();
-    EXPECT_EQ(mainWindow.calls, (Calls{"hide"}));
-    EXPECT_EQ(statusWindow.calls, (Calls{"hide"}));
-    EXPECT_TRUE(engine.app.statusShown);
-}
-
-TEST_F(MonitorEngineTest, ShutdownButtonAsksFirstAndTrayShutdownDoesNot) {
-    Click(IDC_SHUTDOWN);
-    EXPECT_TRUE(mainWindow.calls.empty());
-    ASSERT_EQ(mainDialog.Messages().size(), 1u);
-    EXPECT_EQ(mainDialog.Messages()[0].text, "Are you sure you want to shutdown?");
-
-    mainDialog.QueueAnswer(MessageAnswer::Yes);
-    Click(IDC_SHUTDOWN);
-    EXPECT_EQ(mainWindow.calls, (Calls{"shutdown"}));
-
-    Click(ID_TRAY_SHUTDOWN);
-    EXPECT_EQ(mainWindow.calls, (Calls{"shutdown", "shutdown"}));
-    EXPECT_EQ(mainDialog.Messages().size(), 2u);
-}
-
-TEST_F(MonitorEngineTest, MenuCommandsReachTheirOperations) {
-    engine.LoadOptions();
-    Click(ID_ABOUT_COMMAND);
-    EXPECT_EQ(mainWindow.calls, (Calls{"about"}));
-
-    Click(ID_TRAY_VIEW_LOG);
-    ASSERT_EQ(system.shellRequests.size(), 1u);
-    EXPECT_EQ(system.shellRequests[0].file, "C:\\Program Files\\Vorlane\\router.log");
-
-    Click(ID_TRAY_DELETE_LOG);
-    EXPECT_EQ(mainDialog.Messages().back().text, "Are you sure you want to delete the log file?");
-}
-
-TEST_F(MonitorEngineTest, StatusWindowClosesByButtonEscapeAndCloseBox) {
-    for (int close : {kHideCommand, kCancelCommand, 0}) {
-        ShowStatusWindow();
-        EXPECT_EQ(mainDialog.GetText(IDC_SHOW_STATUS), "Hide Router Status");
-        if (close == 0) {
-            engine.OnStatusWindowClosing();
-        } else {
-            engine.OnStatusWindowCommand(close);
-        }
-        EXPECT_FALSE(engine.app.statusShown) << close;
-        EXPECT_EQ(statusWindow.calls, (Calls{"hide"})) << close;
-        EXPECT_EQ(mainDialog.GetText(IDC_SHOW_STATUS), "Show Router Status") << close;
-    }
-}
-
-TEST_F(MonitorEngineTest, StatusRefreshFetchesOnAWorker) {
-    engine.app.currentRouterAddress.Set(kClosedLoopbackAddress);
-    engine.OnStatusWindowCommand(IDC_STATUS_REFRESH);
-    system.WaitForWorkers();
-    EXPECT_EQ(system.workersStarted, 1);
-    EXPECT_EQ(statusDialog.GetText(IDC_STATUS_MESSAGE), "*** Error: Can't connect to routeur address");
-}
-
-TEST_F(MonitorEngineTest, ClicksStopTheAlertAndTheTimerStepsIt) {
+    ExpectCalls({"play", "rest"}, {});
+    // A click anywhere in the window stops the alert at the next timer tick.
     StartTrayAnimation(engine.state);
-    engine.OnSessionTimer();
-    EXPECT_EQ(tray.images, (std::vector<TrayImage>{TrayImage::Alert}));
-
     engine.OnLeftButtonDown();
     engine.OnSessionTimer();
-    EXPECT_EQ(tray.images.back(), TrayImage::Normal);
+    EXPECT_EQ(tray.images, std::vector<TrayImage>{TrayImage::Normal});
     EXPECT_FALSE(engine.state.animating);
+    // Minimising hides both windows, and the status window comes back with the main one.
+    ShowStatusWindow();
+    engine.OnMainWindowMinimized();
+    ExpectCalls({"hide"}, {"hide"});
+    EXPECT_TRUE(engine.app.statusShown);
 }
 
-TEST_F(MonitorEngineTest, AnimationClickAsksBeforeLoggingOut) {
+TEST_F(MonitorEngineTest, CommandsReachTheirOperations) {
+    Click(ID_ABOUT_COMMAND);
+    EXPECT_EQ(mainWindow.calls, (Calls{"about"}));
+    Click(ID_TRAY_DELETE_LOG);
     engine.OnAnimationClicked();
-    ASSERT_EQ(mainDialog.Messages().size(), 1u);
-    EXPECT_EQ(mainDialog.Messages()[0].text, "This will force a logout. Are you sure?");
-    EXPECT_FALSE(engine.state.pollBusy);
-}
+    const auto messages = mainDialog.Messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "Are you sure you want to delete the log file?");
+    EXPECT_EQ(messages[1].text, "This will force a logout. Are you sure?");
 
-TEST_F(MonitorEngineTest, DoubleClickedAddressGoesToTheArgumentBox) {
-    mainDialog.SetText(IDC_LOG_SCREEN, "Unrecognized access from 10.0.0.5:4661 to TCP port 80");
+    system.chosenFile = "C:\\Tools\\notify.exe";
+    Click(IDC_CHOOSE_EXTERNAL);
+    EXPECT_EQ(engine.state.externalProgramPath.Get(), "C:\\Tools\\notify.exe");
+    ASSERT_EQ(system.openFileRequests.size(), 1u);
+    EXPECT_EQ(system.openFileRequests[0].filter, "Program Files|*.exe;*.com;*.bat|All Files (*.*)|*.*||");
+    EXPECT_EQ(system.openFileRequests[0].flags, 0x1004u);
+
+    mainDialog.SetText(IDC_LOG_SCREEN, "Unrecognized access from 10.0.0.5:4661 to TCP port 80\r\n");
     engine.OnLogScreenDoubleClick(25, 38);
     EXPECT_EQ(mainDialog.GetText(IDC_EXTERNAL_ARGUMENT), "10.0.0.5");
+    engine.OnLogScreenDoubleClick(57, 60);  // past the text: nothing
+    EXPECT_EQ(mainDialog.GetText(IDC_EXTERNAL_ARGUMENT), "10.0.0.5");
+}
+
+TEST_F(MonitorEngineTest, ViewLogFileFallsBackToNotepadThenReports) {
+    engine.LoadOptions();
+    const std::string logFile = "C:\\Program Files\\Vorlane\\router.log";
+    system.shellResults[logFile] = 32;  // 32 and below are failures
+    Click(ID_TRAY_VIEW_LOG);
+    ASSERT_EQ(system.shellRequests.size(), 2u);
+    EXPECT_EQ(system.shellRequests[0].file, logFile);
+    EXPECT_EQ(system.shellRequests[1].file, "C:\\windows\\notepad.exe ");
+    EXPECT_EQ(system.shellRequests[1].parameters, logFile);
+    EXPECT_TRUE(mainDialog.Messages().empty());
+
+    system.shellResults["C:\\windows\\notepad.exe "] = 2;
+    Click(ID_TRAY_VIEW_LOG);
+    ASSERT_EQ(mainDialog.Messages().size(), 1u);
+    EXPECT_EQ(mainDialog.Messages()[0].text, "Cannot View Log File");
+}
+
+TEST_F(MonitorEngineTest, EscapeClosesTheStatusWindowAndRefreshFetchesOnAWorker) {
+    ShowStatusWindow();
+    engine.OnStatusWindowCommand(kCancelCommand);
+    EXPECT_FALSE(engine.app.statusShown);
+    EXPECT_EQ(statusWindow.calls, (Calls{"hide"}));
+    const int workers = system.workersStarted;
+    engine.OnStatusWindowCommand(IDC_STATUS_REFRESH);
+    system.WaitForWorkers();
+    EXPECT_EQ(system.workersStarted, workers + 1);
 }

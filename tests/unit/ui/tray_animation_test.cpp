@@ -33,12 +33,9 @@ TEST_F(TrayAnimationTest, EndsByItselfAfterThirtyOneFrames) {
     StartTrayAnimation(state);
     EXPECT_EQ(TicksUntilIdle(100), 32);
     ASSERT_EQ(tray.images.size(), 32u);
-    int alerts = 0;
     for (std::size_t frame = 0; frame < 31; ++frame) {
         EXPECT_EQ(tray.images[frame], frame % 2 == 0 ? TrayImage::Alert : TrayImage::Normal) << frame;
-        alerts += tray.images[frame] == TrayImage::Alert;
     }
-    EXPECT_EQ(alerts, 16);
     EXPECT_EQ(tray.images.back(), TrayImage::Normal);
     EXPECT_EQ(state.animationFrame, 0);
 }
@@ -51,6 +48,12 @@ TEST_F(TrayAnimationTest, KeepAnimationRunsUntilAClick) {
     EXPECT_EQ(TicksUntilIdle(1), 1);
     EXPECT_EQ(tray.images.back(), TrayImage::Normal);
     EXPECT_FALSE(state.stopAnimation);
+    // A click while nothing blinks leaves the icon alone.
+    const std::size_t images = tray.images.size();
+    state.stopAnimation = true;
+    AdvanceTrayAnimation(state, dialog, tray);
+    EXPECT_EQ(tray.images.size(), images);
+    EXPECT_TRUE(state.stopAnimation);  // cleared only by the next alert
 }
 
 TEST_F(TrayAnimationTest, NewIntrusionDoesNotLengthenARunningAnimation) {
@@ -60,11 +63,4 @@ TEST_F(TrayAnimationTest, NewIntrusionDoesNotLengthenARunningAnimation) {
     StartTrayAnimation(state);
     EXPECT_EQ(state.animationFrame, 20);
     EXPECT_EQ(TicksUntilIdle(100), 12);
-}
-
-TEST_F(TrayAnimationTest, IdleTicksLeaveTheIconAlone) {
-    state.stopAnimation = true;
-    AdvanceTrayAnimation(state, dialog, tray);
-    EXPECT_TRUE(tray.images.empty());
-    EXPECT_TRUE(state.stopAnimation);  // cleared only by the next alert
 }
