@@ -2,7 +2,7 @@
 # Installs what building, running and testing need, only what is missing.
 set -euo pipefail
 packages=(
-  cmake make g++ clang googletest
+  cmake make g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth imagemagick iproute2 util-linux curl python3
 )

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "logproc/forward_search.h"
 
@@ -89,6 +90,8 @@ std::vector<LogEntry> ScanLogEntries(std::string_view page, std::int32_t referen
     ForwardSearch terminators(page, CallTerminator);
     ForwardSearch separators(page, AgeSeparator);
 
+    const std::size_t textBudget = page.size() + NestedCallTextAllowance;
+    std::size_t textBytes = 0;
     std::size_t pos = logStart;
     for (;;) {
         const auto untimedCall = untimedCalls.From(pos);
@@ -102,12 +105,12 @@ std::vector<LogEntry> ScanLogEntries(std::string_view page, std::int32_t referen
         const auto end = terminator == None ? page.size() : terminator;
         const auto separator = timed ? separators.From(start) : None;
 
-        if (separator == None) {
-            entries.push_back(UntimedEntry(Span(page, start, end)));
-        } else {
-            entries.push_back(TimedEntry(Span(page, start, separator), Span(page, separator + MessageOffset, end),
-                                         referenceTime));
-        }
+        LogEntry entry = separator == None ? UntimedEntry(Span(page, start, end))
+                                           : TimedEntry(Span(page, start, separator),
+                                                        Span(page, separator + MessageOffset, end), referenceTime);
+        textBytes += entry.text.size() + entry.message.size();
+        if (textBytes > textBudget) break;
+        entries.push_back(std::move(entry));
         if (terminator == None) break;
         // The next call may stand inside this entry's own text.
         pos = start;

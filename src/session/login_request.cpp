@@ -81,7 +81,8 @@ std::string BuildLoginRequest(const std::string& formPage, const std::string& pa
         request += formPage.substr(actionStart, actionEnd - actionStart) + "?";
         std::string::size_type formEnd = formPage.find(FormEndMarker, action);
         if (formEnd != std::string::npos) {
-            request += FieldAssignments(formPage.substr(actionStart, formEnd - actionStart), password);
+            std::string::size_type formLength = std::min(formEnd - actionStart, LoginFormScanLimit);
+            request += FieldAssignments(formPage.substr(actionStart, formLength), password);
             request.pop_back();  // the last "&", or the "?" when no field was added
         }
     }

@@ -1,0 +1,109 @@
+// The login request built from any form page and password, and UrlEncode.
+// Input: the password's length (one byte), the password, then the form page.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz_check.h"
+#include "fuzz_input.h"
+#include "session/login_request.h"
+#include "session/router_requests.h"
+
+namespace {
+constexpr std::string_view RequestStart = "GET ";
+constexpr std::string_view ActionMarker = "ACTION=";
+constexpr std::string_view FormEndMarker = "</FORM>";
+constexpr std::size_t MaxPasswordLength = 63;
+
+bool KeptByUrlEncode(unsigned char c) { return (c >= '0' && c <= '9') || (c >= '@' && c <= 'z') || c == '.'; }
+
+bool IsSmallHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }
+
+int HexValue(char c) { return c <= '9' ? c - '0' : c - 'a' + 10; }
+
+// The inverse of UrlEncode; aborts on anything UrlEncode cannot have written.
+std::string UrlDecode(std::string_view encoded) {
+    std::string text;
+    for (std::size_t i = 0; i < encoded.size(); ++i) {
+        const char c = encoded[i];
+        if (c == '+') {
+            text += ' ';
+        } else if (c == '%') {
+            FuzzCheck(i + 2 < encoded.size(), "an escape has two digits");
+            FuzzCheck(IsSmallHexDigit(encoded[i + 1]) && IsSmallHexDigit(encoded[i + 2]), "small hex digits");
+            const int byte = HexValue(encoded[i + 1]) * 16 + HexValue(encoded[i + 2]);
+            FuzzCheck(!KeptByUrlEncode(static_cast<unsigned char>(byte)) && byte != ' ', "only needed escapes");
+            text += static_cast<char>(byte);
+            i += 2;
+        } else {
+            FuzzCheck(KeptByUrlEncode(static_cast<unsigned char>(c)), "unescaped bytes are allowed ones");
+            text += c;
+        }
+    }
+    return text;
+}
+
+void CheckUrlEncode(const std::string& text) {
+    const std::string encoded = UrlEncode(text);
+    const auto escapes = static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return !KeptByUrlEncode(static_cast<unsigned char>(c)) && c != ' ';
+    }));
+    FuzzCheck(encoded.size() == text.size() + 2 * escapes, "three bytes per escape, one per other byte");
+    FuzzCheck(UrlDecode(encoded) == text, "encoding loses nothing");
+}
+
+bool IsUrlSafe(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return KeptByUrlEncode(static_cast<unsigned char>(c)); });
+}
+
+void CheckFields(std::string_view fields, std::string_view password) {
+    // With a plain password every byte is encoded or a separator, and each
+    // assignment holds exactly one "=".
+    if (fields.empty() || !IsUrlSafe(password)) return;
+    for (char c : fields) {
+        FuzzCheck(KeptByUrlEncode(static_cast<unsigned char>(c)) || c == '%' || c == '+' || c == '=' || c == '&',
+                  "fields are encoded");
+    }
+    const auto assignments = std::count(fields.begin(), fields.end(), '&') + 1;
+    FuzzCheck(std::count(fields.begin(), fields.end(), '=') == assignments, "one \"=\" per field");
+    FuzzCheck(fields.back() != '&', "the last \"&\" is removed");
+}
+
+void CheckRequest(const std::string& formPage, const std::string& password, const std::string& request) {
+    FuzzCheck(request.starts_with(RequestStart), "request starts with GET");
+    FuzzCheck(request.ends_with(RequestTail), "request ends with the fixed headers");
+    FuzzCheck(request.size() >= RequestStart.size() + RequestTail.size(), "request holds both ends");
+    const std::string_view target =
+        std::string_view(request).substr(RequestStart.size(), request.size() - RequestStart.size() - RequestTail.size());
+
+    const auto action = formPage.find(ActionMarker);
+    const auto actionEnd = action == std::string::npos ? action : formPage.find(' ', action);
+    if (actionEnd == std::string::npos) {
+        FuzzCheck(target.empty(), "no action, empty path");
+        return;
+    }
+    const auto actionStart = action + ActionMarker.size();
+    const std::string_view path = std::string_view(formPage).substr(actionStart, actionEnd - actionStart);
+    FuzzCheck(target.starts_with(path), "the path is the form's action");
+    const auto query = target.substr(path.size());
+    if (formPage.find(FormEndMarker, action) == std::string::npos) {
+        FuzzCheck(query == "?", "no form end, bare question mark");
+        return;
+    }
+    FuzzCheck(query.empty() || query.front() == '?', "fields follow a question mark");
+    if (!query.empty()) FuzzCheck(query.size() > 1, "a question mark only with fields");
+    CheckFields(query.empty() ? query : query.substr(1), password);
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput input(data, size);
+    const std::string password(input.Take(input.Byte() % (MaxPasswordLength + 1)));
+    const std::string formPage(input.Rest());
+
+    CheckUrlEncode(password);
+    CheckUrlEncode(formPage);
+    CheckRequest(formPage, password, BuildLoginRequest(formPage, password));
+    return 0;
+}
