@@ -18,7 +18,7 @@ public:
         return byte;
     }
 
-    // Little-endian, so seed files can be written by hand.
+    // Little-endian, so corpus files can be written by hand.
     std::uint32_t Uint32() {
         std::uint32_t value = 0;
         for (int shift = 0; shift < 32; shift += 8) value |= std::uint32_t{Byte()} << shift;
