@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (preset "fuzz") and runs each for a bounded time.
 # Usage: scripts/fuzz.sh [seconds per target, default 60] [target name...]
-# New inputs go to build/fuzz/corpus/<target>; the kept seeds in
+# New inputs go to build/fuzz/corpus/<target>; the kept starting inputs in
 # tests/fuzz/corpus/<target> and the token lists in tests/fuzz/dict are only
 # read. A finding is saved under build/fuzz/findings/<target>/ and makes the
 # script fail.
@@ -27,7 +27,7 @@ failed=()
 summary=()
 for target in "${targets[@]}"; do
   binary=build/fuzz/tests/fuzz/${target}_fuzzer
-  seeds=tests/fuzz/corpus/$target
+  kept=tests/fuzz/corpus/$target
   work=build/fuzz/corpus/$target
   findings=build/fuzz/findings/$target
   [ -x "$binary" ] || { echo "no fuzz target named $target" >&2; exit 2; }
@@ -37,7 +37,7 @@ for target in "${targets[@]}"; do
   options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$findings/")
   [ -f "tests/fuzz/dict/$target.dict" ] && options+=(-dict="tests/fuzz/dict/$target.dict")
   status=0
-  "$binary" "${options[@]}" "$work" "$seeds" >"$log" 2>&1 || status=$?
+  "$binary" "${options[@]}" "$work" "$kept" >"$log" 2>&1 || status=$?
   grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -1 || true
   runs=$(sed -n 's/^stat::number_of_executed_units:[[:space:]]*//p' "$log" | tail -1)
   if [ "$status" -ne 0 ]; then
