@@ -265,3 +265,16 @@ TEST_F(SessionTest, AWholeSessionShowsAndFilesEveryLineOnce) {
     EXPECT_TRUE(Contains(screen, "Unrecognized access from 198.51.100.9:4661"));
     std::filesystem::remove_all(folder);
 }
+
+TEST_F(SessionTest, AutofillClickNeverOverwritesWhatTheUserTyped) {
+    dialog.SetText(IDC_LOG_SCREEN, "x - Unrecognized access from 203.0.113.5:137 to UDP port 137\r\n");
+    alerts.AutofillArgument();  // box unchecked: nothing
+    EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), "");
+    dialog.SetChecked(IDC_AUTOFILL, true);
+    dialog.SetText(IDC_EXTERNAL_ARGUMENT, "typed");
+    alerts.AutofillArgument();
+    EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), "typed");
+    dialog.SetText(IDC_EXTERNAL_ARGUMENT, "");
+    alerts.AutofillArgument();
+    EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), "203.0.113.5");
+}
