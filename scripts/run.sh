@@ -36,6 +36,8 @@ vorlane=$windows_build/Vorlane.exe
 driver=$windows_build/tests/gui/guidriver.exe
 routersim=$native_build/tools/routersim/routersim
 run_dir=$repo/build/run
+# shellcheck source=../tests/gui/gui_lib.sh
+source "$repo/tests/gui/gui_lib.sh"
 screenshot=$repo/build/screenshot.png
 mkdir -p "$run_dir"
 
@@ -45,14 +47,13 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 sim_pid=
 vorlane_pid=
-xvfb_pid=
 cleanup() {
   if [ -n "$vorlane_pid" ] && kill -0 "$vorlane_pid" 2>/dev/null; then
     timeout 10 wine "$driver" kill >/dev/null 2>&1 || kill -KILL "$vorlane_pid" 2>/dev/null || true
   fi
   if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null || true; fi
   wineserver -k 2>/dev/null || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -64,17 +65,7 @@ if [[ ${DISPLAY:-} =~ ^:([0-9]+) ]] && [ -S "/tmp/.X11-unix/X${BASH_REMATCH[1]}"
   headless=0
 fi
 if [ "$headless" -eq 1 ]; then
-  exec 3>"$run_dir/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$run_dir/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  exec 3>&-
-  for _ in $(seq 100); do
-    [ -s "$run_dir/display" ] && break
-    sleep 0.05
-  done
-  [ -s "$run_dir/display" ] || { echo "run.sh: Xvfb did not start" >&2; exit 1; }
-  DISPLAY=:$(head -n1 "$run_dir/display")
-  export DISPLAY
+  GUI_ROOT=$run_dir start_display
   echo "No display: running under Xvfb on $DISPLAY."
 fi
 
