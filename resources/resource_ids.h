@@ -1,4 +1,5 @@
-// Numeric ids shared by vorlane.rc and the code.
+// Ids and window titles shared by vorlane.rc, the code, the GUI test driver
+// and the scripts (which read the #define lines of this file).
 #pragma once
 
 // Dialog templates
@@ -50,17 +51,17 @@
 #define IDC_WINDOWS_FORMAT 1047
 
 // Router status window controls
-#define IDC_STATUS_EXTERNAL_ADDRESS 1033
-#define IDC_STATUS_PRINTER 1034
-#define IDC_STATUS_CONNECTION_TIME 1035
-#define IDC_STATUS_DNS 1036
-#define IDC_STATUS_GATEWAY 1037
-#define IDC_STATUS_SUBNET_MASK 1038
-#define IDC_STATUS_LOCAL_ADDRESS 1039
-#define IDC_STATUS_MESSAGE 1040
-#define IDC_STATUS_REFRESH 1041
-#define IDC_STATUS_CONNECTION_LABEL 1042
-#define IDC_STATUS_WAN_TYPE 1043
+#define IDC_ROUTER_STATUS_EXTERNAL_ADDRESS 1033
+#define IDC_ROUTER_STATUS_PRINTER 1034
+#define IDC_ROUTER_STATUS_CONNECTION_TIME 1035
+#define IDC_ROUTER_STATUS_DNS 1036
+#define IDC_ROUTER_STATUS_GATEWAY 1037
+#define IDC_ROUTER_STATUS_SUBNET_MASK 1038
+#define IDC_ROUTER_STATUS_LOCAL_ADDRESS 1039
+#define IDC_ROUTER_STATUS_MESSAGE 1040
+#define IDC_ROUTER_STATUS_REFRESH 1041
+#define IDC_ROUTER_STATUS_CONNECTION_LABEL 1042
+#define IDC_ROUTER_STATUS_WAN_TYPE 1043
 
 // Commands
 #define IDM_ABOUTBOX 16
@@ -70,8 +71,19 @@
 #define ID_TRAY_DELETE_LOG 32775
 #define ID_ABOUT_COMMAND 100
 
-// Timer and tray
+// Timer and tray. The tray callback's wParam is the icon's id, or the
+// auto-start request that the main window posts to itself.
 #define SESSION_TIMER_ID 22132
 #define SESSION_TIMER_PERIOD_MS 200
-#define WM_TRAY_NOTIFY_OFFSET 1
+#define WM_TRAY_CALLBACK (WM_USER + 1)
+#define TRAY_ICON_ID 1
 #define AUTO_START_REQUEST 32775
+
+// The program's key of options and its value under the system's Run key.
+#define OPTIONS_KEY_PATH "SOFTWARE\\Kestrine\\Quillmere"
+#define RUN_VALUE_NAME "Quillmere"
+
+// Window titles; a second copy finds the first by the main window's.
+#define MAIN_WINDOW_TITLE "Vorlane Access"
+#define STATUS_WINDOW_TITLE "Router Status"
+#define ABOUT_BOX_TITLE "About Vorlane"

@@ -10,16 +10,11 @@ bash scripts/build.sh native >/dev/null
 build=build/native
 fetches=20
 page_bytes=40960
-portfile=$(mktemp)
-"$build/tools/routersim/routersim" --log-bytes "$page_bytes" >"$portfile" &
-sim=$!
-trap 'kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; rm -f "$portfile"' EXIT
-for _ in $(seq 100); do
-  [ -s "$portfile" ] && break
-  sleep 0.05
-done
-port=$(head -n1 "$portfile")
-[ -n "$port" ] || { echo "bench-client.sh: the router simulator did not start" >&2; exit 1; }
+source scripts/lib/scene.sh
+trap stop_router_sim EXIT
+start_router_sim "$build/tools/routersim/routersim" build/bench-client --log-bytes "$page_bytes" ||
+  { echo "bench-client.sh: the router simulator did not start" >&2; exit 1; }
+port=$SIM_PORT
 url="http://127.0.0.1:$port/syslog.htm"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }

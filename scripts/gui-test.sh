@@ -22,8 +22,7 @@ mkdir -p "$GUI_ROOT"
 started=$(date +%s)
 
 trap stop_scene EXIT
-start_display
-prepare_wine_prefix
+prepare_gui_scene
 echo "GUI tests: Wine prefix ready in $(($(date +%s) - started)) s, display $DISPLAY"
 
 scenarios=("$@")

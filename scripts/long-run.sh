@@ -47,8 +47,7 @@ rm -rf "$GUI_ROOT"
 mkdir -p "$SCENARIO_DIR"
 started=$(date +%s)
 trap 'cleanup_scenario; stop_scene' EXIT
-start_display
-prepare_wine_prefix
+prepare_gui_scene
 echo "Long run: Wine prefix ready in $(($(date +%s) - started)) s, display $DISPLAY"
 
 readonly added_lines=$GUI_ROOT/added-lines.txt    # every message added, in order
@@ -113,16 +112,16 @@ lost_clicks=0
 # and the status line is back at rest.
 poll_once() {
   local text=$1
-  drv click $ID_GET_IT_NOW
+  drv click $IDC_GET_IT_NOW
   clicks=$((clicks + 1))
-  if ! drv wait-text $ID_LOG_SCREEN has "$text" $click_retry_ms >/dev/null; then
+  if ! drv wait-text $IDC_LOG_SCREEN has "$text" $click_retry_ms >/dev/null; then
     # The click may have come while the last poll was still releasing its flag.
     lost_clicks=$((lost_clicks + 1))
-    drv click $ID_GET_IT_NOW
+    drv click $IDC_GET_IT_NOW
     clicks=$((clicks + 1))
-    expect_text $ID_LOG_SCREEN has "$text" $((poll_limit_ms - click_retry_ms))
+    expect_text $IDC_LOG_SCREEN has "$text" $((poll_limit_ms - click_retry_ms))
   fi
-  expect_text $ID_STATUS_LINE is "Stopped" $poll_limit_ms
+  expect_text $IDC_STATUS_LINE is "Stopped" $poll_limit_ms
 }
 
 # Handles and private memory of the program now, as one row of the table;

@@ -3,23 +3,14 @@
 # VORLANE_ROUTERSIM_PORT. The Windows tests run under Wine and cannot start
 # the native simulator themselves.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib/scene.sh"
 sim=$1
 shift
 if [ ! -x "$sim" ]; then
   echo "with-routersim: no router simulator at $sim (build the native preset first)" >&2
   exit 1
 fi
-portfile=$(mktemp)
-"$sim" >"$portfile" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -f "$portfile"' EXIT
-for _ in $(seq 100); do
-  [ -s "$portfile" ] && break
-  sleep 0.05
-done
-port=$(head -n1 "$portfile")
-if [ -z "$port" ]; then
-  echo "with-routersim: $sim did not print its port" >&2
-  exit 1
-fi
-VORLANE_ROUTERSIM_PORT=$port "$@"
+dir=$(mktemp -d)
+trap 'stop_router_sim; rm -rf "$dir"' EXIT
+start_router_sim "$sim" "$dir" || { echo "with-routersim: $sim did not print its port" >&2; exit 1; }
+VORLANE_ROUTERSIM_PORT=$SIM_PORT "$@"

@@ -4,8 +4,8 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "logproc/intruder_address.h"
-#include "logproc/intrusion_marker.h"
+#include "logpage/intruder_address.h"
+#include "logpage/intrusion_marker.h"
 
 namespace {
 constexpr std::string_view WhiteSpace = " \t\r\n\v\f";

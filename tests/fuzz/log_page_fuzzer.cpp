@@ -11,12 +11,12 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "logproc/intrusion_marker.h"
-#include "logproc/log_line_renderer.h"
-#include "logproc/log_page_scanner.h"
-#include "logproc/log_screen_text.h"
-#include "logproc/new_entry_selector.h"
-#include "logproc/substring_filter.h"
+#include "logpage/intrusion_marker.h"
+#include "logpage/log_line_renderer.h"
+#include "logpage/log_page_scanner.h"
+#include "notice_text.h"
+#include "logpage/new_entry_selector.h"
+#include "logpage/substring_filter.h"
 
 namespace {
 constexpr std::string_view LogStartMarker = "<BR><PRE>";

@@ -7,8 +7,8 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "session/login_request.h"
-#include "session/router_requests.h"
+#include "router/login_request.h"
+#include "router/router_requests.h"
 
 namespace {
 constexpr std::string_view RequestStart = "GET ";

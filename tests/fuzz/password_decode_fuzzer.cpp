@@ -6,7 +6,7 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "settings/password_scrambling.h"
+#include "password_scrambling.h"
 
 namespace {
 // A classic form restores at most nine characters from its length digit.

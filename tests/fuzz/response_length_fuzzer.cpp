@@ -5,7 +5,7 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "session/response_length.h"
+#include "router/response_length.h"
 
 namespace {
 constexpr std::string_view HeaderEnd = "\r\n\r\n";

@@ -4,7 +4,7 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "session/router_address.h"
+#include "router/router_address.h"
 
 namespace {
 // The port as the leading digits give it, in unsigned 32-bit arithmetic.

@@ -7,8 +7,8 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "logproc/log_screen_text.h"
-#include "status/status_page_parser.h"
+#include "notice_text.h"
+#include "router/status_page_parser.h"
 
 namespace {
 constexpr std::array<std::string_view, 7> PageLabels = {

@@ -5,7 +5,7 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "logproc/wan_type_extractor.h"
+#include "logpage/wan_type_extractor.h"
 
 namespace {
 constexpr std::string_view WanTypeLabel = "WAN Type:";

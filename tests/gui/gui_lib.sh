@@ -1,14 +1,13 @@
-# Helpers of the GUI scenarios (sourced by tests/gui/run_scenario.sh), and
-# the scene they play in (sourced by scripts/gui-test.sh and
-# scripts/long-run.sh, which set it up): WINEPREFIX, DISPLAY, the
-# loopback-only network namespace, and the paths below.
+# Helpers of the GUI scenarios (sourced by tests/gui/run_scenario.sh), on
+# top of the scene of scripts/lib/scene.sh, which scripts/gui-test.sh and
+# scripts/long-run.sh set up: the loopback-only namespace, the display, the
+# Wine prefix; the programs under test come in these variables:
 #   GUI_DRIVER     guidriver.exe      GUI_RECORDER   launch_recorder.exe
 #   GUI_VORLANE    Vorlane.exe        GUI_ROUTERSIM  the native router simulator
 #   GUI_ROOT       this run's folder  SCENARIO_DIR   this scenario's folder
 
-readonly MAIN_TITLE="Vorlane Access"
-readonly STATUS_TITLE="Router Status"
-readonly OPTIONS_KEY='Software\Kestrine\Quillmere'
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/scene.sh"
+
 readonly LOG_ERROR_TIMEOUT_MS=25000  # a poll that meets the 10 s read deadline, and some
 
 # Entries of the simulator's default log, first and last; and the status
@@ -17,20 +16,9 @@ readonly FIRST_ENTRY="PPPoE start to dial-up"
 readonly LAST_INTRUSION="Unrecognized access from 198.51.100.77:4123 to TCP port 27374"
 readonly PARSE_ERROR="*** Error parsing status content ***"
 
-# Control ids of the main window and the status window.
-readonly ID_HIDE=1 ID_LOG_SCREEN=1003 ID_ONLY_INTRUSION=1004 ID_AUTO_START=1005 ID_REFRESH=1006
-readonly ID_REMEMBER_DATE=1007 ID_ADDRESS=1008 ID_PASSWORD=1009 ID_START_STOP=1011 ID_STATUS_LINE=1014
-readonly ID_GET_IT_NOW=1018 ID_SHUTDOWN=1022 ID_LAUNCH=1024 ID_ARGUMENT=1025 ID_SHOW_STATUS=1032
-readonly ID_SHORT_FORMAT=1044 ID_WINDOWS_FORMAT=1047 ID_LONG_FORMAT=1045
-readonly CMD_TRAY_PREFERENCES=32772 CMD_TRAY_SHUTDOWN=32774
-readonly ST_CLOSE=1 ST_EXTERNAL=1033 ST_PRINTER=1034 ST_CONNECTION=1035 ST_DNS=1036 ST_GATEWAY=1037
-readonly ST_MASK=1038 ST_LOCAL=1039 ST_MESSAGE=1040 ST_REFRESH=1041 ST_CONNECTION_LABEL=1042 ST_WAN=1043
-
 # Set only where a scenario runs: the scene's scripts have none.
 APP_DIR=${SCENARIO_DIR:+$SCENARIO_DIR/app}
 VORLANE_PID=
-SIM_PID=
-SIM_PORT=
 WATCH_PID=
 
 note() { printf '  %s\n' "$*"; }
@@ -44,9 +32,6 @@ fail() {
 
 drv() { wine "$GUI_DRIVER" "$@"; }
 
-# A Windows path for a file of the run's folder (drive Z: is the root).
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-
 # A picture of one of the program's windows alone, the pointer moved off it.
 screenshot_window() {
   local title=$1 name=$2 x y width height
@@ -59,15 +44,8 @@ screenshot_window() {
 # --- The router simulator -------------------------------------------------
 
 sim_start() {
-  "$GUI_ROUTERSIM" "$@" >"$SCENARIO_DIR/sim.port" 2>"$SCENARIO_DIR/sim.err" &
-  SIM_PID=$!
+  start_router_sim "$GUI_ROUTERSIM" "$SCENARIO_DIR" "$@" || fail "the router simulator did not start"
   echo "$SIM_PID" >>"$SCENARIO_DIR/pids"
-  for _ in $(seq 100); do
-    [ -s "$SCENARIO_DIR/sim.port" ] && break
-    sleep 0.05
-  done
-  SIM_PORT=$(head -n1 "$SCENARIO_DIR/sim.port")
-  [ -n "$SIM_PORT" ] || fail "the router simulator did not start"
 }
 
 sim_body() { curl -s --max-time 5 "http://127.0.0.1:$SIM_PORT/_sim/$1"; }
@@ -99,46 +77,24 @@ free_port() { sim_body freeport | tr -d '\n'; }
 
 # --- Registry and program -------------------------------------------------
 
-# Replaces the program's options with the router address of the simulator
-# and the given .reg lines, under the machine's and the user's key (the
-# program reads the user's first). The program never sees its factory address.
+# The program's options, its router address the simulator's (see
+# preload_options) and the given .reg lines.
 preload_registry() {
   local address=${PRELOAD_ADDRESS:-127.0.0.1:$SIM_PORT}
-  local file=$SCENARIO_DIR/options.reg
-  {
-    printf 'REGEDIT4\r\n\r\n'
-    printf '[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n"Quillmere"=-\r\n\r\n'
-    for root in 'HKEY_LOCAL_MACHINE\SOFTWARE' 'HKEY_CURRENT_USER\Software'; do
-      printf '[-%s\\Kestrine\\Quillmere]\r\n\r\n[%s\\Kestrine\\Quillmere]\r\n' "$root" "$root"
-      printf '"routerAddress"="%s"\r\n' "$address"
-      for line in "$@"; do printf '%s\r\n' "$line"; done
-      printf '\r\n'
-    done
-  } >"$file"
-  wine reg import "$(windows_path "$file")" >/dev/null 2>&1 || fail "cannot preload the registry"
-  reg_value routerAddress | grep -q -F "$address" || fail "the preloaded router address is not in the registry"
-}
-
-# The data of one value of the user's options key, as reg query shows it.
-reg_value() {
-  wine reg query "HKCU\\$OPTIONS_KEY" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
+  preload_options "$SCENARIO_DIR/options.reg" "$address" "$@" || fail "cannot preload the router address $address"
 }
 
 # Starts a fresh copy of the program in its own folder (router.log goes there).
 start_vorlane() {
-  drv wait-gone "$MAIN_TITLE" 10000 || fail "a main window of an earlier run is still there"
+  drv wait-gone "$MAIN_WINDOW_TITLE" 10000 || fail "a main window of an earlier run is still there"
   mkdir -p "$APP_DIR"
   cp "$GUI_VORLANE" "$APP_DIR/Vorlane.exe"
   (cd "$APP_DIR" && exec wine Vorlane.exe) >>"$SCENARIO_DIR/vorlane.out" 2>&1 &
   VORLANE_PID=$!
   echo "$VORLANE_PID" >>"$SCENARIO_DIR/pids"
-  drv wait-window "$MAIN_TITLE" 20000 || fail "the main window did not appear"
-  local address
-  address=$(drv get-text $ID_ADDRESS | tr -d '\r')
-  case $address in
-    127.0.0.1:*) ;;
-    *) fail "the program started with router address '$address'" ;;
-  esac
+  drv wait-window "$MAIN_WINDOW_TITLE" 20000 || fail "the main window did not appear"
+  # The window exists before its initialisation has loaded the options.
+  expect_text $IDC_ROUTER_ADDRESS starts "127.0.0.1:"
 }
 
 # Ends the program by its process id (the Windows one, then the Unix one).
@@ -149,7 +105,7 @@ stop_vorlane() {
   fi
   wait "$VORLANE_PID" 2>/dev/null || true
   VORLANE_PID=
-  drv wait-gone "$MAIN_TITLE" 10000 || fail "the main window outlives its process"
+  drv wait-gone "$MAIN_WINDOW_TITLE" 10000 || fail "the main window outlives its process"
 }
 
 # Waits up to SECONDS for the program's process to end; its exit code goes
@@ -175,7 +131,7 @@ show_main_window() {
 
 # expect_text [-w TITLE] ID is|isnot|has|lacks|starts TEXT [MS]
 expect_text() {
-  local window=("-w" "$MAIN_TITLE")
+  local window=("-w" "$MAIN_WINDOW_TITLE")
   if [ "$1" = -w ]; then window=("-w" "$2"); shift 2; fi
   local id=$1 mode=$2 text=$3 ms=${4:-5000} seen
   if ! seen=$(drv "${window[@]}" wait-text "$id" "$mode" "$text" "$ms"); then
@@ -191,7 +147,7 @@ expect_check() {
 
 # expect_visible [-w TITLE] 1|0 [ID]
 expect_visible() {
-  local window=("-w" "$MAIN_TITLE")
+  local window=("-w" "$MAIN_WINDOW_TITLE")
   if [ "$1" = -w ]; then window=("-w" "$2"); shift 2; fi
   drv "${window[@]}" wait-visible "$1" 5000 ${2:+"$2"} >/dev/null ||
     fail "${window[1]}${2:+ control $2}: expected visible=$1"
@@ -257,40 +213,19 @@ watch_stop() {
 poll_now_watched() {
   local mode=$1 text=$2
   watch_start
-  drv click $ID_GET_IT_NOW
-  expect_text $ID_LOG_SCREEN "$mode" "$text" $LOG_ERROR_TIMEOUT_MS
-  expect_text $ID_STATUS_LINE is "Stopped" 5000
+  drv click $IDC_GET_IT_NOW
+  expect_text $IDC_LOG_SCREEN "$mode" "$text" $LOG_ERROR_TIMEOUT_MS
+  expect_text $IDC_STATUS_LINE is "Stopped" 5000
   watch_stop
 }
 
 cleanup_scenario() {
   if [ -n "$WATCH_PID" ]; then kill "$WATCH_PID" 2>/dev/null || true; fi
   stop_vorlane
-  if [ -n "$SIM_PID" ]; then kill "$SIM_PID" 2>/dev/null || true; wait "$SIM_PID" 2>/dev/null || true; fi
+  stop_router_sim
 }
 
 # --- The scene ------------------------------------------------------------
-
-# Runs the calling script again inside a network namespace of its own that
-# holds only loopback (only there can no packet leave the machine), and
-# returns once inside it.   enter_loopback_namespace "$0" "$@"
-enter_loopback_namespace() {
-  local script=$1 name
-  shift
-  name=$(basename "$script")
-  if [ -z "${VORLANE_GUI_NAMESPACE:-}" ]; then
-    if [ "$(id -u)" -ne 0 ]; then
-      echo "$name: driving the program needs root for a loopback-only network namespace (unshare -n); not running" >&2
-      exit 1
-    fi
-    exec unshare -n env VORLANE_GUI_NAMESPACE=1 bash "$script" "$@"
-  fi
-  ip link set lo up
-  if ip -o link show | grep -v -q ': lo:'; then
-    echo "$name: this network namespace has more than loopback; refusing to run" >&2
-    exit 1
-  fi
-}
 
 # The programs under test, from the Windows build folder and the simulator's path.
 locate_gui_programs() {
@@ -304,49 +239,15 @@ locate_gui_programs() {
   done
 }
 
-XVFB_PID=
-
-# A display of our own, on the first free number; its server's log and
-# number go to GUI_ROOT.
-start_display() {
-  exec 3>"$GUI_ROOT/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$GUI_ROOT/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  exec 3>&-
-  for _ in $(seq 100); do
-    [ -s "$GUI_ROOT/display" ] && break
-    sleep 0.05
-  done
-  [ -s "$GUI_ROOT/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-  DISPLAY=:$(head -n1 "$GUI_ROOT/display")
-  export DISPLAY
-}
-
-# A fresh Wine prefix in GUI_ROOT with a virtual desktop, so windows get
-# Wine's own frames and the tray icons a taskbar; its server stays up.
-prepare_wine_prefix() {
-  export WINEPREFIX=$GUI_ROOT/prefix
-  export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  # Without 32-bit Wine, wineboot reports its missing half; the prefix is whole for 64-bit programs.
-  wineboot --init >"$GUI_ROOT/wineboot.log" 2>&1 || true
-  # Debian's Wine keeps its own fonts apart; without them caption buttons draw as letters.
-  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  # The desktop is chosen when Wine's desktop process starts: set it before
-  # anything else runs. (Without it every window is a bare X window, and with
-  # no window manager Wine waits 2 s for one at each hide.)
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-  wineserver -k
-  wineserver -w
-  [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not create $WINEPREFIX" >&2; exit 1; }
-  # One Wine server for the whole run: every start of the driver finds it up.
+# A fresh Wine prefix in GUI_ROOT with a virtual desktop on a display of
+# our own; one Wine server for the whole run, so every start of the driver
+# finds it up.
+prepare_gui_scene() {
+  start_display "$GUI_ROOT"
+  rm -rf "$GUI_ROOT/prefix"
+  use_wine_prefix "$GUI_ROOT/prefix"
+  use_wine_desktop on
   wineserver -p
-}
-
-stop_scene() {
-  wineserver -k 2>/dev/null || true
-  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
 }
 
 # Ends what a scenario that overran left behind, by the process ids it noted

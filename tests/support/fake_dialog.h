@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialog_port.h"
+#include "dialog_port.h"
 
 // A dialog of plain values. Thread-safe, like the real one.
 class FakeDialog : public DialogPort {

@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/system_port.h"
+#include "system_port.h"
 
 // A system with a settable clock. Workers run on real threads and are
 // joined by WaitForWorkers(), so tests see their whole effect.

@@ -9,9 +9,9 @@
 #include <time.h>
 #include <utility>
 
-#include "logproc/log_line_renderer.h"
-#include "logproc/log_page_scanner.h"
-#include "logproc/new_entry_selector.h"
+#include "logpage/log_line_renderer.h"
+#include "logpage/log_page_scanner.h"
+#include "logpage/new_entry_selector.h"
 
 namespace {
 constexpr std::int32_t ReferenceTime = 1000000000;

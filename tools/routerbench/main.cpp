@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/message_port.h"
+#include "message_port.h"
 #include "session/router_http_client.h"
 
 namespace {

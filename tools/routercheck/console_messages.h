@@ -1,5 +1,5 @@
 #pragma once
-#include "app/message_port.h"
+#include "message_port.h"
 
 // Message boxes of a console tool: the text goes to stderr, questions get No.
 class ConsoleMessages : public MessagePort {

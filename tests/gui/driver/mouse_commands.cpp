@@ -7,11 +7,6 @@
 
 namespace {
 
-constexpr UINT kTrayCallbackMessage = WM_USER + 1;
-// The program's own icon id; the same message with 32775 asks for the auto-start.
-constexpr WPARAM kDefaultTrayIconId = 1;
-constexpr WPARAM kAutoStartRequest = 32775;
-
 std::optional<LPARAM> TrayMouseMessage(const std::string& event) {
     if (event == "dblclk") return WM_LBUTTONDBLCLK;
     if (event == "down") return WM_LBUTTONDOWN;
@@ -23,12 +18,12 @@ std::optional<LPARAM> TrayMouseMessage(const std::string& event) {
 
 int Tray(const DriverContext&, const CommandArgs& args) {
     std::optional<LPARAM> mouse = TrayMouseMessage(args[0]);
-    std::optional<long> iconId = args.size() > 1 ? ParseNumber(args[1]) : std::optional<long>(kDefaultTrayIconId);
+    std::optional<long> iconId = args.size() > 1 ? ParseNumber(args[1]) : std::optional<long>(TRAY_ICON_ID);
     if (!mouse || !iconId) return kUsageError;
     HWND main = FindMainWindow();
     if (main == nullptr) return kNoWindow;
-    const WPARAM target = args[0] == "autostart" ? kAutoStartRequest : static_cast<WPARAM>(*iconId);
-    return PostMessageA(main, kTrayCallbackMessage, target, *mouse) ? kSuccess : kConditionFailed;
+    const WPARAM target = args[0] == "autostart" ? AUTO_START_REQUEST : static_cast<WPARAM>(*iconId);
+    return PostMessageA(main, WM_TRAY_CALLBACK, target, *mouse) ? kSuccess : kConditionFailed;
 }
 
 // Client position of a character of an edit box, scrolled into view first.

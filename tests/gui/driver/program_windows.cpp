@@ -5,7 +5,7 @@
 namespace {
 
 // The program's own dialogs, which are never taken for a message box.
-constexpr std::array<const char*, 3> kOwnDialogTitles = {kMainWindowTitle, "Router Status", "About Vorlane"};
+constexpr std::array<const char*, 3> kOwnDialogTitles = {kMainWindowTitle, STATUS_WINDOW_TITLE, ABOUT_BOX_TITLE};
 constexpr char kDialogClass[] = "#32770";
 
 struct TitleSearch {

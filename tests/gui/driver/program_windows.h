@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "resource_ids.h"
+
 // The program under test is known by its main window's title; every other
 // window the driver touches must belong to the same process.
-inline constexpr char kMainWindowTitle[] = "Vorlane Access";
+inline constexpr char kMainWindowTitle[] = MAIN_WINDOW_TITLE;
 
 // Time any one window request may take before the driver calls the program hung.
 inline constexpr UINT kRequestTimeoutMs = 5000;

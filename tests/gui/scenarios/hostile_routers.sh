@@ -39,14 +39,14 @@ scenario_hostile_zero_bytes() {
   # The zero bytes are dropped; the text around them stays whole.
   HOSTILE_EXPECT=(has "$LAST_INTRUSION")
   hostile_poll "mode?name=zero"
-  expect_text $ID_LOG_SCREEN has "$FIRST_ENTRY"
+  expect_text $IDC_LOG_SCREEN has "$FIRST_ENTRY"
 }
 
 scenario_hostile_reset_mid_answer() {
   # The first half of the page arrives before the reset: its entries count.
   HOSTILE_EXPECT=(has "$FIRST_ENTRY")
   hostile_poll "mode?name=reset"
-  expect_text $ID_LOG_SCREEN lacks "$LAST_INTRUSION"
+  expect_text $IDC_LOG_SCREEN lacks "$LAST_INTRUSION"
 }
 
 scenario_hostile_garbage() {
@@ -64,7 +64,7 @@ scenario_hostile_ten_megabyte_page() {
   # The read deadline cuts the page; the entries read until then count.
   HOSTILE_EXPECT=(has "$LAST_INTRUSION")
   hostile_poll "log/fill?bytes=10000000"
-  expect_text $ID_LOG_SCREEN has "Unrecognized access from 198.51.100."
+  expect_text $IDC_LOG_SCREEN has "Unrecognized access from 198.51.100."
 }
 
 scenario_hostile_moved() {
@@ -101,16 +101,16 @@ scenario_hostile_status_page_without_labels() {
   start_vorlane
   show_main_window
   watch_start
-  drv click $ID_SHOW_STATUS
-  expect_text -w "$STATUS_TITLE" $ST_MESSAGE is "" 10000
+  drv click $IDC_SHOW_STATUS
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is "" 10000
   watch_stop
   local id
-  for id in $ST_EXTERNAL $ST_MASK $ST_GATEWAY $ST_DNS $ST_PRINTER; do
-    expect_text -w "$STATUS_TITLE" "$id" is "$PARSE_ERROR"
+  for id in $IDC_ROUTER_STATUS_EXTERNAL_ADDRESS $IDC_ROUTER_STATUS_SUBNET_MASK $IDC_ROUTER_STATUS_GATEWAY $IDC_ROUTER_STATUS_DNS $IDC_ROUTER_STATUS_PRINTER; do
+    expect_text -w "$STATUS_WINDOW_TITLE" "$id" is "$PARSE_ERROR"
   done
-  expect_text -w "$STATUS_TITLE" $ST_CONNECTION is "Not applicable: Static IP"
-  expect_visible -w "$STATUS_TITLE" 0 $ST_CONNECTION
-  expect_visible -w "$STATUS_TITLE" 0 $ST_CONNECTION_LABEL
-  expect_text -w "$STATUS_TITLE" $ST_LOCAL is "127.0.0.1"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_TIME is "Not applicable: Static IP"
+  expect_visible -w "$STATUS_WINDOW_TITLE" 0 $IDC_ROUTER_STATUS_CONNECTION_TIME
+  expect_visible -w "$STATUS_WINDOW_TITLE" 0 $IDC_ROUTER_STATUS_CONNECTION_LABEL
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_LOCAL_ADDRESS is "127.0.0.1"
   expect_alive
 }

@@ -12,12 +12,12 @@ scenario_start_hidden_with_auto_start() {
   sim_start
   preload_registry '"autoStart"=dword:00000001'
   start_vorlane
-  expect_text $ID_LOG_SCREEN has "$LAST_INTRUSION" 15000
-  expect_text $ID_LOG_SCREEN has "$FIRST_ENTRY"
-  expect_text $ID_STATUS_LINE is "Waiting..."
-  expect_text $ID_START_STOP is "&Stop Session"
+  expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  expect_text $IDC_LOG_SCREEN has "$FIRST_ENTRY"
+  expect_text $IDC_STATUS_LINE is "Waiting..."
+  expect_text $IDC_START_STOP is "&Stop Session"
   local lines
-  lines=$(drv get-text $ID_LOG_SCREEN | count_lines)
+  lines=$(drv get-text $IDC_LOG_SCREEN | count_lines)
   [ "$lines" -eq $DEFAULT_LOG_LINES ] || fail "expected $DEFAULT_LOG_LINES log lines, saw $lines"
   # Nothing shows but the tray icon, and the auto-start asks nothing.
   expect_visible 0
@@ -31,20 +31,20 @@ scenario_get_it_now() {
   preload_registry '"autoStart"=dword:00000000'
   start_vorlane
   sleep 1.5
-  expect_text $ID_STATUS_LINE is "Idle"
-  expect_text $ID_START_STOP is "&Start Session"
-  expect_text $ID_LOG_SCREEN is ""
+  expect_text $IDC_STATUS_LINE is "Idle"
+  expect_text $IDC_START_STOP is "&Start Session"
+  expect_text $IDC_LOG_SCREEN is ""
   [ "$(sim_body connections | tr -d '\n')" = 0 ] || fail "the program polled without a session"
   poll_now_watched has "$LAST_INTRUSION"
   # The next poll adds only what is new.
   sim "log/add?text=Unrecognized%20access%20from%20203.0.113.9:5555%20to%20TCP%20port%2023&age=0"
   poll_now_watched has "203.0.113.9:5555"
   local screen
-  screen=$(drv get-text $ID_LOG_SCREEN)
+  screen=$(drv get-text $IDC_LOG_SCREEN)
   [ "$(grep -c -F "$FIRST_ENTRY" <<<"$screen")" -eq 1 ] || fail "an old entry was shown twice"
   [ "$(count_lines <<<"$screen")" -eq $((DEFAULT_LOG_LINES + 1)) ] || fail "expected one new line, the screen holds:
 $screen"
-  expect_text $ID_START_STOP is "&Start Session"
+  expect_text $IDC_START_STOP is "&Start Session"
 }
 
 scenario_login_flow() {
@@ -53,18 +53,18 @@ scenario_login_flow() {
   preload_registry '"autoStart"=dword:00000000'
   start_vorlane
   # No stored password: the factory one is tried and refused.
-  drv click $ID_GET_IT_NOW
-  expect_text $ID_LOG_SCREEN is "*** Error: Invalid Admin Password" 15000
-  expect_text $ID_STATUS_LINE is "Stopped"
-  drv set-text $ID_PASSWORD ""
-  drv click $ID_GET_IT_NOW
-  expect_text $ID_LOG_SCREEN is "*** Error: Login disabled." 15000
-  expect_text $ID_STATUS_LINE is "Stopped"
+  drv click $IDC_GET_IT_NOW
+  expect_text $IDC_LOG_SCREEN is "*** Error: Invalid Admin Password" 15000
+  expect_text $IDC_STATUS_LINE is "Stopped"
+  drv set-text $IDC_PASSWORD ""
+  drv click $IDC_GET_IT_NOW
+  expect_text $IDC_LOG_SCREEN is "*** Error: Login disabled." 15000
+  expect_text $IDC_STATUS_LINE is "Stopped"
   sim requests/clear
-  drv set-text $ID_PASSWORD "s3cret"
-  drv click $ID_GET_IT_NOW
-  expect_text $ID_LOG_SCREEN has "$LAST_INTRUSION" 15000
-  expect_text $ID_STATUS_LINE is "Stopped"
+  drv set-text $IDC_PASSWORD "s3cret"
+  drv click $IDC_GET_IT_NOW
+  expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  expect_text $IDC_STATUS_LINE is "Stopped"
   local expected seen
   expected=$(printf '%s\n' "GET /syslog.htm HTTP/1.0" "GET /menu.htm HTTP/1.0" \
     "GET /cgi-bin/login?page=syslog&logout=&pws=s3cret HTTP/1.0" "GET /syslog.htm HTTP/1.0")
@@ -79,13 +79,13 @@ scenario_connect_error_text() {
   sim_start
   PRELOAD_ADDRESS="127.0.0.1:$(free_port)" preload_registry '"autoStart"=dword:00000001'
   start_vorlane
-  expect_text $ID_LOG_SCREEN starts $'*** ERROR: Cannot connect to specified address\r\n' 15000
+  expect_text $IDC_LOG_SCREEN starts $'*** ERROR: Cannot connect to specified address\r\n' 15000
   local screen reason
-  screen=$(drv get-text $ID_LOG_SCREEN | tr -d '\r')
+  screen=$(drv get-text $IDC_LOG_SCREEN | tr -d '\r')
   reason=$(sed -n 2p <<<"$screen")
   [ -n "${reason// /}" ] || fail "no system text follows the error line: '$screen'"
   note "connect error: $reason"
-  expect_text $ID_STATUS_LINE is "Waiting..."
+  expect_text $IDC_STATUS_LINE is "Waiting..."
   expect_alive
 }
 
@@ -95,8 +95,8 @@ scenario_hide_escape_close_box_and_tray() {
   start_vorlane
   expect_visible 0
   show_main_window
-  [ "$(drv foreground | tr -d '\r')" = "$MAIN_TITLE" ] || fail "the tray double-click did not bring the window forward"
-  drv click $ID_HIDE
+  [ "$(drv foreground | tr -d '\r')" = "$MAIN_WINDOW_TITLE" ] || fail "the tray double-click did not bring the window forward"
+  drv click $IDOK
   expect_visible 0
   expect_alive
   show_main_window
@@ -109,30 +109,30 @@ scenario_hide_escape_close_box_and_tray() {
   expect_alive
   # The status window goes with the main window, except on Escape.
   show_main_window
-  drv click $ID_SHOW_STATUS
-  expect_visible -w "$STATUS_TITLE" 1
-  drv click $ID_HIDE
+  drv click $IDC_SHOW_STATUS
+  expect_visible -w "$STATUS_WINDOW_TITLE" 1
+  drv click $IDOK
   expect_visible 0
-  expect_visible -w "$STATUS_TITLE" 0
+  expect_visible -w "$STATUS_WINDOW_TITLE" 0
   drv tray dblclk
   expect_visible 1
-  expect_visible -w "$STATUS_TITLE" 1
+  expect_visible -w "$STATUS_WINDOW_TITLE" 1
   drv key escape
   expect_visible 0
-  expect_visible -w "$STATUS_TITLE" 1
+  expect_visible -w "$STATUS_WINDOW_TITLE" 1
   drv tray dblclk
   expect_visible 1
   drv close
   expect_visible 0
-  expect_visible -w "$STATUS_TITLE" 0
+  expect_visible -w "$STATUS_WINDOW_TITLE" 0
   # The tray menu's "Preferences/Screen log..." shows both again.
-  drv command $CMD_TRAY_PREFERENCES
+  drv command $ID_TRAY_PREFERENCES
   expect_visible 1
-  expect_visible -w "$STATUS_TITLE" 1
+  expect_visible -w "$STATUS_WINDOW_TITLE" 1
   drv close
   expect_visible 0
   expect_alive
-  [ "$(drv count-windows "$MAIN_TITLE" | tr -d '\r')" = 1 ] || fail "expected one main window"
+  [ "$(drv count-windows "$MAIN_WINDOW_TITLE" | tr -d '\r')" = 1 ] || fail "expected one main window"
 }
 
 scenario_auto_start_box_asks_to_connect() {
@@ -140,24 +140,24 @@ scenario_auto_start_box_asks_to_connect() {
   preload_registry '"autoStart"=dword:00000000'
   start_vorlane
   show_main_window
-  drv click $ID_AUTO_START
+  drv click $IDC_AUTO_START
   expect_message_box "Do you want to connect now?" "Yes No" No
-  expect_check $ID_AUTO_START 1
-  expect_text $ID_START_STOP is "&Start Session"
+  expect_check $IDC_AUTO_START 1
+  expect_text $IDC_START_STOP is "&Start Session"
   # Unchecking asks nothing; checking again and Yes starts the session.
-  drv click $ID_AUTO_START
+  drv click $IDC_AUTO_START
   expect_no_message_box 500
-  expect_check $ID_AUTO_START 0
-  drv click $ID_AUTO_START
+  expect_check $IDC_AUTO_START 0
+  drv click $IDC_AUTO_START
   expect_message_box "Do you want to connect now?" "Yes No" Yes
-  expect_text $ID_START_STOP is "&Stop Session"
-  expect_text $ID_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  expect_text $IDC_START_STOP is "&Stop Session"
+  expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
   # While a session runs, checking asks nothing.
-  drv click $ID_AUTO_START
-  expect_check $ID_AUTO_START 0
-  drv click $ID_AUTO_START
+  drv click $IDC_AUTO_START
+  expect_check $IDC_AUTO_START 0
+  drv click $IDC_AUTO_START
   expect_no_message_box 500
-  expect_check $ID_AUTO_START 1
+  expect_check $IDC_AUTO_START 1
 }
 
 scenario_one_copy_only() {
@@ -177,10 +177,10 @@ scenario_one_copy_only() {
   kill -0 "$second" 2>/dev/null && fail "the second copy keeps running"
   wait "$second" || true
   expect_visible 1
-  [ "$(drv foreground | tr -d '\r')" = "$MAIN_TITLE" ] || fail "the running copy did not come forward"
-  [ "$(drv count-windows "$MAIN_TITLE" | tr -d '\r')" = 1 ] || fail "a second main window exists"
+  [ "$(drv foreground | tr -d '\r')" = "$MAIN_WINDOW_TITLE" ] || fail "the running copy did not come forward"
+  [ "$(drv count-windows "$MAIN_WINDOW_TITLE" | tr -d '\r')" = 1 ] || fail "a second main window exists"
   [ "$(drv pid | tr -d '\r')" = "$first" ] || fail "the main window belongs to another process"
-  expect_visible -w "$STATUS_TITLE" 0
+  expect_visible -w "$STATUS_WINDOW_TITLE" 0
   expect_alive
 }
 
@@ -190,43 +190,43 @@ scenario_options_saved_at_shutdown_and_loaded() {
   preload_registry '"autoStart"=dword:00000000' '"refreshRate"="30"'
   start_vorlane
   show_main_window
-  drv set-text $ID_REFRESH 45
-  drv click $ID_ONLY_INTRUSION
-  drv click $ID_SHORT_FORMAT
-  drv click $ID_REMEMBER_DATE
-  drv set-text $ID_PASSWORD "n3w pass"
-  expect_text $ID_REFRESH is 45
-  expect_check $ID_ONLY_INTRUSION 1
-  expect_check $ID_SHORT_FORMAT 1
+  drv set-text $IDC_REFRESH_RATE 45
+  drv click $IDC_ONLY_INTRUSION
+  drv click $IDC_SHORT_FORMAT
+  drv click $IDC_REMEMBER_DATE
+  drv set-text $IDC_PASSWORD "n3w pass"
+  expect_text $IDC_REFRESH_RATE is 45
+  expect_check $IDC_ONLY_INTRUSION 1
+  expect_check $IDC_SHORT_FORMAT 1
   # Tray "Shutdown" ends at once, without a question, with exit code 0.
-  drv command $CMD_TRAY_SHUTDOWN
+  drv command $ID_TRAY_SHUTDOWN
   wait_vorlane_exit 10
   [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after tray Shutdown"
   local expected value
   for expected in "refreshRate=45" "onlyIntrusion=0x1" "dateformat=0x1" "rememberDate=0x1" "autoStart=0x0" \
     "routerAddress=127.0.0.1:$SIM_PORT"; do
-    value=$(reg_value "${expected%%=*}")
+    value=$(options_value "${expected%%=*}")
     [ "$value" = "${expected#*=}" ] || fail "registry ${expected%%=*}: expected ${expected#*=}, saw '$value'"
   done
-  value=$(reg_value password)
+  value=$(options_value password)
   [ -n "$value" ] || fail "the typed password was not saved"
   # Stored scrambled: never the clear bytes.
   [ "$value" != "6E33772070617373" ] && [ "$value" != "6E3377207061737300" ] || fail "the password is stored in clear"
-  [ -n "$(reg_value lastDate)" ] || fail "lastDate was not saved"
-  note "saved: $(wine reg query "HKCU\\$OPTIONS_KEY" 2>/dev/null | tr -d '\r' | grep -c REG_) values"
+  [ -n "$(options_value lastDate)" ] || fail "lastDate was not saved"
+  note "saved: $(wine reg query "HKCU\\$OPTIONS_KEY_PATH" 2>/dev/null | tr -d '\r' | grep -c REG_) values"
 
   start_vorlane
-  expect_text $ID_REFRESH is 45
-  expect_check $ID_ONLY_INTRUSION 1
-  expect_check $ID_SHORT_FORMAT 1
-  expect_check $ID_WINDOWS_FORMAT 0
-  expect_check $ID_LONG_FORMAT 0
-  expect_check $ID_REMEMBER_DATE 1
-  expect_check $ID_AUTO_START 0
-  expect_text $ID_PASSWORD is "*********"
+  expect_text $IDC_REFRESH_RATE is 45
+  expect_check $IDC_ONLY_INTRUSION 1
+  expect_check $IDC_SHORT_FORMAT 1
+  expect_check $IDC_WINDOWS_FORMAT 0
+  expect_check $IDC_LONG_FORMAT 0
+  expect_check $IDC_REMEMBER_DATE 1
+  expect_check $IDC_AUTO_START 0
+  expect_text $IDC_PASSWORD is "*********"
   # The stored password logs in: it was scrambled and read back right.
-  drv click $ID_GET_IT_NOW
-  expect_text $ID_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  drv click $IDC_GET_IT_NOW
+  expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
   [ "$(sim_count_requests 'pws=n3w pass HTTP/1.0')" -eq 1 ] || fail "the stored password was not used: $(sim_request_lines)"
 }
 
@@ -234,14 +234,14 @@ scenario_options_saved_at_shutdown_and_loaded() {
 # argument box must then read EXPECTED.
 double_click_word() {
   local text=$1 expected=$2 selection
-  drv dblclick-text $ID_LOG_SCREEN "$text" || fail "cannot double-click '$text'"
+  drv dblclick-text $IDC_LOG_SCREEN "$text" || fail "cannot double-click '$text'"
   for _ in $(seq 50); do
-    selection=$(drv get-sel $ID_LOG_SCREEN | tr -d '\r' | sed -n 2p)
+    selection=$(drv get-sel $IDC_LOG_SCREEN | tr -d '\r' | sed -n 2p)
     [[ $selection == *"$text"* ]] && break
     sleep 0.1
   done
   [[ $selection == *"$text"* ]] || fail "double-clicking '$text' selected '$selection'"
-  expect_text $ID_ARGUMENT is "$expected" 2000
+  expect_text $IDC_EXTERNAL_ARGUMENT is "$expected" 2000
 }
 
 scenario_double_click_address_copy() {
@@ -249,15 +249,15 @@ scenario_double_click_address_copy() {
   sim "log/add?text=Probe%20from%2010.0.5%20and%2010.1.2.3.4:81&age=1000"
   preload_registry '"autoStart"=dword:00000001'
   start_vorlane
-  expect_text $ID_LOG_SCREEN has "Probe from" 15000
+  expect_text $IDC_LOG_SCREEN has "Probe from" 15000
   show_main_window
-  drv set-text $ID_ARGUMENT "unchanged"
+  drv set-text $IDC_EXTERNAL_ARGUMENT "unchanged"
   double_click_word "10.0.5" "unchanged"
   double_click_word "10.1.2.3.4:81" "unchanged"
   double_click_word "DHCP:discover()" "unchanged"
   double_click_word "198.51.100.77:4123" "198.51.100.77"
   double_click_word "192.0.2.123" "192.0.2.123"
-  screenshot_window "$MAIN_TITLE" main-window
+  screenshot_window "$MAIN_WINDOW_TITLE" main-window
 }
 
 # launch_record.txt of the stand-in program, once it is there.
@@ -279,10 +279,10 @@ scenario_external_program_with_last_lines() {
   program=$(windows_path "$tools/launch_recorder.exe")
   preload_registry '"autoStart"=dword:00000001' "\"externalApi\"=\"${program//\\/\\\\}\""
   start_vorlane
-  expect_text $ID_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
   show_main_window
-  drv set-text $ID_ARGUMENT "before %% after"
-  drv click $ID_LAUNCH
+  drv set-text $IDC_EXTERNAL_ARGUMENT "before %% after"
+  drv click $IDC_LAUNCH_EXTERNAL
   local record=$tools/launch_record.txt
   wait_launch_record "$record"
   grep -q -F "before " "$record" || fail "the argument's head is missing: $(cat "$record")"
@@ -295,9 +295,9 @@ scenario_external_program_with_last_lines() {
   [ "${folder%\\}" = "$(windows_path "$tools")" ] || fail "started in '$folder', not in its own folder"
   # Enter in the argument box launches too, and the window stays.
   rm -f "$record"
-  drv set-text $ID_ARGUMENT "by enter"
-  drv mouse-click $ID_ARGUMENT
-  drv key enter $ID_ARGUMENT
+  drv set-text $IDC_EXTERNAL_ARGUMENT "by enter"
+  drv mouse-click $IDC_EXTERNAL_ARGUMENT
+  drv key enter $IDC_EXTERNAL_ARGUMENT
   wait_launch_record "$record"
   grep -q -F "by enter" "$record" || fail "Enter launched with another argument: $(cat "$record")"
   expect_visible 1
@@ -308,14 +308,14 @@ scenario_shutdown_asks_first() {
   preload_registry '"autoStart"=dword:00000000'
   start_vorlane
   show_main_window
-  drv click $ID_SHUTDOWN
+  drv click $IDC_SHUTDOWN
   expect_message_box "Are you sure you want to shutdown?" "Yes No" No
   expect_alive
   expect_visible 1
-  [ -z "$(reg_value lastDate)" ] || fail "the settings were saved after No"
-  drv click $ID_SHUTDOWN
+  [ -z "$(options_value lastDate)" ] || fail "the settings were saved after No"
+  drv click $IDC_SHUTDOWN
   expect_message_box "Are you sure you want to shutdown?" "Yes No" Yes
   wait_vorlane_exit 10
   [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Shut&down"
-  [ -n "$(reg_value lastDate)" ] || fail "the settings were not saved at shutdown"
+  [ -n "$(options_value lastDate)" ] || fail "the settings were not saved at shutdown"
 }

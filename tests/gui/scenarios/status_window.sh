@@ -2,34 +2,34 @@
 # fields from the router's status page, both page layouts, the connection,
 # lease and static cases, an unreachable router, the refresh after a poll.
 
-status_text() { drv -w "$STATUS_TITLE" get-text "$1" | tr -d '\r'; }
+status_text() { drv -w "$STATUS_WINDOW_TITLE" get-text "$1" | tr -d '\r'; }
 
 # The fields that the simulator's status page gives in either layout.
 expect_router_fields() {
-  expect_text -w "$STATUS_TITLE" $ST_EXTERNAL is "203.0.113.45"
-  expect_text -w "$STATUS_TITLE" $ST_MASK is "255.255.255.0"
-  expect_text -w "$STATUS_TITLE" $ST_GATEWAY is "203.0.113.1"
-  expect_text -w "$STATUS_TITLE" $ST_DNS is "198.51.100.53, 198.51.100.54"
-  expect_text -w "$STATUS_TITLE" $ST_PRINTER is "Not ready"
-  expect_text -w "$STATUS_TITLE" $ST_LOCAL is "127.0.0.1"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_EXTERNAL_ADDRESS is "203.0.113.45"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_SUBNET_MASK is "255.255.255.0"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_GATEWAY is "203.0.113.1"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_DNS is "198.51.100.53, 198.51.100.54"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_PRINTER is "Not ready"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_LOCAL_ADDRESS is "127.0.0.1"
 }
 
 # LABEL and the start of the connection row's value after a refresh; an
 # empty LABEL means the static-address case, with the row hidden.
 refresh_and_expect_connection_row() {
   local label=$1 value=$2
-  drv -w "$STATUS_TITLE" click $ST_REFRESH
+  drv -w "$STATUS_WINDOW_TITLE" click $IDC_ROUTER_STATUS_REFRESH
   if [ -z "$label" ]; then
-    expect_text -w "$STATUS_TITLE" $ST_CONNECTION is "Not applicable: Static IP" 10000
-    expect_visible -w "$STATUS_TITLE" 0 $ST_CONNECTION
-    expect_visible -w "$STATUS_TITLE" 0 $ST_CONNECTION_LABEL
+    expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_TIME is "Not applicable: Static IP" 10000
+    expect_visible -w "$STATUS_WINDOW_TITLE" 0 $IDC_ROUTER_STATUS_CONNECTION_TIME
+    expect_visible -w "$STATUS_WINDOW_TITLE" 0 $IDC_ROUTER_STATUS_CONNECTION_LABEL
   else
-    expect_text -w "$STATUS_TITLE" $ST_CONNECTION_LABEL is "$label" 10000
-    expect_text -w "$STATUS_TITLE" $ST_CONNECTION starts "$value"
-    expect_visible -w "$STATUS_TITLE" 1 $ST_CONNECTION
-    expect_visible -w "$STATUS_TITLE" 1 $ST_CONNECTION_LABEL
+    expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_LABEL is "$label" 10000
+    expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_TIME starts "$value"
+    expect_visible -w "$STATUS_WINDOW_TITLE" 1 $IDC_ROUTER_STATUS_CONNECTION_TIME
+    expect_visible -w "$STATUS_WINDOW_TITLE" 1 $IDC_ROUTER_STATUS_CONNECTION_LABEL
   fi
-  expect_text -w "$STATUS_TITLE" $ST_MESSAGE is ""
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is ""
   expect_router_fields
 }
 
@@ -37,7 +37,7 @@ refresh_and_expect_connection_row() {
 start_after_first_poll() {
   preload_registry '"autoStart"=dword:00000001'
   start_vorlane
-  expect_text $ID_LOG_SCREEN has "Unrecognized access" 15000
+  expect_text $IDC_LOG_SCREEN has "Unrecognized access" 15000
   show_main_window
 }
 
@@ -45,46 +45,46 @@ scenario_status_show_refresh_and_close() {
   sim_start
   sim "wan?type=DHCP"
   start_after_first_poll
-  expect_text $ID_SHOW_STATUS is "Show Router Status"
-  drv click $ID_SHOW_STATUS
-  expect_visible -w "$STATUS_TITLE" 1
-  expect_text $ID_SHOW_STATUS is "Hide Router Status"
-  expect_text -w "$STATUS_TITLE" $ST_MESSAGE is "" 10000
+  expect_text $IDC_SHOW_STATUS is "Show Router Status"
+  drv click $IDC_SHOW_STATUS
+  expect_visible -w "$STATUS_WINDOW_TITLE" 1
+  expect_text $IDC_SHOW_STATUS is "Hide Router Status"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is "" 10000
   expect_router_fields
-  expect_text -w "$STATUS_TITLE" $ST_WAN is "DHCP"
-  expect_text -w "$STATUS_TITLE" $ST_CONNECTION_LABEL is "Connection Time:"
-  expect_text -w "$STATUS_TITLE" $ST_CONNECTION starts "0 day 00:"
-  screenshot_window "$STATUS_TITLE" status-window
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_WAN_TYPE is "DHCP"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_LABEL is "Connection Time:"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_TIME starts "0 day 00:"
+  screenshot_window "$STATUS_WINDOW_TITLE" status-window
   # Refresh fetches the page again.
   sim requests/clear
   sim "status?layout=common&item=lease"
   refresh_and_expect_connection_row "Remaining Lease Time:" "0 day 00:"
   [ "$(sim_count_requests 'GET /status.htm HTTP/1.0')" -eq 1 ] || fail "Refresh: expected one status request"
   # The close box and the Close button both hide it and reset the caption.
-  drv -w "$STATUS_TITLE" close
-  expect_visible -w "$STATUS_TITLE" 0
-  expect_text $ID_SHOW_STATUS is "Show Router Status"
-  drv click $ID_SHOW_STATUS
-  expect_visible -w "$STATUS_TITLE" 1
-  expect_text $ID_SHOW_STATUS is "Hide Router Status"
-  drv -w "$STATUS_TITLE" click $ST_CLOSE
-  expect_visible -w "$STATUS_TITLE" 0
-  expect_text $ID_SHOW_STATUS is "Show Router Status"
+  drv -w "$STATUS_WINDOW_TITLE" close
+  expect_visible -w "$STATUS_WINDOW_TITLE" 0
+  expect_text $IDC_SHOW_STATUS is "Show Router Status"
+  drv click $IDC_SHOW_STATUS
+  expect_visible -w "$STATUS_WINDOW_TITLE" 1
+  expect_text $IDC_SHOW_STATUS is "Hide Router Status"
+  drv -w "$STATUS_WINDOW_TITLE" click $IDOK
+  expect_visible -w "$STATUS_WINDOW_TITLE" 0
+  expect_text $IDC_SHOW_STATUS is "Show Router Status"
   # The button alone shows and hides.
-  drv click $ID_SHOW_STATUS
-  expect_visible -w "$STATUS_TITLE" 1
-  drv click $ID_SHOW_STATUS
-  expect_visible -w "$STATUS_TITLE" 0
-  expect_text $ID_SHOW_STATUS is "Show Router Status"
+  drv click $IDC_SHOW_STATUS
+  expect_visible -w "$STATUS_WINDOW_TITLE" 1
+  drv click $IDC_SHOW_STATUS
+  expect_visible -w "$STATUS_WINDOW_TITLE" 0
+  expect_text $IDC_SHOW_STATUS is "Show Router Status"
   expect_alive
 }
 
 scenario_status_layouts_and_connection_items() {
   sim_start
   start_after_first_poll
-  drv click $ID_SHOW_STATUS
-  expect_text -w "$STATUS_TITLE" $ST_MESSAGE is "" 10000
-  expect_text -w "$STATUS_TITLE" $ST_CONNECTION_LABEL is "Connection Time:"
+  drv click $IDC_SHOW_STATUS
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is "" 10000
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_LABEL is "Connection Time:"
   # Each step changes the row, so that its expectation cannot be met early.
   sim "status?layout=common&item=lease"
   refresh_and_expect_connection_row "Remaining Lease Time:" "0 day 00:"
@@ -105,18 +105,18 @@ scenario_status_layouts_and_connection_items() {
 scenario_status_unreachable_router() {
   sim_start
   start_after_first_poll
-  drv click $ID_SHOW_STATUS
-  expect_text -w "$STATUS_TITLE" $ST_MESSAGE is "" 10000
+  drv click $IDC_SHOW_STATUS
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is "" 10000
   expect_router_fields
-  drv set-text $ID_ADDRESS "127.0.0.1:$(free_port)"
-  drv -w "$STATUS_TITLE" click $ST_REFRESH
-  expect_text -w "$STATUS_TITLE" $ST_MESSAGE is "*** Error: Can't connect to routeur address" 10000
+  drv set-text $IDC_ROUTER_ADDRESS "127.0.0.1:$(free_port)"
+  drv -w "$STATUS_WINDOW_TITLE" click $IDC_ROUTER_STATUS_REFRESH
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is "*** Error: Can't connect to routeur address" 10000
   local id
-  for id in $ST_CONNECTION $ST_PRINTER $ST_MASK $ST_GATEWAY $ST_EXTERNAL $ST_DNS; do
-    expect_text -w "$STATUS_TITLE" "$id" is ""
+  for id in $IDC_ROUTER_STATUS_CONNECTION_TIME $IDC_ROUTER_STATUS_PRINTER $IDC_ROUTER_STATUS_SUBNET_MASK $IDC_ROUTER_STATUS_GATEWAY $IDC_ROUTER_STATUS_EXTERNAL_ADDRESS $IDC_ROUTER_STATUS_DNS; do
+    expect_text -w "$STATUS_WINDOW_TITLE" "$id" is ""
   done
-  expect_text -w "$STATUS_TITLE" $ST_LOCAL is "127.0.0.1"
-  expect_text -w "$STATUS_TITLE" $ST_WAN is "PPPoE"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_LOCAL_ADDRESS is "127.0.0.1"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_WAN_TYPE is "PPPoE"
   expect_alive
 }
 
@@ -125,26 +125,26 @@ scenario_status_refresh_after_each_poll() {
   preload_registry '"autoStart"=dword:00000000'
   start_vorlane
   show_main_window
-  drv click $ID_SHOW_STATUS
-  expect_text -w "$STATUS_TITLE" $ST_MESSAGE is "" 10000
+  drv click $IDC_SHOW_STATUS
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is "" 10000
   # No log page read yet: no WAN type.
-  expect_text -w "$STATUS_TITLE" $ST_WAN is ""
-  expect_text -w "$STATUS_TITLE" $ST_CONNECTION_LABEL is "Connection Time:"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_WAN_TYPE is ""
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_LABEL is "Connection Time:"
   sim "status?layout=common&item=lease"
   sim requests/clear
-  drv click $ID_GET_IT_NOW
-  expect_text $ID_STATUS_LINE is "Stopped" 15000
+  drv click $IDC_GET_IT_NOW
+  expect_text $IDC_STATUS_LINE is "Stopped" 15000
   # The poll's end refreshed the shown window, WAN type of the page included.
-  expect_text -w "$STATUS_TITLE" $ST_CONNECTION_LABEL is "Remaining Lease Time:" 10000
-  expect_text -w "$STATUS_TITLE" $ST_WAN is "PPPoE"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_LABEL is "Remaining Lease Time:" 10000
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_WAN_TYPE is "PPPoE"
   [ "$(sim_count_requests 'GET /status.htm HTTP/1.0')" -eq 1 ] || fail "expected one status request after the poll"
   # Hidden, it is not refreshed.
-  drv click $ID_SHOW_STATUS
-  expect_visible -w "$STATUS_TITLE" 0
+  drv click $IDC_SHOW_STATUS
+  expect_visible -w "$STATUS_WINDOW_TITLE" 0
   sim requests/clear
-  drv click $ID_GET_IT_NOW
+  drv click $IDC_GET_IT_NOW
   wait_request_count 'GET /syslog.htm HTTP/1.0' 1
-  expect_text $ID_STATUS_LINE is "Stopped" 15000
+  expect_text $IDC_STATUS_LINE is "Stopped" 15000
   sleep 1
   [ "$(sim_count_requests 'GET /status.htm HTTP/1.0')" -eq 0 ] || fail "the hidden status window was refreshed"
   [ "$(sim_count_requests 'GET /syslog.htm HTTP/1.0')" -eq 1 ] || fail "expected one log page request"

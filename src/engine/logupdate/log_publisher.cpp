@@ -1,0 +1,43 @@
+#include "logupdate/log_publisher.h"
+
+#include <string_view>
+
+#include "logpage/intrusion_marker.h"
+#include "logupdate/log_file_append.h"
+#include "notice_text.h"
+#include "resource_ids.h"
+
+namespace {
+// Enough to bring the newest line into view on any screen.
+constexpr int ScrollToEndLines = 999999;
+
+// A notice on the screen gives way to the first log lines; log lines stay.
+void ShowOnLogScreen(MonitorContext& context, const std::string& displayText, const std::string& screenText) {
+    const std::string_view base = IsNoticeText(screenText) ? std::string_view() : std::string_view(screenText);
+    std::string text;
+    text.reserve(base.size() + displayText.size());
+    text += base;
+    text += displayText;
+    context.dialog.SetText(IDC_LOG_SCREEN, text);
+    context.dialog.ScrollLines(IDC_LOG_SCREEN, ScrollToEndLines);
+}
+}  // namespace
+
+void PublishLogUpdate(MonitorContext& context, const LogUpdate& update, const std::string& screenText,
+                      IntrusionAlerts& alerts) {
+    auto& dialog = context.dialog;
+    const bool onlyIntrusion = dialog.IsChecked(IDC_ONLY_INTRUSION);
+    const bool intrusionShown = ContainsIntrusionMarker(update.displayText);
+
+    bool launch = false;
+    if (!onlyIntrusion || intrusionShown) {
+        ShowOnLogScreen(context, update.displayText, screenText);
+        context.state.lastParagraph.Set(update.displayText);
+        launch = dialog.IsChecked(IDC_AUTO_LAUNCH);
+    }
+    if (intrusionShown) alerts.RaiseIntrusionAlerts(update.displayText);
+    if (dialog.IsChecked(IDC_LOG_TO_FILE) && (!onlyIntrusion || ContainsIntrusionMarker(update.fileText))) {
+        AppendToLogFile(context.state.logFilePath, update.fileText);
+    }
+    if (launch) alerts.LaunchExternalProgram();
+}

@@ -1,0 +1,83 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+#include "monitor_context.h"
+#include "alerts/alert_responder.h"
+#include "session/session_controller.h"
+#include "registry_port.h"
+#include "settings/settings_store.h"
+#include "routerstatus/router_status_window.h"
+#include "main_window_port.h"
+#include "monitor/tray_animation.h"
+
+// How a control or menu reported itself in a command.
+enum class ControlEvent { Clicked, TextChanged, Other };
+
+// The mouse messages of the tray icon that mean something.
+enum class TrayMouseEvent { LeftDown, LeftDoubleClick, RightDown, Other };
+
+// The "&Hide" button (also the Enter key) and the Escape key.
+inline constexpr int kHideCommand = 1;
+inline constexpr int kCancelCommand = 2;
+
+struct MonitorPorts {
+    DialogPort& mainDialog;
+    DialogPort& statusDialog;
+    SystemPort& system;
+    RegistryPort& registry;
+    MainWindowPort& mainWindow;
+    RouterStatusWindowPort& statusWindow;
+    TrayPort& tray;
+};
+
+// Everything behind the main window, the tray icon and the Router Status
+// window: it owns the state they share and takes each of their messages,
+// so that the window procedures only translate.
+class MonitorEngine : private SessionShell {
+public:
+    explicit MonitorEngine(const MonitorPorts& ports, std::string optionsKeyPath = kOptionsKeyPath);
+    MonitorEngine(const MonitorEngine&) = delete;
+    MonitorEngine& operator=(const MonitorEngine&) = delete;
+
+    MonitorState state;
+    AppSharedValues app;
+
+    // Loads the options and builds the two file paths. True when the session
+    // is to start by itself once the message loop runs.
+    bool LoadOptions();
+    void SaveOptions();
+
+    void OnCommand(int commandId, ControlEvent event);
+    void OnSessionTimer();
+    // iconOrRequest is the tray icon's id, or the auto-start request.
+    void OnTrayNotify(unsigned iconOrRequest, TrayMouseEvent event);
+    void RestoreMainWindow();
+    // The close box or Alt+F4, before the framework turns it into Escape.
+    void OnMainWindowClosing();
+    void OnMainWindowMinimized();
+    // Any left-button press in the main window or on one of its controls.
+    void OnLeftButtonDown();
+    void OnAnimationClicked();
+    void OnLogScreenDoubleClick(std::size_t selectionStart, std::size_t selectionEnd);
+
+    void OnRouterStatusCommand(int commandId);
+    void OnRouterStatusClosing();
+
+private:
+    void SetSessionAnimation(bool play) override;
+    void RefreshRouterStatus() override;
+
+    void OnHideCommand();
+    void OnClick(int commandId);
+    void OnShutdownButton();
+
+    DialogPort& mainDialog_;
+    RegistryPort& registry_;
+    MainWindowPort& mainWindow_;
+    std::string optionsKeyPath_;
+    MonitorContext context_;
+    AlertResponder alerts_;
+    SessionController session_;
+    RouterStatusController status_;
+};

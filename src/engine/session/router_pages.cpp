@@ -1,0 +1,64 @@
+// The page operations of RouterHttpClient: the router's pages and its login.
+#include <string>
+
+#include "notice_text.h"
+#include "router/login_request.h"
+#include "session/router_http_client.h"
+#include "router/router_requests.h"
+
+namespace {
+
+bool SaysPasswordIsWrong(const std::string& answer) {
+    return answer.find(WrongPasswordMarker1) != std::string::npos &&
+           answer.find(WrongPasswordMarker2) != std::string::npos;
+}
+
+std::string SocketErrorText(int code) { return std::string(SocketErrorPrefix) + std::to_string(code); }
+
+}  // namespace
+
+std::string RouterHttpClient::FetchLogPage(bool login, const std::string& password) {
+    if (login) RunLoginSequence(password);
+    if (pageText == InvalidPasswordText) return pageText;
+    if (pageText.empty() || IsNoticeText(pageText)) FetchLogPageOnce();
+    return pageText;
+}
+
+// Form page, login request, then a fresh connection for the log page.
+void RouterHttpClient::RunLoginSequence(const std::string& password) {
+    if (!SendRequest(FixedRequest(LoginFormPagePath))) return;
+    pageText = ReadResponse();
+    Close();
+    std::string loginRequest = BuildLoginRequest(pageText, password);
+    // Failures here show up as an empty or useless answer.
+    Reconnect();
+    SendRequest(loginRequest);
+    pageText = ReadResponse();
+    Close();
+    if (SaysPasswordIsWrong(pageText)) {
+        pageText = InvalidPasswordText;
+        return;
+    }
+    Reconnect();
+    pageText.clear();
+}
+
+void RouterHttpClient::FetchLogPageOnce() {
+    if (SendRequest(FixedRequest(LogPagePath)))
+        pageText = ReadResponse();
+    else
+        pageText = SocketErrorText(LastErrorCode());
+    Close();
+}
+
+std::string RouterHttpClient::FetchStatusPage() {
+    if (!SendRequest(FixedRequest(StatusPagePath))) return std::string(StatusErrorText);
+    std::string page = ReadResponse();
+    Close();
+    return page;
+}
+
+void RouterHttpClient::Logout() {
+    if (SendRequest(FixedRequest(LogoutPath))) ReadResponse();
+    Close();
+}

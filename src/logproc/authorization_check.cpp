@@ -1,9 +1,0 @@
-#include "logproc/authorization_check.h"
-
-namespace {
-constexpr std::string_view RefusalText = "Authorization Required";
-}
-
-bool IsAuthorizationRequired(std::string_view page) {
-    return page.find(RefusalText) != std::string_view::npos;
-}

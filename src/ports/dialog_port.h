@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+#include "message_port.h"
+
+// One dialog window's controls, by numeric id. The Win32 side carries every
+// request out on the GUI thread (SendMessage), so workers may call it too.
+class DialogPort : public MessagePort {
+public:
+    virtual std::string GetText(int controlId) = 0;
+    virtual void SetText(int controlId, const std::string& text) = 0;
+    // Button check state as the control holds it (0 off, 1 on, anything stored).
+    virtual unsigned GetCheckState(int controlId) = 0;
+    virtual void SetCheckState(int controlId, unsigned state) = 0;
+    // A line scroll of a multi-line edit (EM_LINESCROLL), not a caret move.
+    virtual void ScrollLines(int controlId, int lines) = 0;
+    virtual void SetVisible(int controlId, bool visible) = 0;
+
+    bool IsChecked(int controlId) { return GetCheckState(controlId) != 0; }
+    void SetChecked(int controlId, bool checked) { SetCheckState(controlId, checked ? 1u : 0u); }
+};

@@ -1,0 +1,42 @@
+#pragma once
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "shared_text.h"
+
+// The values the application object shares between its windows.
+struct AppSharedValues {
+    std::atomic<bool> statusShown{false};
+    SharedText currentRouterAddress;
+    SharedText wanType;
+};
+
+// The engine-side members of the main window. Flags and numbers that cross
+// threads are atomic; texts that cross threads are SharedText.
+struct MonitorState {
+    // Session
+    std::atomic<bool> sessionRunning{false};
+    std::atomic<bool> pollBusy{false};
+    std::atomic<bool> stopRequested{false};
+    std::atomic<std::uint32_t> lastPollEnd{0};
+    std::atomic<std::int32_t> referenceTime{0};
+    SharedText lastResponse;
+
+    // Tray alert animation
+    std::atomic<bool> animating{false};
+    std::atomic<std::int32_t> animationFrame{0};
+    std::atomic<bool> stopAnimation{false};
+
+    // Log processing; lastDate is 0 when nothing is remembered.
+    std::atomic<std::int32_t> lastDate{0};
+    SharedText lastParagraph;
+
+    // Paths, set once while the main window initialises.
+    std::string alertSoundPath;
+    std::string logFilePath;
+
+    // Options that live outside the controls.
+    SharedText externalProgramPath;
+    SharedText routerPassword;
+};

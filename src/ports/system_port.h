@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+inline constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
+
+// What ShellExecuteA is asked for.
+struct ShellRequest {
+    std::string verb;
+    std::string file;
+    std::string parameters;
+    std::string directory;
+    int showCommand = kShowNormal;
+};
+
+// ShellExecuteA's result says success above 32.
+inline bool ShellSucceeded(std::intptr_t result) { return result > 32; }
+
+// What the file-open dialog is asked for.
+struct OpenFileRequest {
+    std::string filter;  // "Name|patterns|...||" as the user sees it
+    std::string defaultExtension;
+    unsigned flags = 0;
+};
+
+// The shell and the system, as the engine sees them.
+class SystemPort {
+public:
+    virtual ~SystemPort() = default;
+
+    // Milliseconds since system start, wrapping at 32 bits.
+    virtual std::uint32_t TickCount() = 0;
+    // Seconds since 1970-01-01 UTC.
+    virtual std::int64_t CurrentTime() = 0;
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
+    // Runs the work on a new thread of normal priority; does not wait.
+    virtual void StartWorker(std::function<void()> work) = 0;
+
+    virtual std::string ExecutablePath() = 0;
+    virtual std::string WindowsDirectory() = 0;
+    // The system's text for an error code, without inserts.
+    virtual std::string SystemMessageText(int errorCode) = 0;
+
+    // ShellExecuteA's result (see ShellSucceeded).
+    virtual std::intptr_t OpenWithShell(const ShellRequest& request) = 0;
+    virtual void PlaySoundFile(const std::string& path) = 0;
+    virtual void PlaySoundResource(int resourceId) = 0;
+    virtual std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) = 0;
+
+    // Window timers of the main window.
+    virtual void StartTimer(unsigned id, unsigned periodMs) = 0;
+    virtual void KillTimer(unsigned id) = 0;
+};

@@ -1,0 +1,39 @@
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+
+#include "system_port.h"
+
+// The shell and the system through the Win32 API. Timers and the file-open
+// dialog belong to the main window, which is known once it is created.
+class Win32System : public SystemPort {
+public:
+    explicit Win32System(HINSTANCE instance) : instance_(instance) {}
+
+    void SetMainWindow(HWND window) { mainWindow_ = window; }
+
+    std::uint32_t TickCount() override;
+    std::int64_t CurrentTime() override;
+    void Sleep(std::uint32_t milliseconds) override;
+    void StartWorker(std::function<void()> work) override;
+
+    std::string ExecutablePath() override;
+    std::string WindowsDirectory() override;
+    std::string SystemMessageText(int errorCode) override;
+
+    std::intptr_t OpenWithShell(const ShellRequest& request) override;
+    void PlaySoundFile(const std::string& path) override;
+    void PlaySoundResource(int resourceId) override;
+    std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override;
+
+    void StartTimer(unsigned id, unsigned periodMs) override;
+    void KillTimer(unsigned id) override;
+
+private:
+    HINSTANCE instance_;
+    std::atomic<HWND> mainWindow_{nullptr};
+};
+
+// "Name|patterns|...||" into the NUL-separated list the file dialog reads.
+std::string FileDialogFilter(const std::string& barSeparated);

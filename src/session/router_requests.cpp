@@ -1,8 +1,0 @@
-#include "session/router_requests.h"
-
-std::string FixedRequest(std::string_view path) {
-    std::string request = "GET ";
-    request += path;
-    request += RequestTail;
-    return request;
-}

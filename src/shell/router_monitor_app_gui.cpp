@@ -1,0 +1,76 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <new>
+
+#include "message_box_win32.h"
+#include "resource_ids.h"
+#include "monitor_dialog_gui.h"
+
+namespace {
+
+constexpr char kCannotAllocateText[] = "Error Creating Dialog Object";
+constexpr char kCannotCreateText[] = "Error creating Dialog";
+
+// The process-wide application: one copy per desktop, the hidden main
+// window, and the message loop.
+class RouterMonitorApp {
+public:
+    explicit RouterMonitorApp(HINSTANCE instance) : instance_(instance) {}
+
+    bool Start();
+    int Run();
+
+private:
+    HINSTANCE instance_;
+    // Never freed: the process ends with it alive.
+    MonitorDialog* mainWindow_ = nullptr;
+};
+
+bool BringRunningCopyForward() {
+    const HWND running = FindWindowA(nullptr, MAIN_WINDOW_TITLE);
+    if (running == nullptr) return false;
+    ShowWindow(running, SW_RESTORE);
+    SetForegroundWindow(running);
+    return true;
+}
+
+void RegisterCommonControls() {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+bool RouterMonitorApp::Start() {
+    if (BringRunningCopyForward()) return false;
+    RegisterCommonControls();
+    mainWindow_ = new (std::nothrow) MonitorDialog(instance_);
+    if (mainWindow_ == nullptr) {
+        ShowApplicationMessage(nullptr, kCannotAllocateText, MessageButtons::Ok);
+        return false;
+    }
+    if (!mainWindow_->Create()) {
+        ShowApplicationMessage(nullptr, kCannotCreateText, MessageButtons::Ok);
+        return false;
+    }
+    // Minimising hides the window: only the tray icon shows.
+    ShowWindow(mainWindow_->Window(), SW_MINIMIZE);
+    return true;
+}
+
+int RouterMonitorApp::Run() {
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (mainWindow_->PreTranslateMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    static RouterMonitorApp application(instance);
+    if (!application.Start()) return 0;
+    return application.Run();
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include "router_status_window_port.h"
+
+class MonitorEngine;
+
+// The "Router Status" window: a top-level modeless dialog of its own,
+// hidden until the main window's button 1032 shows it.
+class RouterStatusDialog : public RouterStatusWindowPort {
+public:
+    // The engine is known after the window objects exist; it is set before the window is created.
+    void SetEngine(MonitorEngine& engine) { engine_ = &engine; }
+    // False when the window cannot be created (the user was told).
+    bool Create(HINSTANCE instance);
+    HWND Window() const { return window_; }
+
+    bool Exists() override { return window_ != nullptr; }
+    void Show(bool makeForeground) override;
+    void Hide() override;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam);
+
+    MonitorEngine* engine_ = nullptr;
+    HWND window_ = nullptr;
+};

@@ -1,0 +1,79 @@
+#include "tray_icon_gui.h"
+
+#include <cstring>
+
+#include "resource_ids.h"
+
+namespace {
+
+constexpr char kTrayTip[] = "Router access log";
+constexpr char kPreferencesItem[] = "Preferences/Screen log...";
+constexpr char kViewLogItem[] = "View Log File";
+constexpr char kDeleteLogItem[] = "Delete Log File";
+constexpr char kAboutItem[] = "About Vorlane...";
+constexpr char kShutdownItem[] = "Shutdown";
+
+constexpr int kTrayIconSize = 16;
+// The record form whose tip holds 64 characters: 88 bytes in a 32-bit program.
+static_assert(NOTIFYICONDATAA_V1_SIZE == (sizeof(void*) == 8 ? 104 : 88));
+constexpr int kMenuOffset = 5;
+
+HICON LoadTrayIcon(HINSTANCE instance, int resourceId) {
+    return static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, kTrayIconSize, kTrayIconSize, 0));
+}
+
+}  // namespace
+
+void TrayIcon::BuildMenu() {
+    menu_ = CreatePopupMenu();
+    AppendMenuA(menu_, MF_STRING, ID_TRAY_PREFERENCES, kPreferencesItem);
+    AppendMenuA(menu_, MF_STRING, ID_TRAY_VIEW_LOG, kViewLogItem);
+    AppendMenuA(menu_, MF_STRING, ID_TRAY_DELETE_LOG, kDeleteLogItem);
+    AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu_, MF_STRING, ID_ABOUT_COMMAND, kAboutItem);
+    AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu_, MF_STRING, ID_TRAY_SHUTDOWN, kShutdownItem);
+}
+
+void TrayIcon::Add(HWND mainWindow) {
+    normalIcon_ = LoadTrayIcon(instance_, IDI_NORMAL);
+    alertIcon_ = LoadTrayIcon(instance_, IDI_ALERT);
+    // The first record form: every shell knows it.
+    data_.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data_.hWnd = mainWindow;
+    data_.uID = TRAY_ICON_ID;
+    data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data_.uCallbackMessage = WM_TRAY_CALLBACK;
+    data_.hIcon = normalIcon_;
+    std::strncpy(data_.szTip, kTrayTip, sizeof data_.szTip - 1);
+    Shell_NotifyIconA(NIM_ADD, &data_);
+}
+
+void TrayIcon::AddAgain() {
+    if (data_.hWnd != nullptr) Shell_NotifyIconA(NIM_ADD, &data_);
+}
+
+void TrayIcon::Remove() {
+    if (data_.hWnd != nullptr) Shell_NotifyIconA(NIM_DELETE, &data_);
+}
+
+void TrayIcon::DestroyMenu() {
+    if (menu_ != nullptr) ::DestroyMenu(menu_);
+    menu_ = nullptr;
+}
+
+void TrayIcon::ShowMenu() {
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    // Without the foreground the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(data_.hWnd);
+    TrackPopupMenu(menu_, TPM_RIGHTBUTTON, cursor.x - kMenuOffset, cursor.y - kMenuOffset, 0, data_.hWnd, nullptr);
+    // A message after the menu lets it close properly on the next click (the known tray menu quirk).
+    PostMessageA(data_.hWnd, WM_USER, 0, 0);
+}
+
+void TrayIcon::ShowTrayImage(TrayImage image) {
+    data_.hIcon = image == TrayImage::Alert ? alertIcon_ : normalIcon_;
+    Shell_NotifyIconA(NIM_MODIFY, &data_);
+}

@@ -1,0 +1,53 @@
+#include "logpage/log_line_renderer.h"
+
+#include <string_view>
+
+#include "logpage/broken_down_time.h"
+
+namespace {
+constexpr std::string_view TimeSeparator = " - ";
+constexpr std::string_view LineEnd = "\r\n";
+// Room for the longest date form, the GMT suffix and the separators.
+constexpr std::size_t LineOverhead = 80;
+
+void AppendLocalTime(std::string& out, std::int32_t time, DateFormat format) {
+    if (const auto local = ToLocalTime(time)) AppendDateText(out, *local, format);
+}
+
+void AppendGmtSuffix(std::string& out, std::int32_t time) {
+    if (const auto utc = ToUniversalTime(time)) AppendGmtSuffixText(out, *utc);
+}
+
+void AppendDisplayLine(std::string& out, const LogEntry& entry, DateFormat format) {
+    if (entry.kind == LogEntry::Kind::Untimed) {
+        out += entry.text;
+        return;
+    }
+    AppendLocalTime(out, entry.time, format);
+    out += TimeSeparator;
+    out += entry.message;
+}
+
+std::size_t EstimatedTextSize(const std::vector<LogEntry>& entries) {
+    std::size_t size = 0;
+    for (const auto& entry : entries) size += entry.message.size() + entry.text.size() + LineOverhead;
+    return size;
+}
+}  // namespace
+
+LogUpdate RenderLogUpdate(const std::vector<LogEntry>& entries, RenderOptions options) {
+    LogUpdate update;
+    const auto capacity = EstimatedTextSize(entries);
+    update.displayText.reserve(capacity);
+    update.fileText.reserve(capacity);
+    for (const auto& entry : entries) {
+        // The file line is the display line, with the UTC time after it.
+        const auto lineStart = update.displayText.size();
+        AppendDisplayLine(update.displayText, entry, options.dateFormat);
+        update.fileText.append(update.displayText, lineStart);
+        if (entry.kind == LogEntry::Kind::Timed && options.logGMT) AppendGmtSuffix(update.fileText, entry.time);
+        update.displayText += LineEnd;
+        update.fileText += LineEnd;
+    }
+    return update;
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include <vector>
+
+#include "logpage/date_text.h"
+#include "logpage/log_entry.h"
+#include "logpage/log_update.h"
+
+struct RenderOptions {
+    DateFormat dateFormat = DateFormat::Long;
+    bool logGMT = false;  // file lines of timed entries carry the UTC time too
+};
+
+// The selected entries as screen and file lines, in order. Timed entries
+// show their local time; a time that cannot be converted shows as nothing.
+LogUpdate RenderLogUpdate(const std::vector<LogEntry>& entries, RenderOptions options);

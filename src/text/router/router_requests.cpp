@@ -1,0 +1,8 @@
+#include "router/router_requests.h"
+
+std::string FixedRequest(std::string_view path) {
+    std::string request = "GET ";
+    request += path;
+    request += RequestTail;
+    return request;
+}

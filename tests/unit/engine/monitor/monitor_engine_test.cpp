@@ -1,0 +1,193 @@
+#include "monitor/monitor_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "resource_ids.h"
+#include "in_memory_registry.h"
+#include "registry_values.h"
+#include "support/fake_dialog.h"
+#include "support/fake_system.h"
+#include "monitor/main_window_commands.h"
+
+// What the engine does itself is routing: each message reaches the right
+// operation and window. The operations have their own tests, and the routes
+// that the GUI tests drive through the real windows are not repeated here.
+
+namespace {
+
+constexpr char kTestKey[] = "SOFTWARE\\VorlaneTests\\Engine";
+constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Nothing listens there: a stray connection is refused at once.
+constexpr char kClosedLoopbackAddress[] = "127.0.0.1:1";
+
+using Calls = std::vector<std::string>;
+
+struct RecordingMainWindow : MainWindowPort {
+    void RestoreAndBringForward() override { calls.push_back("restore"); }
+    void Hide() override { calls.push_back("hide"); }
+    bool ArgumentHasFocus() override { return argumentHasFocus; }
+    void PlaySessionAnimation(bool play) override { calls.push_back(play ? "play" : "rest"); }
+    void ShowTrayMenu() override { calls.push_back("menu"); }
+    void ShowAboutBox() override { calls.push_back("about"); }
+    void ShutdownApplication() override { calls.push_back("shutdown"); }
+    bool argumentHasFocus = false;
+    Calls calls;
+};
+
+struct RecordingStatusWindow : RouterStatusWindowPort {
+    bool Exists() override { return true; }
+    void Show(bool makeForeground) override { calls.push_back(makeForeground ? "show+front" : "show"); }
+    void Hide() override { calls.push_back("hide"); }
+    Calls calls;
+};
+
+struct RecordingTray : TrayPort {
+    void ShowTrayImage(TrayImage image) override { images.push_back(image); }
+    std::vector<TrayImage> images;
+};
+
+class MonitorEngineTest : public testing::Test {
+protected:
+    MonitorEngineTest() {
+        registry.CreateKey(RegistryRoot::LocalMachine, kRunKey, RegistryAccess::AllAccess);
+        // What the window does with its edit boxes' change notifications.
+        mainDialog.onTextChanged = [this](int id, const std::string&) {
+            engine.OnCommand(id, ControlEvent::TextChanged);
+        };
+    }
+    ~MonitorEngineTest() override { system.WaitForWorkers(); }
+
+    void Click(int commandId) { engine.OnCommand(commandId, ControlEvent::Clicked); }
+    void ShowStatusWindow() {
+        mainDialog.SetText(IDC_ROUTER_ADDRESS, kClosedLoopbackAddress);
+        Click(IDC_SHOW_STATUS);
+        system.WaitForWorkers();
+        statusWindow.calls.clear();
+    }
+    // What each window was asked since the last check.
+    void ExpectCalls(const Calls& main, const Calls& status) {
+        EXPECT_EQ(mainWindow.calls, main);
+        EXPECT_EQ(statusWindow.calls, status);
+        mainWindow.calls.clear();
+        statusWindow.calls.clear();
+    }
+
+    FakeDialog mainDialog, statusDialog;
+    FakeSystem system;
+    InMemoryRegistry registry;
+    RecordingMainWindow mainWindow;
+    RecordingStatusWindow statusWindow;
+    RecordingTray tray;
+    MonitorEngine engine{
+        MonitorPorts{mainDialog, statusDialog, system, registry, mainWindow, statusWindow, tray}, kTestKey};
+};
+
+}  // namespace
+
+TEST_F(MonitorEngineTest, LoadBuildsBothPathsAndTellsWhetherToAutoStart) {
+    EXPECT_TRUE(engine.LoadOptions());  // first run
+    EXPECT_EQ(engine.state.logFilePath, "C:\\Program Files\\Vorlane\\router.log");
+    EXPECT_EQ(engine.state.alertSoundPath, "C:\\Program Files\\Vorlane\\intruder.wav");
+    // The box's change notification must not overwrite the loaded password with the mask.
+    EXPECT_EQ(engine.state.routerPassword.Get(), "vesto");
+    mainDialog.SetChecked(IDC_AUTO_START, false);
+    mainDialog.SetText(IDC_REFRESH_RATE, "12");
+    engine.SaveOptions();
+    EXPECT_EQ(registry.GetValue(RegistryRoot::LocalMachine, kTestKey, "refreshRate"),
+              (RegistryValue{RegistryType::String, std::string("12\0", 3)}));
+    EXPECT_FALSE(engine.LoadOptions());
+}
+
+TEST_F(MonitorEngineTest, EditsOfPasswordAndAddressFollowTheirBoxes) {
+    mainDialog.SetText(IDC_PASSWORD, "s3cret");
+    mainDialog.SetText(IDC_ROUTER_ADDRESS, "127.0.0.1:8080");
+    EXPECT_EQ(engine.state.routerPassword.Get(), "s3cret");
+    EXPECT_EQ(engine.app.currentRouterAddress.Get(), "127.0.0.1:8080");
+    // Focus changes and the like are not edits.
+    engine.state.routerPassword.Set("kept");
+    engine.OnCommand(IDC_PASSWORD, ControlEvent::Other);
+    engine.OnCommand(IDC_PASSWORD, ControlEvent::Clicked);
+    EXPECT_EQ(engine.state.routerPassword.Get(), "kept");
+}
+
+TEST_F(MonitorEngineTest, TrayIconMouseAndMinimise) {
+    engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::LeftDown);
+    EXPECT_TRUE(engine.state.stopAnimation);
+    engine.state.stopAnimation = false;
+    engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::RightDown);
+    engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::Other);
+    EXPECT_FALSE(engine.state.stopAnimation);
+    ExpectCalls({"menu"}, {});
+    // The auto-start request starts the session whatever the mouse says.
+    engine.OnTrayNotify(AUTO_START_REQUEST, TrayMouseEvent::Other);
+    EXPECT_TRUE(engine.state.sessionRunning);
+    Click(IDC_START_STOP);
+    EXPECT_FALSE(engine.state.sessionRunning);
+    ExpectCalls({"play", "rest"}, {});
+    // A click anywhere in the window stops the alert at the next timer tick.
+    StartTrayAnimation(engine.state);
+    engine.OnLeftButtonDown();
+    engine.OnSessionTimer();
+    EXPECT_EQ(tray.images, std::vector<TrayImage>{TrayImage::Normal});
+    EXPECT_FALSE(engine.state.animating);
+    // Minimising hides both windows, and the status window comes back with the main one.
+    ShowStatusWindow();
+    engine.OnMainWindowMinimized();
+    ExpectCalls({"hide"}, {"hide"});
+    EXPECT_TRUE(engine.app.statusShown);
+}
+
+TEST_F(MonitorEngineTest, CommandsReachTheirOperations) {
+    Click(ID_ABOUT_COMMAND);
+    EXPECT_EQ(mainWindow.calls, (Calls{"about"}));
+    Click(ID_TRAY_DELETE_LOG);
+    engine.OnAnimationClicked();
+    const auto messages = mainDialog.Messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "Are you sure you want to delete the log file?");
+    EXPECT_EQ(messages[1].text, "This will force a logout. Are you sure?");
+
+    system.chosenFile = "C:\\Tools\\notify.exe";
+    Click(IDC_CHOOSE_EXTERNAL);
+    EXPECT_EQ(engine.state.externalProgramPath.Get(), "C:\\Tools\\notify.exe");
+    ASSERT_EQ(system.openFileRequests.size(), 1u);
+    EXPECT_EQ(system.openFileRequests[0].filter, "Program Files|*.exe;*.com;*.bat|All Files (*.*)|*.*||");
+    EXPECT_EQ(system.openFileRequests[0].flags, 0x1004u);
+
+    mainDialog.SetText(IDC_LOG_SCREEN, "Unrecognized access from 10.0.0.5:4661 to TCP port 80\r\n");
+    engine.OnLogScreenDoubleClick(25, 38);
+    EXPECT_EQ(mainDialog.GetText(IDC_EXTERNAL_ARGUMENT), "10.0.0.5");
+    engine.OnLogScreenDoubleClick(57, 60);  // past the text: nothing
+    EXPECT_EQ(mainDialog.GetText(IDC_EXTERNAL_ARGUMENT), "10.0.0.5");
+}
+
+TEST_F(MonitorEngineTest, ViewLogFileFallsBackToNotepadThenReports) {
+    engine.LoadOptions();
+    const std::string logFile = "C:\\Program Files\\Vorlane\\router.log";
+    system.shellResults[logFile] = 32;  // 32 and below are failures
+    Click(ID_TRAY_VIEW_LOG);
+    ASSERT_EQ(system.shellRequests.size(), 2u);
+    EXPECT_EQ(system.shellRequests[0].file, logFile);
+    EXPECT_EQ(system.shellRequests[1].file, "C:\\windows\\notepad.exe ");
+    EXPECT_EQ(system.shellRequests[1].parameters, logFile);
+    EXPECT_TRUE(mainDialog.Messages().empty());
+
+    system.shellResults["C:\\windows\\notepad.exe "] = 2;
+    Click(ID_TRAY_VIEW_LOG);
+    ASSERT_EQ(mainDialog.Messages().size(), 1u);
+    EXPECT_EQ(mainDialog.Messages()[0].text, "Cannot View Log File");
+}
+
+TEST_F(MonitorEngineTest, EscapeClosesTheStatusWindowAndRefreshFetchesOnAWorker) {
+    ShowStatusWindow();
+    engine.OnRouterStatusCommand(kCancelCommand);
+    EXPECT_FALSE(engine.app.statusShown);
+    EXPECT_EQ(statusWindow.calls, (Calls{"hide"}));
+    const int workers = system.workersStarted;
+    engine.OnRouterStatusCommand(IDC_ROUTER_STATUS_REFRESH);
+    system.WaitForWorkers();
+    EXPECT_EQ(system.workersStarted, workers + 1);
+}

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include "unit/engine/settings/settings_test_fixture.h"
+
+namespace {
+
+constexpr char kDefaultAddress[] = "192.168.123.254:80";
+// "secret", scrambled, with its terminating zero byte.
+const std::string kSecretStored("\x62\x27\x17\x0a\x1f\x33\x15\x1e\x0c\x19\x00", 11);
+
+// Every check box the options decide, in one order for all expectations.
+std::vector<unsigned> Checks(FakeDialog& dialog) {
+    std::vector<unsigned> states;
+    for (int id : {IDC_ALERT, IDC_AUTO_LAUNCH, IDC_AUTOFILL, IDC_WINDOWS_FORMAT, IDC_SHORT_FORMAT, IDC_LONG_FORMAT,
+                   IDC_LOG_GMT, IDC_ONLY_INTRUSION, IDC_LOG_TO_FILE, IDC_AUTO_START, IDC_KEEP_ANIMATION,
+                   IDC_REMEMBER_DATE}) {
+        states.push_back(dialog.GetCheckState(id));
+    }
+    return states;
+}
+
+RegistryValue Text(const std::string& text) { return {RegistryType::String, text + '\0'}; }
+RegistryValue Dword(unsigned value) { return {RegistryType::Dword, LittleEndianBytes(value)}; }
+
+}  // namespace
+
+TEST_F(SettingsTest, FirstRunDefaultsDifferFromThoseOfAnEmptyKey) {
+    for (const bool keyExists : {false, true}) {
+        if (keyExists) registry.CreateKey(RegistryRoot::LocalMachine, kScratchKey, RegistryAccess::AllAccess);
+        MainWindowRun fresh(registry);
+        fresh.state.lastDate = 77;
+        fresh.state.externalProgramPath.Set("C:\\kept.exe");
+        fresh.Load();
+        // Without a key only four boxes are checked; a missing value checks autofill, GMT and Windows too.
+        EXPECT_EQ(Checks(fresh.dialog), (keyExists ? std::vector<unsigned>{1, 0, 1, 1, 0, 0, 1, 0, 1, 1, 1, 0}
+                                                   : std::vector<unsigned>{1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 0}))
+            << keyExists;
+        EXPECT_EQ(fresh.app.currentRouterAddress.Get(), kDefaultAddress);
+        EXPECT_EQ(fresh.dialog.GetText(IDC_REFRESH_RATE), "30");
+        EXPECT_EQ(fresh.dialog.TextHistory(IDC_PASSWORD), std::vector<std::string>{kMask});
+        EXPECT_EQ(fresh.state.routerPassword.Get(), "vesto");
+        EXPECT_EQ(fresh.state.lastDate, keyExists ? 0 : 77);
+        EXPECT_EQ(fresh.state.externalProgramPath.Get(), "C:\\kept.exe");
+    }
+}
+
+TEST_F(SettingsTest, StoredValuesReachTheControlsAndState) {
+    const std::pair<const char*, unsigned> dwords[] = {
+        {"alert", 0},         {"autoLaunchExternal", 1}, {"autofill", 0},  {"dateformat", 1}, {"logGMT", 0},
+        {"onlyIntrusion", 1}, {"logToFile", 0},          {"autoStart", 0}, {"keepAnimation", 2}, {"rememberDate", 1}};
+    for (const auto& [name, value] : dwords) Put(name, Dword(value));
+    Put("routerAddress", Text("127.0.0.1:8080"));
+    Put("refreshRate", Text("45"));
+    Put("externalApi", Text("C:\\mail.exe"));
+    Put("password", {RegistryType::Binary, kSecretStored});
+    Put("lastDate", {RegistryType::Binary, "\xfe\xff\xff\x7f"});
+    run.Load();
+    EXPECT_EQ(Checks(dialog), (std::vector<unsigned>{0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 2, 1}));
+    EXPECT_EQ(run.app.currentRouterAddress.Get(), "127.0.0.1:8080");
+    EXPECT_EQ(dialog.GetText(IDC_REFRESH_RATE), "45");
+    EXPECT_EQ(state.externalProgramPath.Get(), "C:\\mail.exe");
+    // The mask goes in first, so its notification cannot spoil the password.
+    EXPECT_EQ(dialog.TextHistory(IDC_PASSWORD), std::vector<std::string>{kMask});
+    EXPECT_EQ(state.routerPassword.Get(), "secret");
+    EXPECT_EQ(state.lastDate, 0x7ffffffe);
+}
+
+TEST_F(SettingsTest, EmptyTextsOddNumbersAndWrongSizes) {
+    Put("routerAddress", Text(""));
+    Put("refreshRate", Text(""));
+    Put("externalApi", Text(std::string(260, 'x')));                   // 261 bytes for 260
+    Put("dateformat", Dword(7));                                       // long format
+    Put("alert", {RegistryType::Dword, std::string(8, '\0')});         // too large: default, checked
+    Put("onlyIntrusion", {RegistryType::Dword, std::string(5, '\1')});  // too large: default, unchecked
+    Put("rememberDate", {RegistryType::Binary, "\1"});                 // short, and no type check
+    Put("lastDate", {RegistryType::Binary, "12345"});
+    state.lastDate = 77;
+    dialog.SetChecked(IDC_WINDOWS_FORMAT, true);
+    run.Load();
+    EXPECT_EQ(dialog.GetText(IDC_ROUTER_ADDRESS), "");
+    EXPECT_EQ(dialog.GetText(IDC_REFRESH_RATE), "30");
+    EXPECT_EQ(state.externalProgramPath.Get(), "");
+    EXPECT_EQ(Checks(dialog), (std::vector<unsigned>{1, 0, 1, 0, 0, 1, 1, 0, 1, 1, 1, 1}));
+    EXPECT_EQ(state.lastDate, 0);
+}
+
+TEST_F(SettingsTest, SaveWritesEveryOptionInOrder) {
+    run.Load();  // first run
+    dialog.SetCheckState(IDC_AUTOFILL, 1);
+    dialog.SetText(IDC_REFRESH_RATE, "45");
+    state.externalProgramPath.Set("C:\\mail.exe");
+    state.lastDate = -2;
+    run.Save();
+    EXPECT_EQ(registry.Journal(),
+              (std::vector<std::string>{"set autofill", "set dateformat", "set alert", "set keepAnimation",
+                                        "set rememberDate", "set onlyIntrusion", "set logGMT", "set logToFile",
+                                        "set autoStart", "set autoLaunchExternal", "set refreshRate",
+                                        "set routerAddress", "set externalApi", "set lastDate"}));
+    EXPECT_EQ(Stored("autofill"), (RegistryValue{RegistryType::Dword, std::string("\1\0\0\0", 4)}));
+    // No button selected logs in the long format, stored as 2.
+    EXPECT_EQ(Stored("dateformat"), (RegistryValue{RegistryType::Dword, std::string("\2\0\0\0", 4)}));
+    EXPECT_EQ(Stored("refreshRate"), Text("45"));
+    EXPECT_EQ(Stored("routerAddress"), Text(kDefaultAddress));
+    EXPECT_EQ(Stored("externalApi"), Text("C:\\mail.exe"));
+    // Written even though "Remember last date/time" is off.
+    EXPECT_EQ(Stored("lastDate"), (RegistryValue{RegistryType::Binary, "\xfe\xff\xff\xff"}));
+}
+
+TEST_F(SettingsTest, PasswordIsWrittenOnlyWhenTheBoxNoLongerShowsTheMask) {
+    run.Load();
+    run.Save();
+    EXPECT_EQ(Stored("password"), std::nullopt);
+
+    dialog.SetText(IDC_PASSWORD, "secret");  // as the user types it
+    run.Save();
+    EXPECT_EQ(Stored("password"), (RegistryValue{RegistryType::Binary, kSecretStored}));
+
+    dialog.SetText(IDC_PASSWORD, kMask);  // a password of nine asterisks looks untouched
+    EXPECT_EQ(state.routerPassword.Get(), kMask);
+    run.Save();
+    EXPECT_EQ(Stored("password"), (RegistryValue{RegistryType::Binary, kSecretStored}));
+
+    dialog.SetText(IDC_PASSWORD, "********");  // one character of the mask deleted
+    run.Save();
+    MainWindowRun next(registry);
+    next.Load();
+    EXPECT_EQ(next.state.routerPassword.Get(), "********");
+}
+
+TEST_F(SettingsTest, LongAndZeroBytePasswordsSurviveARestart) {
+    for (const std::string& password : {std::string("Trim"), std::string("TrimVasek"), std::string("0123456789"),
+                                        std::string("TrimVasekTrimVasek--"), std::string(300, 'p')}) {
+        MainWindowRun first(registry);
+        first.Load();
+        first.dialog.SetText(IDC_PASSWORD, password);
+        first.Save();
+        MainWindowRun next(registry);
+        next.Load();
+        EXPECT_EQ(next.state.routerPassword.Get(), password);
+    }
+}
+
+TEST_F(SettingsTest, StandardUserSavesUnderTheCurrentUser) {
+    Put("refreshRate", Text("45"));
+    Put("password", {RegistryType::Binary, kSecretStored});
+    registry.RefuseWrites(RegistryRoot::LocalMachine);
+    run.Load();
+    dialog.SetText(IDC_REFRESH_RATE, "60");
+    run.Save();
+    EXPECT_EQ(Stored("refreshRate"), Text("45"));
+    EXPECT_EQ(Stored("refreshRate", RegistryRoot::CurrentUser), Text("60"));
+    // The untouched password moves along, byte for byte.
+    EXPECT_EQ(Stored("password", RegistryRoot::CurrentUser), (RegistryValue{RegistryType::Binary, kSecretStored}));
+
+    MainWindowRun next(registry);
+    next.Load();
+    EXPECT_EQ(next.dialog.GetText(IDC_REFRESH_RATE), "60");
+    EXPECT_EQ(next.state.routerPassword.Get(), "secret");
+}
