@@ -67,7 +67,9 @@ void AddControlTip(HWND tooltip, HWND mainWindow, const ControlTip& tip) {
     TTTOOLINFOA tool = {};
     // The form every comctl32 version accepts.
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // No TTF_SUBCLASS: the message loop relays the mouse messages already,
+    // and a subclassed tool would reach the tooltip twice with each one.
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = mainWindow;
     tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(mainWindow, tip.controlId));
     tool.lpszText = const_cast<char*>(tip.text);
