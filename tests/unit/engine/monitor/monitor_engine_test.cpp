@@ -181,7 +181,7 @@ TEST_F(MonitorEngineTest, ViewLogFileFallsBackToNotepadThenReports) {
     EXPECT_EQ(mainDialog.Messages()[0].text, "Cannot View Log File");
 }
 
-TEST_F(MonitorEngineTest, EscapeClosesTheStatusWindowAndRefreshFetchesOnAWorker) {
+TEST_F(MonitorEngineTest, EscapeClosesTheRouterStatusWindowAndRefreshFetchesOnAWorker) {
     ShowStatusWindow();
     engine.OnRouterStatusCommand(kCancelCommand);
     EXPECT_FALSE(engine.app.statusShown);

@@ -18,7 +18,7 @@ struct FakeStatusWindow : RouterStatusWindowPort {
     bool exists = true, shown = false, foreground = false;
 };
 
-class RouterStatusTest : public RouterSimTest {
+class RouterStatusWindowTest : public RouterSimTest {
 protected:
     void SetUp() override {
         RouterSimTest::SetUp();
@@ -43,7 +43,7 @@ protected:
 // The GUI tests check the fields, both layouts, the time row and an unreachable
 // router through the real window; these are the cases they cannot reach.
 
-TEST_F(RouterStatusTest, RedirectChangesOnlyTheStatusLine) {
+TEST_F(RouterStatusWindowTest, RedirectChangesOnlyTheWindowsMessage) {
     Fetch();
     const std::string gateway = statusDialog.GetText(IDC_ROUTER_STATUS_GATEWAY);
     EXPECT_FALSE(gateway.empty());
@@ -53,7 +53,7 @@ TEST_F(RouterStatusTest, RedirectChangesOnlyTheStatusLine) {
     EXPECT_EQ(statusDialog.GetText(IDC_ROUTER_STATUS_GATEWAY), gateway);
 }
 
-TEST_F(RouterStatusTest, ButtonFetchesOnAWorkerAndNothingActsOnAWindowThatFailed) {
+TEST_F(RouterStatusWindowTest, ButtonFetchesOnAWorkerAndNothingActsOnAWindowThatFailed) {
     controller.ToggleFromButton();
     system.WaitForWorkers();
     EXPECT_TRUE(window.shown && window.foreground && app.statusShown);

@@ -41,7 +41,7 @@ start_after_first_poll() {
   show_main_window
 }
 
-scenario_status_show_refresh_and_close() {
+scenario_router_status_show_refresh_and_close() {
   sim_start
   sim "wan?type=DHCP"
   start_after_first_poll
@@ -79,7 +79,7 @@ scenario_status_show_refresh_and_close() {
   expect_alive
 }
 
-scenario_status_layouts_and_connection_items() {
+scenario_router_status_layouts_and_connection_items() {
   sim_start
   start_after_first_poll
   drv click $IDC_SHOW_STATUS
@@ -102,7 +102,7 @@ scenario_status_layouts_and_connection_items() {
   expect_alive
 }
 
-scenario_status_unreachable_router() {
+scenario_router_status_unreachable_router() {
   sim_start
   start_after_first_poll
   drv click $IDC_SHOW_STATUS
@@ -120,7 +120,7 @@ scenario_status_unreachable_router() {
   expect_alive
 }
 
-scenario_status_refresh_after_each_poll() {
+scenario_router_status_refresh_after_each_poll() {
   sim_start
   preload_registry '"autoStart"=dword:00000000'
   start_vorlane
