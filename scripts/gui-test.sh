@@ -31,40 +31,23 @@ scenarios=("$@")
 passed=0
 failed=0
 failures=()
-flaky=()
-# A scenario that fails is run once more: Wine under a loaded machine
-# sometimes misses a window event. Both outcomes are reported.
-run_scenario() {
-  local name=$1 dir=$2
-  SCENARIO_DIR=$dir timeout -k 5 "$scenario_limit_s" bash tests/gui/run_scenario.sh "$name" >"$dir/log" 2>&1
-}
+# A scenario passes the first time or fails: a flaky one is a fault to find.
 for name in "${scenarios[@]}"; do
   dir=$GUI_ROOT/$name
   mkdir -p "$dir"
   begin=$(date +%s)
-  if run_scenario "$name" "$dir"; then
+  if SCENARIO_DIR=$dir timeout -k 5 "$scenario_limit_s" bash tests/gui/run_scenario.sh "$name" >"$dir/log" 2>&1; then
     passed=$((passed + 1))
     printf 'PASS %-50s %3d s\n' "$name" $(($(date +%s) - begin))
     sed -n 's/^  /     /p' "$dir/log"
-    continue
-  fi
-  printf 'FAIL %-50s %3d s  (log: %s), running it again\n' "$name" $(($(date +%s) - begin)) "${dir#"$repo"/}"
-  tail -n 15 "$dir/log" | sed 's/^/     | /'
-  end_leftovers "$dir"
-  mv "$dir/log" "$dir/log.first"
-  if run_scenario "$name" "$dir"; then
-    passed=$((passed + 1))
-    flaky+=("$name")
-    printf 'PASS %-50s on the second run\n' "$name"
   else
     failed=$((failed + 1))
     failures+=("$name")
-    printf 'FAIL %-50s again\n' "$name"
+    printf 'FAIL %-50s %3d s  (log: %s)\n' "$name" $(($(date +%s) - begin)) "${dir#"$repo"/}"
     tail -n 15 "$dir/log" | sed 's/^/     | /'
     end_leftovers "$dir"
   fi
 done
-[ ${#flaky[@]} -eq 0 ] || printf 'passed only on the second run: %s\n' "${flaky[*]}"
 
 if [ -s "$GUI_ROOT/null-round-trips.txt" ]; then
   worst=$(awk '{ for (i = 1; i < NF; i++) if ($i == "worst") print $(i + 1), $1 }' "$GUI_ROOT/null-round-trips.txt" | sort -g | tail -n1)
