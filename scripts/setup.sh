@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake make g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth imagemagick iproute2 util-linux curl python3
+  wine wine64 xvfb xauth imagemagick iproute2 util-linux curl python3 inotify-tools
 )
 missing=()
 for p in "${packages[@]}"; do

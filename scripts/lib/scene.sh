@@ -8,6 +8,9 @@
 # MAIN_WINDOW_TITLE="Vorlane Access", OPTIONS_KEY_PATH, RUN_VALUE_NAME...
 
 VORLANE_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# Wine names Unix files in the locale's character set: UTF-8, so that a
+# folder of any script keeps its name. Windows' ANSI code page stays 1252.
+export LC_ALL=C.UTF-8
 
 while read -r name value; do
   value=${value%%//*}
@@ -134,15 +137,15 @@ stop_router_sim() {
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 # Replaces the program's options in the current Wine prefix with the given
-# router address and .reg lines, under the machine's and the user's key (the
-# program reads the user's first), and removes its Run value; so the program
-# never sees its factory router address. Returns 1 when the address is not
-# in the registry afterwards.   preload_options FILE ADDRESS [REG-LINE...]
+# router address and .reg lines (UTF-8), under the machine's and the user's
+# key (the program reads the user's first), and removes its Run value; so the
+# program never sees its factory router address. Returns 1 when the address
+# is not in the registry afterwards.   preload_options FILE ADDRESS [REG-LINE...]
 preload_options() {
   local file=$1 address=$2 root
   shift 2
   {
-    printf 'REGEDIT4\r\n\r\n'
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
     printf '[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n"%s"=-\r\n\r\n' "$RUN_VALUE_NAME"
     for root in HKEY_LOCAL_MACHINE HKEY_CURRENT_USER; do
       printf '[-%s\\%s]\r\n\r\n[%s\\%s]\r\n' "$root" "$OPTIONS_KEY_PATH" "$root" "$OPTIONS_KEY_PATH"
@@ -150,7 +153,7 @@ preload_options() {
       for line in "$@"; do printf '%s\r\n' "$line"; done
       printf '\r\n'
     done
-  } >"$file"
+  } | iconv -f UTF-8 -t UTF-16 >"$file"
   wine reg import "$(windows_path "$file")" >/dev/null 2>&1 || return 1
   options_value routerAddress | grep -q -F "$address"
 }

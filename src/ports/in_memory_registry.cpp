@@ -68,6 +68,17 @@ public:
         return true;
     }
 
+    // Held as the UTF-8 bytes and their terminator.
+    std::optional<std::string> QueryUnicodeText(const std::string& name, std::size_t maxCharacters) override {
+        auto value = QueryValue(name, maxCharacters);
+        if (!value) return std::nullopt;
+        return value->data.substr(0, value->data.find('\0'));
+    }
+
+    bool SetUnicodeText(const std::string& name, const std::string& text) override {
+        return SetValue(name, {RegistryType::String, text + '\0'});
+    }
+
     bool DeleteValue(const std::string& name) override {
         if (!AllowsWriting(access_)) return false;
         std::lock_guard<std::mutex> lock(store_->mutex);

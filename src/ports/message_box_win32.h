@@ -9,5 +9,6 @@
 // file title, as the system's file-title service gives it.
 std::string ApplicationTitle();
 
-// A message box with the exclamation icon and the program's caption.
+// A message box with the exclamation icon and the program's caption; the
+// text is UTF-8 (it may name a path).
 MessageAnswer ShowApplicationMessage(HWND owner, const std::string& text, MessageButtons buttons);

@@ -4,7 +4,8 @@
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
-// Message boxes, captioned and iconned by the platform side.
+// Message boxes, captioned and iconned by the platform side. Texts are UTF-8:
+// the program's own, and paths.
 class MessagePort {
 public:
     virtual ~MessagePort() = default;

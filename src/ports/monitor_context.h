@@ -1,5 +1,6 @@
 #pragma once
 #include "dialog_port.h"
+#include "file_port.h"
 #include "monitor_state.h"
 #include "system_port.h"
 
@@ -9,4 +10,5 @@ struct MonitorContext {
     AppSharedValues& app;
     DialogPort& dialog;
     SystemPort& system;
+    FilePort& files;
 };

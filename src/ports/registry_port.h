@@ -30,6 +30,11 @@ public:
     // or the data are larger than bufferSize bytes.
     virtual std::optional<RegistryValue> QueryValue(const std::string& name, std::size_t bufferSize) = 0;
     virtual bool SetValue(const std::string& name, const RegistryValue& value) = 0;
+    // A REG_SZ text given and taken in UTF-8, kept in the registry through the
+    // wide-character calls: for paths, which may hold any script. Nothing
+    // when absent or longer than maxCharacters with its terminator.
+    virtual std::optional<std::string> QueryUnicodeText(const std::string& name, std::size_t maxCharacters) = 0;
+    virtual bool SetUnicodeText(const std::string& name, const std::string& text) = 0;
     // False also when the value was not there.
     virtual bool DeleteValue(const std::string& name) = 0;
 };

@@ -7,6 +7,8 @@
 #include <limits>
 #include <utility>
 
+#include "unicode_text_win32.h"
+
 namespace {
 
 HKEY RootHandle(RegistryRoot root) {
@@ -49,6 +51,25 @@ public:
         return RegSetValueExA(key_, name.c_str(), 0, static_cast<DWORD>(value.type),
                               reinterpret_cast<const BYTE*>(value.data.data()),
                               static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
+    }
+
+    std::optional<std::string> QueryUnicodeText(const std::string& name, std::size_t maxCharacters) override {
+        std::wstring buffer(std::min<std::size_t>(maxCharacters, std::numeric_limits<DWORD>::max() / 2), L'\0');
+        DWORD type = 0;
+        DWORD size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+        if (RegQueryValueExW(key_, WideFromUtf8(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                             &size) != ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        buffer.resize(size / sizeof(wchar_t));
+        return Utf8FromWide(buffer.substr(0, buffer.find(L'\0')));
+    }
+
+    bool SetUnicodeText(const std::string& name, const std::string& text) override {
+        const std::wstring wide = WideFromUtf8(text);
+        const DWORD size = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
+        return RegSetValueExW(key_, WideFromUtf8(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                              size) == ERROR_SUCCESS;
     }
 
     bool DeleteValue(const std::string& name) override { return RegDeleteValueA(key_, name.c_str()) == ERROR_SUCCESS; }

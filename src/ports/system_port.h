@@ -6,7 +6,8 @@
 
 inline constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
 
-// What ShellExecuteA is asked for.
+// What the shell is asked to open. All in UTF-8: the file, the folder and
+// the parameters, which may be a path too.
 struct ShellRequest {
     std::string verb;
     std::string file;
@@ -15,7 +16,7 @@ struct ShellRequest {
     int showCommand = kShowNormal;
 };
 
-// ShellExecuteA's result says success above 32.
+// The shell's result says success above 32.
 inline bool ShellSucceeded(std::intptr_t result) { return result > 32; }
 
 // What the file-open dialog is asked for.
@@ -38,12 +39,15 @@ public:
     // Runs the work on a new thread of normal priority; does not wait.
     virtual void StartWorker(std::function<void()> work) = 0;
 
+    // Paths are UTF-8.
     virtual std::string ExecutablePath() = 0;
     virtual std::string WindowsDirectory() = 0;
+    // A text of the controls or the router (the system's ANSI code page) in UTF-8.
+    virtual std::string AnsiToUtf8(const std::string& text) = 0;
     // The system's text for an error code, without inserts.
     virtual std::string SystemMessageText(int errorCode) = 0;
 
-    // ShellExecuteA's result (see ShellSucceeded).
+    // The shell's result (see ShellSucceeded).
     virtual std::intptr_t OpenWithShell(const ShellRequest& request) = 0;
     virtual void PlaySoundFile(const std::string& path) = 0;
     virtual void PlaySoundResource(int resourceId) = 0;

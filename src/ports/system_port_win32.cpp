@@ -9,13 +9,16 @@
 #include <thread>
 #include <vector>
 
+#include "module_file_win32.h"
+#include "unicode_text_win32.h"
+
 namespace {
 
 constexpr DWORD kWindowsDirectoryBuffer = 270;
 constexpr DWORD kMessageTextBuffer = 1024;
 
-// ShellExecuteA takes a null pointer, not an empty text, for "none".
-const char* TextOrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+// The shell takes a null pointer, not an empty text, for "none".
+const wchar_t* TextOrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
 }  // namespace
 
@@ -34,22 +37,20 @@ void Win32System::StartWorker(std::function<void()> work) {
     }
 }
 
-std::string Win32System::ExecutablePath() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length);
-}
+std::string Win32System::ExecutablePath() { return Utf8FromWide(ModuleFileName()); }
 
 std::string Win32System::WindowsDirectory() {
-    std::vector<char> buffer(kWindowsDirectoryBuffer, '\0');
-    UINT length = GetWindowsDirectoryA(buffer.data(), kWindowsDirectoryBuffer);
+    std::vector<wchar_t> buffer(kWindowsDirectoryBuffer, L'\0');
+    UINT length = GetWindowsDirectoryW(buffer.data(), kWindowsDirectoryBuffer);
     if (length >= kWindowsDirectoryBuffer) {
         // Too long for the buffer: the caller decides what a path this long is worth.
-        buffer.assign(length + 1, '\0');
-        length = GetWindowsDirectoryA(buffer.data(), length + 1);
+        buffer.assign(length + 1, L'\0');
+        length = GetWindowsDirectoryW(buffer.data(), length + 1);
     }
-    return std::string(buffer.data(), length < buffer.size() ? length : 0);
+    return Utf8FromWide(std::wstring_view(buffer.data(), length < buffer.size() ? length : 0));
 }
+
+std::string Win32System::AnsiToUtf8(const std::string& text) { return Utf8FromAnsi(text); }
 
 std::string Win32System::SystemMessageText(int errorCode) {
     char text[kMessageTextBuffer] = {};
@@ -60,14 +61,17 @@ std::string Win32System::SystemMessageText(int errorCode) {
 }
 
 std::intptr_t Win32System::OpenWithShell(const ShellRequest& request) {
-    const HINSTANCE result = ShellExecuteA(nullptr, TextOrNull(request.verb), request.file.c_str(),
-                                           TextOrNull(request.parameters), TextOrNull(request.directory),
-                                           request.showCommand);
+    const std::wstring verb = WideFromUtf8(request.verb);
+    const std::wstring file = WideFromUtf8(request.file);
+    const std::wstring parameters = WideFromUtf8(request.parameters);
+    const std::wstring directory = WideFromUtf8(request.directory);
+    const HINSTANCE result = ShellExecuteW(nullptr, TextOrNull(verb), file.c_str(), TextOrNull(parameters),
+                                           TextOrNull(directory), request.showCommand);
     return reinterpret_cast<std::intptr_t>(result);
 }
 
 void Win32System::PlaySoundFile(const std::string& path) {
-    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+    PlaySoundW(WideFromUtf8(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 }
 
 void Win32System::PlaySoundResource(int resourceId) {
@@ -87,9 +91,10 @@ std::string FileDialogFilter(const std::string& barSeparated) {
 }
 
 std::optional<std::string> Win32System::ChooseOpenFile(const OpenFileRequest& request) {
-    const std::string filter = FileDialogFilter(request.filter);
-    char file[MAX_PATH + 1] = {};
-    OPENFILENAMEA dialog = {};
+    const std::wstring filter = WideFromUtf8(FileDialogFilter(request.filter));
+    const std::wstring extension = WideFromUtf8(request.defaultExtension);
+    wchar_t file[MAX_PATH + 1] = {};
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = mainWindow_;
     dialog.hInstance = instance_;
@@ -97,10 +102,10 @@ std::optional<std::string> Win32System::ChooseOpenFile(const OpenFileRequest& re
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file;
     dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrDefExt = TextOrNull(request.defaultExtension);
+    dialog.lpstrDefExt = TextOrNull(extension);
     dialog.Flags = request.flags;
-    if (!GetOpenFileNameA(&dialog)) return std::nullopt;
-    return std::string(file);
+    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    return Utf8FromWide(file);
 }
 
 void Win32System::StartTimer(unsigned id, unsigned periodMs) { SetTimer(mainWindow_, id, periodMs, nullptr); }

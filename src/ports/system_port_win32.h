@@ -20,6 +20,7 @@ public:
 
     std::string ExecutablePath() override;
     std::string WindowsDirectory() override;
+    std::string AnsiToUtf8(const std::string& text) override;
     std::string SystemMessageText(int errorCode) override;
 
     std::intptr_t OpenWithShell(const ShellRequest& request) override;

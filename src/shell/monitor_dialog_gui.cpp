@@ -44,7 +44,7 @@ MonitorDialog::MonitorDialog(HINSTANCE instance)
       taskbarCreatedMessage_(RegisterWindowMessageA(kTaskbarCreatedMessage)),
       system_(instance),
       tray_(instance),
-      engine_(MonitorPorts{mainDialogPort_, statusDialogPort_, system_, registry_, *this, statusDialog_, tray_}) {
+      engine_(MonitorPorts{mainDialogPort_, statusDialogPort_, system_, files_, registry_, *this, statusDialog_, tray_}) {
     statusDialog_.SetEngine(engine_);
 }
 

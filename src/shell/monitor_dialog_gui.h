@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "dialog_port_win32.h"
+#include "local_files.h"
 #include "system_port_win32.h"
 #include "registry_port_win32.h"
 #include "router_status_dialog_gui.h"
@@ -56,6 +57,7 @@ private:
     Win32DialogPort mainDialogPort_;
     Win32DialogPort statusDialogPort_;
     Win32System system_;
+    LocalFiles files_;
     Win32Registry registry_;
     TrayIcon tray_;
     RouterStatusDialog statusDialog_;

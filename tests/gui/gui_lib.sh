@@ -223,6 +223,8 @@ cleanup_scenario() {
   if [ -n "$WATCH_PID" ]; then kill "$WATCH_PID" 2>/dev/null || true; fi
   stop_vorlane
   stop_router_sim
+  local leftover
+  for leftover in $(jobs -p); do kill "$leftover" 2>/dev/null || true; done
 }
 
 # --- The scene ------------------------------------------------------------

@@ -33,6 +33,7 @@ public:
 
     std::string ExecutablePath() override { return executablePath; }
     std::string WindowsDirectory() override { return "C:\\windows"; }
+    std::string AnsiToUtf8(const std::string& text) override { return text; }
     std::string SystemMessageText(int code) override { return "system text " + std::to_string(code) + "\r\n"; }
 
     std::intptr_t OpenWithShell(const ShellRequest& request) override {

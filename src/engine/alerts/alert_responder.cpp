@@ -1,7 +1,5 @@
 #include "alerts/alert_responder.h"
 
-#include <cstdio>
-
 #include "path_parts.h"
 #include "external_argument.h"
 #include "logpage/intruder_address.h"
@@ -18,13 +16,6 @@ constexpr char kProgramFilter[] = "Program Files|*.exe;*.com;*.bat|All Files (*.
 constexpr char kProgramExtension[] = "exe";
 constexpr unsigned kOpenFileFlags = 0x1004;  // OFN_HIDEREADONLY | OFN_FILEMUSTEXIST
 
-bool FileCanBeRead(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
-}
-
 }  // namespace
 
 AlertResponder::AlertResponder(MonitorContext& context) : context_(context) {}
@@ -36,7 +27,7 @@ void AlertResponder::RaiseIntrusionAlerts(const std::string& displayText) {
 }
 
 void AlertResponder::PlayIntrusionSound() {
-    if (FileCanBeRead(context_.state.alertSoundPath)) {
+    if (context_.files.CanReadFile(context_.state.alertSoundPath)) {
         context_.system.PlaySoundFile(context_.state.alertSoundPath);
     } else {
         context_.system.PlaySoundResource(IDR_INTRUDER_SOUND);
@@ -52,8 +43,8 @@ void AlertResponder::LaunchExternalProgram() {
     ShellRequest request;
     request.verb = "OPEN";
     request.file = program;
-    request.parameters = SubstituteLastParagraph(context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT),
-                                                 context_.state.lastParagraph.Get());
+    request.parameters = context_.system.AnsiToUtf8(
+        SubstituteLastParagraph(context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT), context_.state.lastParagraph.Get()));
     request.directory = DriveAndDirectory(program);
     if (!ShellSucceeded(context_.system.OpenWithShell(request))) {
         context_.dialog.ShowMessage(kCannotExecuteText + program, MessageButtons::Ok);

@@ -2,6 +2,8 @@
 #include <string>
 #include <string_view>
 
-// Adds the text at the end of the file, creating it when missing and never
+#include "file_port.h"
+
+// Adds the text at the end of router.log, creating it when missing and never
 // truncating it. Failures are silent: the screen already shows the lines.
-void AppendToLogFile(const std::string& path, std::string_view text);
+void AppendToLogFile(FilePort& files, const std::string& path, std::string_view text);

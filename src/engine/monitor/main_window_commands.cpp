@@ -1,7 +1,6 @@
 #include "monitor/main_window_commands.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "resource_ids.h"
 #include "session/session_controller.h"
@@ -40,7 +39,7 @@ void ViewLogFile(MonitorContext& context) {
 void DeleteLogFile(MonitorContext& context) {
     if (!UserSaysYes(context, kDeleteLogQuestion)) return;
     // A missing or locked file is no error worth a message.
-    std::remove(context.state.logFilePath.c_str());
+    context.files.RemoveFile(context.state.logFilePath);
 }
 
 void ClearLogScreen(MonitorContext& context) { context.dialog.SetText(IDC_LOG_SCREEN, ""); }

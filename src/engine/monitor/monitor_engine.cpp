@@ -9,7 +9,7 @@ MonitorEngine::MonitorEngine(const MonitorPorts& ports, std::string optionsKeyPa
       registry_(ports.registry),
       mainWindow_(ports.mainWindow),
       optionsKeyPath_(std::move(optionsKeyPath)),
-      context_{state, app, ports.mainDialog, ports.system},
+      context_{state, app, ports.mainDialog, ports.system, ports.files},
       alerts_(context_),
       session_(context_, alerts_, ports.tray, *this),
       status_(app, ports.mainDialog, ports.statusDialog, ports.statusWindow, ports.system) {}

@@ -25,6 +25,7 @@ struct MonitorPorts {
     DialogPort& mainDialog;
     DialogPort& statusDialog;
     SystemPort& system;
+    FilePort& files;
     RegistryPort& registry;
     MainWindowPort& mainWindow;
     RouterStatusWindowPort& statusWindow;

@@ -103,7 +103,7 @@ void LoadTextOptions(MonitorContext& context, RegistryKey& key) {
                            ReadText(key, kRouterAddressValue, kTextBufferSize).value_or(kDefaultRouterAddress));
     const std::string refreshRate = ReadText(key, kRefreshRateValue, kTextBufferSize).value_or("");
     context.dialog.SetText(IDC_REFRESH_RATE, refreshRate.empty() ? kDefaultRefreshRate : refreshRate);
-    if (auto externalApi = ReadText(key, kExternalApiValue, kExternalApiBufferSize)) {
+    if (auto externalApi = key.QueryUnicodeText(kExternalApiValue, kExternalApiBufferSize)) {
         context.state.externalProgramPath.Set(std::move(*externalApi));
     }
 }
@@ -151,7 +151,7 @@ void SaveDwordOptions(DialogPort& dialog, RegistryKey& key) {
 void SaveTextOptions(MonitorContext& context, RegistryKey& key) {
     WriteText(key, kRefreshRateValue, context.dialog.GetText(IDC_REFRESH_RATE));
     WriteText(key, kRouterAddressValue, context.dialog.GetText(IDC_ROUTER_ADDRESS));
-    WriteText(key, kExternalApiValue, context.state.externalProgramPath.Get());
+    key.SetUnicodeText(kExternalApiValue, context.state.externalProgramPath.Get());
 }
 
 // While the box shows the mask the user has not touched the password.

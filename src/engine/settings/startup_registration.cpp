@@ -38,7 +38,7 @@ void LoadStartupRegistration(DialogPort& dialog, RegistryPort& registry, const s
         auto runKey = registry.OpenKey(root, kRunKeyPath, RegistryAccess::Read);
         if (!runKey) continue;
         anyRunKeyOpened = true;
-        if (auto registeredPath = ReadText(*runKey, kRunValueName, kRunValueBufferSize)) {
+        if (auto registeredPath = runKey->QueryUnicodeText(kRunValueName, kRunValueBufferSize)) {
             ApplyRegisteredPath(dialog, *registeredPath, executablePath);
             return;
         }
@@ -53,10 +53,10 @@ void SaveStartupRegistration(DialogPort& dialog, RegistryPort& registry, const s
         return;
     }
     if (auto machineRunKey = registry.OpenKey(RegistryRoot::LocalMachine, kRunKeyPath, RegistryAccess::Write)) {
-        WriteText(*machineRunKey, kRunValueName, executablePath);
+        machineRunKey->SetUnicodeText(kRunValueName, executablePath);
         // One registration only, or the program would start twice.
         RemoveRegistration(registry, RegistryRoot::CurrentUser);
     } else if (auto userRunKey = registry.CreateKey(RegistryRoot::CurrentUser, kRunKeyPath, RegistryAccess::Write)) {
-        WriteText(*userRunKey, kRunValueName, executablePath);
+        userRunKey->SetUnicodeText(kRunValueName, executablePath);
     }
 }

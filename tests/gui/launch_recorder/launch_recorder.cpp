@@ -1,5 +1,6 @@
 // Stands in for the user's external program: writes the command line it was
-// started with and its current folder to launch_record.txt beside itself.
+// started with and its current folder, in UTF-8, to launch_record.txt beside
+// itself, wherever that is.
 #include <windows.h>
 
 #include <cstdio>
@@ -7,25 +8,33 @@
 
 namespace {
 
-std::string RecordPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string record = path;
-    const std::size_t separator = record.rfind('\\');
-    return record.substr(0, separator == std::string::npos ? 0 : separator + 1) + "launch_record.txt";
+std::string Utf8(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(size > 0 ? size : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
+    utf8.pop_back();
+    return utf8;
+}
+
+std::wstring RecordPath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring record = path;
+    const std::size_t separator = record.rfind(L'\\');
+    return record.substr(0, separator == std::wstring::npos ? 0 : separator + 1) + L"launch_record.txt";
 }
 
 }  // namespace
 
 int main() {
-    char folder[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, folder);
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
     // Written to a side file first, so a reader never sees half a record.
-    const std::string record = RecordPath();
-    const std::string partial = record + ".part";
-    std::FILE* file = std::fopen(partial.c_str(), "wb");
+    const std::wstring record = RecordPath();
+    const std::wstring partial = record + L".part";
+    std::FILE* file = _wfopen(partial.c_str(), L"wb");
     if (file == nullptr) return 1;
-    std::fprintf(file, "command line: %s\nfolder: %s\n", GetCommandLineA(), folder);
+    std::fprintf(file, "command line: %s\nfolder: %s\n", Utf8(GetCommandLineW()).c_str(), Utf8(folder).c_str());
     std::fclose(file);
-    return MoveFileExA(partial.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
+    return MoveFileExW(partial.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
 }

@@ -319,3 +319,38 @@ scenario_shutdown_asks_first() {
   [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Shut&down"
   [ -n "$(options_value lastDate)" ] || fail "the settings were not saved at shutdown"
 }
+
+# The program in a folder named in Cyrillic on a Western-European system:
+# router.log, intruder.wav and the external program's folder are all found.
+scenario_any_folder_name() {
+  sim_start
+  APP_DIR=$SCENARIO_DIR/Маршрутизатор
+  local tools=$SCENARIO_DIR/Программы
+  mkdir -p "$APP_DIR" "$tools"
+  cp "$GUI_RECORDER" "$tools/launch_recorder.exe"
+  cp "$VORLANE_REPO/resources/intrusion_alarm.wav" "$APP_DIR/intruder.wav"
+  local program
+  program=$(windows_path "$tools/launch_recorder.exe")
+  preload_registry '"autoStart"=dword:00000001' '"logToFile"=dword:00000001' '"alert"=dword:00000001' \
+    "\"externalApi\"=\"${program//\\/\\\\}\""
+  inotifywait -m -e open --format '%f' "$APP_DIR" >"$SCENARIO_DIR/opened" 2>"$SCENARIO_DIR/inotify.err" &
+  for _ in $(seq 50); do
+    grep -q "Watches established" "$SCENARIO_DIR/inotify.err" && break
+    sleep 0.1
+  done
+  start_vorlane
+  expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
+  for _ in $(seq 50); do
+    grep -q -F "$LAST_INTRUSION" "$APP_DIR/router.log" 2>/dev/null && break
+    sleep 0.1
+  done
+  grep -q -F "$LAST_INTRUSION" "$APP_DIR/router.log" 2>/dev/null || fail "no router.log with the lines in $APP_DIR"
+  grep -q -x intruder.wav "$SCENARIO_DIR/opened" || fail "intruder.wav beside the program was never opened"
+  show_main_window
+  drv click $IDC_LAUNCH_EXTERNAL
+  local record=$tools/launch_record.txt
+  wait_launch_record "$record"
+  local folder
+  folder=$(tr -d '\r' <"$record" | sed -n 's/^folder: //p' | tail -n1)
+  [ "${folder%\\}" = "$(windows_path "$tools")" ] || fail "started in '$folder', not in its own folder"
+}

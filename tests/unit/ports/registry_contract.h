@@ -82,5 +82,16 @@ TYPED_TEST_P(RegistryContract, AccessDecidesWhatAKeyMayDo) {
     EXPECT_EQ(ReadDword(*reader, "value"), 3u);
 }
 
+TYPED_TEST_P(RegistryContract, PathsInAnyScriptStayTextValues) {
+    const std::string path = "C:\\\xd0\x9f\xd1\x80\xd0\xbe\xd0\xb3\\Vorlane.exe";  // Cyrillic, in UTF-8
+    auto key = this->Create();
+    ASSERT_NE(key, nullptr);
+    ASSERT_TRUE(key->SetUnicodeText("externalApi", path));
+    EXPECT_EQ(key->QueryUnicodeText("externalApi", 260), path);
+    EXPECT_EQ(key->QueryValue("externalApi", 1000)->type, RegistryType::String);
+    EXPECT_EQ(key->QueryUnicodeText("externalApi", 5), std::nullopt);
+    EXPECT_EQ(key->QueryUnicodeText("absent", 260), std::nullopt);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(RegistryContract, KeysAndNames, EveryTypeRoundTripsByteForByteWithinItsBuffer,
-                            AccessDecidesWhatAKeyMayDo);
+                            AccessDecidesWhatAKeyMayDo, PathsInAnyScriptStayTextValues);

@@ -10,6 +10,7 @@
 #include "logupdate/log_page_processor.h"
 #include "logupdate/log_publisher.h"
 #include "resource_ids.h"
+#include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
 #include "unit/text/logpage/log_page_builder.h"
@@ -91,7 +92,8 @@ protected:
     FakeSystem system;
     MonitorState state;
     AppSharedValues app;
-    MonitorContext context{state, app, dialog, system};
+    LocalFiles files;
+    MonitorContext context{state, app, dialog, system, files};
     RecordingAlerts alerts{dialog, state};
     fs::path folder;
 };

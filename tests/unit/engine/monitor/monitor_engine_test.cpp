@@ -8,6 +8,7 @@
 #include "resource_ids.h"
 #include "in_memory_registry.h"
 #include "registry_values.h"
+#include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
 #include "monitor/main_window_commands.h"
@@ -77,12 +78,13 @@ protected:
 
     FakeDialog mainDialog, statusDialog;
     FakeSystem system;
+    LocalFiles files;
     InMemoryRegistry registry;
     RecordingMainWindow mainWindow;
     RecordingStatusWindow statusWindow;
     RecordingTray tray;
     MonitorEngine engine{
-        MonitorPorts{mainDialog, statusDialog, system, registry, mainWindow, statusWindow, tray}, kTestKey};
+        MonitorPorts{mainDialog, statusDialog, system, files, registry, mainWindow, statusWindow, tray}, kTestKey};
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "alerts/alert_responder.h"
 #include "resource_ids.h"
+#include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
 #include "support/routersim_fixture.h"
@@ -58,7 +59,8 @@ protected:
     FakeDialog dialog;
     MonitorState state;
     AppSharedValues app;
-    MonitorContext context{state, app, dialog, system};
+    LocalFiles files;
+    MonitorContext context{state, app, dialog, system, files};
     AlertResponder alerts{context};
     RecordingTray tray;
     RecordingShell shell;

@@ -9,6 +9,7 @@
 #include "in_memory_registry.h"
 #include "registry_values.h"
 #include "settings/settings_store.h"
+#include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
 
@@ -33,7 +34,8 @@ struct MainWindowRun {
     FakeSystem system;
     MonitorState state;
     AppSharedValues app;
-    MonitorContext context{state, app, dialog, system};
+    LocalFiles files;
+    MonitorContext context{state, app, dialog, system, files};
 };
 
 class SettingsTest : public testing::Test {

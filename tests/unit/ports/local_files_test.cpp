@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "local_files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A folder named in Cyrillic: every call must reach the file by its UTF-8 path.
+class LocalFilesTest : public testing::Test {
+protected:
+    LocalFilesTest() : folder_(fs::temp_directory_path() / fs::path(u8"vorlane-\u043f\u0430\u043f\u043a\u0430")) {
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    ~LocalFilesTest() override { fs::remove_all(folder_); }
+
+    std::string PathOf(const char* name) const {
+        const std::u8string path = (folder_ / name).u8string();
+        return std::string(path.begin(), path.end());
+    }
+
+    const fs::path& Folder() const { return folder_; }
+
+    LocalFiles files;
+
+private:
+    fs::path folder_;
+};
+
+}  // namespace
+
+TEST_F(LocalFilesTest, AppendReadAndRemoveInAFolderOfAnyScript) {
+    const std::string log = PathOf("router.log");
+    EXPECT_FALSE(files.CanReadFile(log));
+    ASSERT_TRUE(files.AppendToFile(log, "one\r\n"));
+    ASSERT_TRUE(files.AppendToFile(log, std::string("tw\0o\r\n", 6)));
+    EXPECT_TRUE(files.CanReadFile(log));
+    std::string read;
+    ASSERT_TRUE(files.ReadFileInChunks(log, [&](std::string_view chunk) {
+        read.append(chunk);
+        return true;
+    }));
+    EXPECT_EQ(read, std::string("one\r\ntw\0o\r\n", 11));
+    EXPECT_TRUE(files.RemoveFile(log));
+    EXPECT_FALSE(files.RemoveFile(log));
+    EXPECT_FALSE(files.ReadFileInChunks(log, [](std::string_view) { return true; }));
+}
+
+TEST_F(LocalFilesTest, AFolderInTheFilesPlaceCannotBeWritten) {
+    fs::create_directory(Folder() / "router.log");
+    EXPECT_FALSE(files.AppendToFile(PathOf("router.log"), "line\r\n"));
+}
