@@ -1,0 +1,199 @@
+#!/usr/bin/env bash
+# Measures how many small faults the tests catch: applies each fault of the
+# list below to src/ alone, rebuilds, runs the native unit tests and the GUI
+# scenarios named for it. A fault is killed when a build or a test fails or
+# hangs. Takes a while, so it is no part of scripts/test.sh.
+#   bash scripts/mutation-sample.sh [--check] [NUMBER...]
+# --check only verifies the list against the sources; NUMBERs pick faults.
+# Needs the presets built (scripts/build.sh native windows) and a clean src/.
+# Each fault's build and test output: build/mutation-sample/NN.log.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+shopt -u patsub_replacement 2>/dev/null || true
+
+# One fault a line: FILE (under src/) | ORIGINAL => REPLACEMENT | SCENARIOS
+# ORIGINAL must occur exactly once in FILE. SCENARIOS are the fastest GUI
+# scenarios that run the faulted code, "-" when none does; files that only
+# the Windows build compiles (shell/, *_win32.cpp) are judged by them alone.
+fault_list() {
+  cat <<'EOF'
+text/external_argument.cpp | argument.replace(at, 2, lastParagraph); => argument.replace(at, 1, lastParagraph); | external_program_with_last_lines
+text/path_parts.cpp | path.substr(0, separator + 1) => path.substr(0, separator) | start_hidden_with_auto_start
+text/text_trim.cpp | last - first + 1 => last - first | router_status_refresh_after_each_poll
+text/password_scrambling.cpp | scrambled.size() > kClassicFormSize => scrambled.size() >= kClassicFormSize | options_saved_at_shutdown_and_loaded
+text/password_scrambling.cpp | KeyTextByte(kScrambleKey.size() - i) => KeyTextByte(kScrambleKey.size() - i - 1) | options_saved_at_shutdown_and_loaded
+text/window_geometry.cpp | rect.left < point.x && => rect.left <= point.x && | -
+text/logpage/authorization_check.cpp | page.find(RefusalText) != std::string_view::npos => page.find(RefusalText) == std::string_view::npos | start_hidden_with_auto_start
+text/logpage/date_text.cpp | hour % 12 == 0 ? 12 : hour % 12 => hour % 12 == 0 ? 0 : hour % 12 | start_hidden_with_auto_start
+text/logpage/intruder_address.cpp | AddressOffset = 4; => AddressOffset = 5; | start_hidden_with_auto_start
+text/logpage/log_line_renderer.cpp | LogEntry::Kind::Timed && options.logGMT => LogEntry::Kind::Timed && !options.logGMT | start_hidden_with_auto_start
+text/logpage/log_page_scanner.cpp | MessageOffset = 3; => MessageOffset = 2; | start_hidden_with_auto_start
+text/logpage/new_entry_selector.cpp | std::int64_t{entry.time} > std::int64_t{lastDate} + 1 => std::int64_t{entry.time} >= std::int64_t{lastDate} + 1 | start_hidden_with_auto_start
+text/logpage/new_entry_selector.cpp | if (timedEmitted && !options.onlyIntrusion) emit(entry); => if (!options.onlyIntrusion) emit(entry); | start_hidden_with_auto_start
+text/logpage/substring_filter.cpp | if (!MayContain(needle)) return false; => if (!MayContain(needle)) return true; | get_it_now
+text/logpage/last_date_reset.cpp | ShowsNoLogLines(screenText) && !rememberDate => ShowsNoLogLines(screenText) || !rememberDate | get_it_now
+text/router/login_request.cpp | request.pop_back(); => ; | hostile_refusal_after_login
+text/router/login_request.cpp | (byte >= '0' && byte <= '9') => (byte >= '0' && byte < '9') | hostile_refusal_after_login
+text/router/response_length.cpp | return bodyStart + *length; => return headerEnd + *length; | hostile_connection_held_open
+text/router/router_address.cpp | address.substr(colon + 1) => address.substr(colon) | hostile_refused
+text/router/status_page_parser.cpp | if (label == kLeaseTimeLabel) => if (label != kLeaseTimeLabel) | router_status_layouts_and_connection_items
+text/router/status_page_parser.cpp | if (!IsNoticeText(connection)) { => if (IsNoticeText(connection)) { | router_status_refresh_after_each_poll
+ports/in_memory_registry.cpp | return access == RegistryAccess::Write || access == RegistryAccess::AllAccess; => return access == RegistryAccess::Write; | -
+ports/registry_values.cpp | (value >> (8 * i)) & 0xFF => (value >> (8 * (3 - i))) & 0xFF | options_saved_at_shutdown_and_loaded
+ports/registry_values.cpp | {RegistryType::String, text + '\0'} => {RegistryType::String, text} | options_saved_at_shutdown_and_loaded
+ports/tcp_socket_posix.cpp | target.sin_port = htons(port); => target.sin_port = port; | -
+ports/tcp_socket_win32.cpp | static_cast<long>(timeoutMs / 1000) => static_cast<long>(timeoutMs / 100) | hostile_no_answer
+ports/dialog_port_win32.cpp | buffer(static_cast<std::size_t>(length) + 1, => buffer(static_cast<std::size_t>(length), | hostile_refused
+ports/registry_port_win32.cpp | buffer.resize(size); => ; | options_saved_at_shutdown_and_loaded
+ports/system_port_win32.cpp | TextOrNull(request.directory) => nullptr | external_program_with_last_lines
+engine/session/router_http_client.cpp | received.size() >= *expectedSize_ => received.size() > *expectedSize_ | hostile_connection_held_open
+engine/session/router_http_client.cpp | std::erase(received, '\0'); => ; | hostile_zero_bytes
+engine/session/router_pages.cpp | answer.find(WrongPasswordMarker1) != std::string::npos && => answer.find(WrongPasswordMarker1) != std::string::npos || | login_flow
+engine/session/router_pages.cpp | pageText.clear(); => ; | login_flow
+engine/session/session_controller.cpp | std::min<std::uint64_t>(seconds * 1000, UINT32_MAX) => std::min<std::uint64_t>(seconds * 100, UINT32_MAX) | start_hidden_with_auto_start
+engine/session/session_controller.cpp | if (IsNoticeText(response) || !IsAuthorizationRequired(response)) { => if (IsNoticeText(response) && !IsAuthorizationRequired(response)) { | start_hidden_with_auto_start
+engine/session/session_controller.cpp | if (context_.app.statusShown) shell_.RefreshRouterStatus(); => if (!context_.app.statusShown) shell_.RefreshRouterStatus(); | router_status_refresh_after_each_poll
+engine/logupdate/log_publisher.cpp | IsNoticeText(screenText) ? std::string_view() : std::string_view(screenText) => IsNoticeText(screenText) ? std::string_view(screenText) : std::string_view() | get_it_now
+engine/logupdate/log_publisher.cpp | context.dialog.ScrollLines(IDC_LOG_SCREEN, ScrollToEndLines); => ; | start_hidden_with_auto_start
+engine/logupdate/log_page_processor.cpp | } else if (screenText.empty()) { => } else if (!screenText.empty()) { | hostile_garbage
+engine/logupdate/log_screen.cpp | text.size() <= LogScreenLimit => text.size() < LogScreenLimit | hostile_refused
+engine/logupdate/log_options.cpp | return DateFormat::Short; => return DateFormat::Long; | start_hidden_with_auto_start
+engine/logupdate/log_file_append.cpp | std::fopen(path.c_str(), "ab") => std::fopen(path.c_str(), "wb") | start_hidden_with_auto_start
+engine/alerts/alert_responder.cpp | if (context_.dialog.IsChecked(IDC_ALERT)) PlayIntrusionSound(); => if (!context_.dialog.IsChecked(IDC_ALERT)) PlayIntrusionSound(); | start_hidden_with_auto_start
+engine/alerts/alert_responder.cpp | if (!context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; => if (context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; | -
+engine/alerts/alert_responder.cpp | if (!ShellSucceeded(context_.system.OpenWithShell(request))) { => if (ShellSucceeded(context_.system.OpenWithShell(request))) { | external_program_with_last_lines
+engine/routerstatus/router_status_window.cpp | SetVisible(IDC_ROUTER_STATUS_CONNECTION_TIME, status.connectionRowVisible); => SetVisible(IDC_ROUTER_STATUS_CONNECTION_TIME, true); | hostile_status_page_without_labels
+engine/routerstatus/router_status_window.cpp | ClearRouterStatusFields(statusDialog); => ; | router_status_unreachable_router
+engine/routerstatus/router_status_window.cpp | app_.statusShown = true; => app_.statusShown = false; | router_status_refresh_after_each_poll
+engine/settings/settings_store.cpp | kLogGmt{"logGMT", IDC_LOG_GMT, true}; => kLogGmt{"logGMT", IDC_LOG_GMT, false}; | options_saved_at_shutdown_and_loaded
+engine/settings/settings_store.cpp | if (context.dialog.GetText(IDC_PASSWORD) == kPasswordMask) return; => if (context.dialog.GetText(IDC_PASSWORD) != kPasswordMask) return; | options_saved_at_shutdown_and_loaded
+engine/settings/settings_store.cpp | kDateFormat.valueName).value_or(kWindowsFormat) => kDateFormat.valueName).value_or(kLongFormat) | options_saved_at_shutdown_and_loaded
+engine/settings/startup_registration.cpp | if (registeredPath == executablePath) { => if (registeredPath != executablePath) { | options_saved_at_shutdown_and_loaded
+engine/monitor/main_window_commands.cpp | selection.end(), '.') != 3 => selection.end(), '.') < 3 | double_click_address_copy
+engine/monitor/main_window_commands.cpp | if (!context.dialog.IsChecked(IDC_AUTO_START) || context.state.sessionRunning) return; => if (!context.dialog.IsChecked(IDC_AUTO_START)) return; | auto_start_box_asks_to_connect
+engine/monitor/monitor_engine.cpp | if (iconOrRequest == AUTO_START_REQUEST) => if (iconOrRequest != AUTO_START_REQUEST) | start_hidden_with_auto_start
+engine/monitor/monitor_engine.cpp | case kCancelCommand: mainWindow_.Hide(); break; => case kCancelCommand: break; | hide_escape_close_box_and_tray
+engine/monitor/tray_animation.cpp | state.animationFrame > kLastTimedFrame => state.animationFrame >= kLastTimedFrame | start_hidden_with_auto_start
+shell/monitor_dialog_gui.cpp | return ControlEvent::TextChanged; => return ControlEvent::Other; | options_saved_at_shutdown_and_loaded
+shell/monitor_dialog_gui.cpp | if (message.message == WM_LBUTTONDBLCLK && => if (message.message == WM_LBUTTONDOWN && | double_click_address_copy
+shell/monitor_dialog_gui.cpp | if (wParam == SIZE_MINIMIZED) => if (wParam == SIZE_MAXIMIZED) | one_copy_only
+shell/router_monitor_app_gui.cpp | ShowWindow(running, SW_RESTORE); => ; | one_copy_only
+shell/router_status_dialog_gui.cpp | if (HIWORD(wParam) != BN_CLICKED) return FALSE; => if (HIWORD(wParam) == BN_CLICKED) return FALSE; | router_status_show_refresh_and_close
+shell/tray_icon_gui.cpp | image == TrayImage::Alert ? alertIcon_ : normalIcon_ => image == TrayImage::Alert ? normalIcon_ : alertIcon_ | start_hidden_with_auto_start
+EOF
+}
+
+readonly out=build/mutation-sample
+die() { echo "mutation-sample: $*" >&2; exit 1; }
+
+check_only=false
+[ "${1:-}" = --check ] && { check_only=true; shift; }
+mapfile -t lines < <(fault_list | grep -v '^[[:space:]]*$')
+picked=("$@")
+[ ${#picked[@]} -gt 0 ] || mapfile -t picked < <(seq ${#lines[@]})
+
+# Splits fault N into file, orig, repl and scenarios.
+parse() {
+  local line=${lines[$1 - 1]} middle
+  file=${line%% | *} scenarios=${line##* | }
+  middle=${line#* | } && middle=${middle% | *}
+  orig=${middle%% => *} repl=${middle#* => }
+  [[ $middle == *" => "* && -n $file && -n $scenarios ]] || die "fault $1 is not 'FILE | ORIGINAL => REPLACEMENT | SCENARIOS': $line"
+}
+
+occurrences() { local rest=${1//"$2"/}; echo $(((${#1} - ${#rest}) / ${#2})); }
+native_built() { [[ $1 != shell/* && $1 != *_win32.cpp ]]; }
+
+# The list must stay honest as the code changes: every fault matches once.
+known=" $(bash tests/gui/run_scenario.sh --list | tr '\n' ' ') "
+gui_union=()
+for n in "${picked[@]}"; do
+  [[ $n =~ ^[0-9]+$ && $n -ge 1 && $n -le ${#lines[@]} ]] || die "no fault $n (1..${#lines[@]})"
+  parse "$n"
+  [ -f "src/$file" ] || die "fault $n: no file src/$file"
+  text=$(<"src/$file")
+  count=$(occurrences "$text" "$orig")
+  [ "$count" -eq 1 ] || die "fault $n: '$orig' occurs $count times in src/$file, not once"
+  [ "$scenarios" != - ] || native_built "$file" || die "fault $n: src/$file needs GUI scenarios"
+  [ "$scenarios" = - ] && continue
+  for s in $scenarios; do
+    [[ $known == *" $s "* ]] || die "fault $n: no GUI scenario '$s'"
+    [[ " ${gui_union[*]} " == *" $s "* ]] || gui_union+=("$s")
+  done
+done
+if $check_only; then
+  echo "all ${#picked[@]} faults match their files exactly once"
+  exit 0
+fi
+
+[ -z "$(git status --porcelain -- src)" ] || die "src/ has uncommitted changes: commit them first"
+[ -f build/native/CMakeCache.txt ] && [ -f build/windows/CMakeCache.txt ] ||
+  die "build the presets first: bash scripts/build.sh native windows"
+trap 'git checkout -q -- src' EXIT
+trap 'exit 130' INT TERM
+mkdir -p "$out"
+
+# Runs one step with its output in $log; on failure names the step in $reason.
+step() {
+  local name=$1
+  shift
+  echo "== $name: $*" >>"$log"
+  local code=0
+  "$@" >>"$log" 2>&1 || code=$?
+  [ "$code" -eq 0 ] && return 0
+  reason=$name
+  [ "$code" -eq 124 ] && reason+=" (timed out)"
+  return 1
+}
+build_native() { step "native build" timeout 900 cmake --build --preset native --target vorlane_unit_tests -j2; }
+unit_tests() { step "unit tests" timeout 300 ctest --preset native --output-on-failure; }
+build_windows() { step "Windows build" timeout 900 cmake --build --preset windows --target Vorlane -j2; }
+gui_tests() { step "GUI $*" timeout -k 10 900 bash scripts/gui-test.sh "$@"; }
+
+# Killed when any step fails; the GUI runs only for what the units let through.
+judge() {
+  if native_built "$file"; then build_native && unit_tests || return 0; fi
+  [ "$scenarios" = - ] && return 1
+  # shellcheck disable=SC2086  # the scenario names are words
+  build_windows && gui_tests $scenarios && return 1
+  return 0
+}
+
+# A suite that fails unmutated would count its own failure as a kill.
+log=$out/baseline.log
+: >"$log"
+reason=
+build_native && unit_tests && build_windows && { [ ${#gui_union[@]} -eq 0 ] || gui_tests "${gui_union[@]}"; } ||
+  die "the unmutated tree fails ($reason): see $log"
+echo "baseline passes: unit tests and ${#gui_union[@]} GUI scenarios"
+
+started=$(date +%s)
+killed=0
+survivors=()
+for n in "${picked[@]}"; do
+  parse "$n"
+  log=$(printf '%s/%02d.log' "$out" "$n")
+  printf 'fault %s: src/%s: %s => %s\n' "$n" "$file" "$orig" "$repl" >"$log"
+  IFS= read -r -d '' text <"src/$file" || true
+  printf '%s' "${text/"$orig"/"$repl"}" >"src/$file"
+  begin=$(date +%s)
+  reason=
+  if judge; then
+    killed=$((killed + 1))
+    verdict="killed   [$reason]"
+  else
+    verdict="SURVIVED"
+    survivors+=("$(printf '%2d %s: %s => %s' "$n" "$file" "$orig" "$repl")")
+  fi
+  git checkout -q -- "src/$file"
+  printf '%2d %s %s: %s => %s (%d s)\n' "$n" "$verdict" "$file" "$orig" "$repl" $(($(date +%s) - begin))
+done
+
+# Leave the builds matching the sources again.
+log=$out/rebuild.log
+build_native && build_windows || die "rebuilding the unmutated tree failed: see $log"
+echo "killed $killed of ${#picked[@]} in $((($(date +%s) - started + 59) / 60)) min"
+if [ ${#survivors[@]} -gt 0 ]; then
+  echo "survivors:"
+  printf '  %s\n' "${survivors[@]}"
+fi
