@@ -45,7 +45,7 @@ ports/tcp_socket_posix.cpp | target.sin_port = htons(port); => target.sin_port =
 ports/tcp_socket_win32.cpp | static_cast<long>(timeoutMs / 1000) => static_cast<long>(timeoutMs / 100) | hostile_no_answer
 ports/dialog_port_win32.cpp | buffer(static_cast<std::size_t>(length) + 1, => buffer(static_cast<std::size_t>(length), | hostile_refused
 ports/registry_port_win32.cpp | buffer.resize(size); => ; | options_saved_at_shutdown_and_loaded
-ports/system_port_win32.cpp | TextOrNull(request.directory) => nullptr | external_program_with_last_lines
+ports/system_port_win32.cpp | TextOrNull(directory) => nullptr | external_program_with_last_lines
 engine/session/router_http_client.cpp | received.size() >= *expectedSize_ => received.size() > *expectedSize_ | hostile_connection_held_open
 engine/session/router_http_client.cpp | std::erase(received, '\0'); => ; | hostile_zero_bytes
 engine/session/router_pages.cpp | answer.find(WrongPasswordMarker1) != std::string::npos && => answer.find(WrongPasswordMarker1) != std::string::npos || | login_flow
@@ -58,7 +58,7 @@ engine/logupdate/log_publisher.cpp | context.dialog.ScrollLines(IDC_LOG_SCREEN, 
 engine/logupdate/log_page_processor.cpp | } else if (screenText.empty()) { => } else if (!screenText.empty()) { | hostile_garbage
 engine/logupdate/log_screen.cpp | text.size() <= LogScreenLimit => text.size() < LogScreenLimit | hostile_refused
 engine/logupdate/log_options.cpp | return DateFormat::Short; => return DateFormat::Long; | start_hidden_with_auto_start
-engine/logupdate/log_file_append.cpp | std::fopen(path.c_str(), "ab") => std::fopen(path.c_str(), "wb") | start_hidden_with_auto_start
+ports/local_files.cpp | OpenLocalFile(path, "ab") => OpenLocalFile(path, "wb") | start_hidden_with_auto_start
 engine/alerts/alert_responder.cpp | if (context_.dialog.IsChecked(IDC_ALERT)) PlayIntrusionSound(); => if (!context_.dialog.IsChecked(IDC_ALERT)) PlayIntrusionSound(); | start_hidden_with_auto_start
 engine/alerts/alert_responder.cpp | if (!context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; => if (context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; | -
 engine/alerts/alert_responder.cpp | if (!ShellSucceeded(context_.system.OpenWithShell(request))) { => if (ShellSucceeded(context_.system.OpenWithShell(request))) { | external_program_with_last_lines
