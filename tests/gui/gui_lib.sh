@@ -5,6 +5,7 @@
 #   GUI_DRIVER     guidriver.exe      GUI_RECORDER   launch_recorder.exe
 #   GUI_VORLANE    Vorlane.exe        GUI_ROUTERSIM  the native router simulator
 #   GUI_ROOT       this run's folder  SCENARIO_DIR   this scenario's folder
+#   GUI_SCREEN     the screen's size, 1024x768 unless set
 
 readonly MAIN_TITLE="Vorlane Access"
 readonly STATUS_TITLE="Router Status"
@@ -310,7 +311,7 @@ XVFB_PID=
 # number go to GUI_ROOT.
 start_display() {
   exec 3>"$GUI_ROOT/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$GUI_ROOT/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${GUI_SCREEN:-1024x768}x24" -nolisten tcp >"$GUI_ROOT/xvfb.log" 2>&1 &
   XVFB_PID=$!
   exec 3>&-
   for _ in $(seq 100); do
@@ -336,7 +337,7 @@ prepare_wine_prefix() {
   # anything else runs. (Without it every window is a bare X window, and with
   # no window manager Wine waits 2 s for one at each hide.)
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${GUI_SCREEN:-1024x768}" /f >/dev/null 2>&1
   wineserver -k
   wineserver -w
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not create $WINEPREFIX" >&2; exit 1; }
