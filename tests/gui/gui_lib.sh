@@ -120,17 +120,25 @@ preload_registry() {
   reg_value routerAddress | grep -q -F "$address" || fail "the preloaded router address is not in the registry"
 }
 
-# The data of one value of the user's options key, as reg query shows it.
-reg_value() {
-  wine reg query "HKCU\\$OPTIONS_KEY" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
+# The data of one value of a key, as reg query shows it:   reg_data KEY NAME
+reg_data() {
+  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
 }
 
-# Starts a fresh copy of the program in its own folder (router.log goes there).
+# The data of one value of the user's options key.
+reg_value() { reg_data "HKCU\\$OPTIONS_KEY" "$1"; }
+
+# Starts a fresh copy of the program in its own folder (router.log goes
+# there); or, given the Windows path of an installed copy, that copy (with
+# APP_DIR its folder).
 start_vorlane() {
+  local exe=${1:-Vorlane.exe}
   drv wait-gone "$MAIN_TITLE" 10000 || fail "a main window of an earlier run is still there"
-  mkdir -p "$APP_DIR"
-  cp "$GUI_VORLANE" "$APP_DIR/Vorlane.exe"
-  (cd "$APP_DIR" && exec wine Vorlane.exe) >>"$SCENARIO_DIR/vorlane.out" 2>&1 &
+  if [ $# -eq 0 ]; then
+    mkdir -p "$APP_DIR"
+    cp "$GUI_VORLANE" "$APP_DIR/Vorlane.exe"
+  fi
+  (cd "$APP_DIR" && exec wine "$exe") >>"$SCENARIO_DIR/vorlane.out" 2>&1 &
   VORLANE_PID=$!
   echo "$VORLANE_PID" >>"$SCENARIO_DIR/pids"
   drv wait-window "$MAIN_TITLE" 20000 || fail "the main window did not appear"
