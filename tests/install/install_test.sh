@@ -32,7 +32,7 @@ expect_same() { [ "$2" = "$3" ] || fail "$1: expected '$3', saw '$2'"; }
 run_values() { reg_data "HKCU\\$RUN_KEY" Quillmere; reg_data "HKLM\\$RUN_KEY" Quillmere; }
 # Waits until FILE holds TEXT.
 wait_file_has() {
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     grep -q -F "$2" "$1" 2>/dev/null && return 0
     sleep 0.1
   done
@@ -57,6 +57,7 @@ note "installed in $location, with its shortcut and uninstall entry"
 
 start_vorlane "$exe"
 wait_file_has "$APP_DIR/router.log" "$LAST_INTRUSION"
+expect_text "$ID_STATUS_LINE" is "Waiting..." 10000
 drv set-check 1016 1
 cp "$APP_DIR/router.log" "$GUI_ROOT/router.log.before"
 note "the installed program writes router.log beside itself"
