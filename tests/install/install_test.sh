@@ -30,14 +30,9 @@ preload_registry
 
 expect_same() { [ "$2" = "$3" ] || fail "$1: expected '$3', saw '$2'"; }
 run_values() { reg_data "HKCU\\$RUN_KEY" Quillmere; reg_data "HKLM\\$RUN_KEY" Quillmere; }
-# Waits until FILE holds TEXT.
-wait_file_has() {
-  for _ in $(seq 200); do
-    grep -q -F "$2" "$1" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  fail "$1 does not hold '$2'"
-}
+# Runs COMMAND... until it succeeds, for up to 20 s.
+wait_until() { for _ in $(seq 100); do "$@" && return 0; sleep 0.2; done; return 1; }
+uninstalled() { ! wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1; }
 
 wine "$setup" /S >>"$GUI_ROOT/setup.out" 2>&1 || fail "the silent install failed"
 expect_same "uninstall entry: name" "$(reg_data "$UNINSTALL_KEY" DisplayName)" Vorlane
@@ -56,7 +51,7 @@ cmp -s "$APP_DIR/Vorlane.exe" "$repo/build/windows-release/Vorlane.exe" || fail 
 note "installed in $location, with its shortcut and uninstall entry"
 
 start_vorlane "$exe"
-wait_file_has "$APP_DIR/router.log" "$LAST_INTRUSION"
+wait_until grep -q -s -F "$LAST_INTRUSION" "$APP_DIR/router.log" || fail "router.log lacks the router's log"
 expect_text "$ID_STATUS_LINE" is "Waiting..." 10000
 drv set-check 1016 1
 cp "$APP_DIR/router.log" "$GUI_ROOT/router.log.before"
@@ -75,11 +70,7 @@ note "the upgrade shut the program down through its window and kept router.log a
 wine reg add "HKCU\\$RUN_KEY" /v Quillmere /d "$exe" /f >/dev/null 2>&1
 wine "$location\\uninstall.exe" /S >>"$GUI_ROOT/setup.out" 2>&1 || fail "the silent uninstall failed"
 # The uninstaller goes on from a copy of itself; its last step removes the entry.
-for _ in $(seq 100); do
-  wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || break
-  sleep 0.2
-done
-wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 && fail "the uninstall entry is still there"
+wait_until uninstalled || fail "the uninstall entry is still there"
 for file in "$APP_DIR/Vorlane.exe" "$APP_DIR/uninstall.exe" "$shortcut"; do
   [ ! -e "$file" ] || fail "$file is still there"
 done
