@@ -1,7 +1,8 @@
 ; Vorlane's setup program: a per-user install that needs no administrator
 ; rights, so that router.log beside the program stays writable.
 ; Built by scripts/package.sh, which passes PRODUCT, VERSION, FILE_VERSION and
-; PUBLISHER (read from the program's version resource), EXE, ICON and OUTFILE.
+; PUBLISHER (read from the program's version resource), EXE, ICON, OUTFILE and
+; IDS, the ids and names the program is built with (resource_ids.h).
 
 Target amd64-unicode
 !include MUI2.nsh
@@ -13,10 +14,10 @@ Target amd64-unicode
 
 ; The window title, the tray's Shutdown command and the registry names, as
 ; the program itself has them.
-!searchparse /file "${__FILEDIR__}/../resources/resource_ids.h" '#define MAIN_WINDOW_TITLE "' MAIN_TITLE '"'
-!searchparse /file "${__FILEDIR__}/../resources/resource_ids.h" '#define ID_TRAY_SHUTDOWN ' SHUTDOWN_COMMAND
-!searchparse /file "${__FILEDIR__}/../resources/resource_ids.h" '#define RUN_VALUE_NAME "' RUN_VALUE '"'
-!searchparse /file "${__FILEDIR__}/../resources/resource_ids.h" '#define OPTIONS_KEY_PATH "' OPTIONS_KEY_ESCAPED '"'
+!searchparse /file "${IDS}" '#define MAIN_WINDOW_TITLE "' MAIN_TITLE '"'
+!searchparse /file "${IDS}" '#define ID_TRAY_SHUTDOWN ' SHUTDOWN_COMMAND
+!searchparse /file "${IDS}" '#define RUN_VALUE_NAME "' RUN_VALUE '"'
+!searchparse /file "${IDS}" '#define OPTIONS_KEY_PATH "' OPTIONS_KEY_ESCAPED '"'
 !searchreplace OPTIONS_KEY "${OPTIONS_KEY_ESCAPED}" "\\" "\"
 !searchparse "${OPTIONS_KEY}" "SOFTWARE\" VENDOR "\"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"

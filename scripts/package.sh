@@ -47,7 +47,7 @@ zip_file=$out/$product-$version-win64.zip
 setup_file=$out/$product-$version-setup.exe
 makensis -V2 -DPRODUCT="$product" -DVERSION="$version" -DFILE_VERSION="$file_version" \
   -DPUBLISHER="$publisher" -DEXE="$exe" -DICON="$repo/resources/router_normal.ico" \
-  -DOUTFILE="$setup_file" packaging/vorlane.nsi
+  -DIDS="$repo/resources/resource_ids.h" -DOUTFILE="$setup_file" packaging/vorlane.nsi
 
 echo "Vorlane.exe: $size bytes, imports ${dlls//$'\n'/ }"
 echo "${zip_file#"$repo"/}: $(stat -c %s "$zip_file") bytes"
