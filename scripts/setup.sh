@@ -5,6 +5,7 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth imagemagick iproute2 util-linux curl python3 inotify-tools
+  nsis zip
 )
 missing=()
 for p in "${packages[@]}"; do

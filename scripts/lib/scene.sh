@@ -50,13 +50,14 @@ enter_loopback_namespace() {
 
 XVFB_PID=
 
-# A virtual X server of our own on the first free display number; its log
-# and number go to the given folder.   start_display DIR
+# A virtual X server of our own on the first free display number, of the
+# size GUI_SCREEN (1024x768 unless set); its log and number go to the given
+# folder.   start_display DIR
 start_display() {
   local dir=$1
   mkdir -p "$dir"
   exec 3>"$dir/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${GUI_SCREEN:-1024x768}x24" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
   XVFB_PID=$!
   exec 3>&-
   for _ in $(seq 100); do
@@ -92,7 +93,7 @@ use_wine_desktop() {
   wineserver -k 2>/dev/null || true
   if [ "$1" = on ]; then
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${GUI_SCREEN:-1024x768}" /f >/dev/null 2>&1
   else
     wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
   fi
@@ -158,8 +159,10 @@ preload_options() {
   options_value routerAddress | grep -q -F "$address"
 }
 
-# The data of one value of the user's options key, as reg query shows it.
-options_value() {
-  wine reg query "HKCU\\$OPTIONS_KEY_PATH" /v "$1" 2>/dev/null | tr -d '\r' |
-    awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
+# The data of one value of a key, as reg query shows it.   reg_data KEY NAME
+reg_data() {
+  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
 }
+
+# The data of one value of the user's options key.
+options_value() { reg_data "HKCU\\$OPTIONS_KEY_PATH" "$1"; }

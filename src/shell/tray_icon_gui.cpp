@@ -13,14 +13,14 @@ constexpr char kDeleteLogItem[] = "Delete Log File";
 constexpr char kAboutItem[] = "About Vorlane...";
 constexpr char kShutdownItem[] = "Shutdown";
 
-constexpr int kTrayIconSize = 16;
 // The record form whose tip holds 64 characters: 88 bytes in a 32-bit program.
 static_assert(NOTIFYICONDATAA_V1_SIZE == (sizeof(void*) == 8 ? 104 : 88));
 constexpr int kMenuOffset = 5;
 
+// The notification area shows small icons: 16 pixels at 96 DPI, more on scaled displays.
 HICON LoadTrayIcon(HINSTANCE instance, int resourceId) {
-    return static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, kTrayIconSize, kTrayIconSize, 0));
+    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(resourceId), IMAGE_ICON,
+                                         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
 }
 
 }  // namespace

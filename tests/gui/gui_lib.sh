@@ -84,16 +84,22 @@ preload_registry() {
   preload_options "$SCENARIO_DIR/options.reg" "$address" "$@" || fail "cannot preload the router address $address"
 }
 
-# Starts a fresh copy of the program in its own folder (router.log goes there).
+# Starts a fresh copy of the program in its own folder (router.log goes
+# there); or, given the Windows path of an installed copy, that copy (with
+# APP_DIR its folder).
 start_vorlane() {
+  local exe=${1:-Vorlane.exe}
   drv wait-gone "$MAIN_WINDOW_TITLE" 10000 || fail "a main window of an earlier run is still there"
-  mkdir -p "$APP_DIR"
-  cp "$GUI_VORLANE" "$APP_DIR/Vorlane.exe"
-  (cd "$APP_DIR" && exec wine Vorlane.exe) >>"$SCENARIO_DIR/vorlane.out" 2>&1 &
+  if [ $# -eq 0 ]; then
+    mkdir -p "$APP_DIR"
+    cp "$GUI_VORLANE" "$APP_DIR/Vorlane.exe"
+  fi
+  (cd "$APP_DIR" && exec wine "$exe") >>"$SCENARIO_DIR/vorlane.out" 2>&1 &
   VORLANE_PID=$!
   echo "$VORLANE_PID" >>"$SCENARIO_DIR/pids"
   drv wait-window "$MAIN_WINDOW_TITLE" 20000 || fail "the main window did not appear"
-  # The window exists before its initialisation has loaded the options.
+  # The window has its title before its initialisation has loaded the options
+  # (and answers while that waits on the tray): wait for the address.
   expect_text $IDC_ROUTER_ADDRESS starts "127.0.0.1:"
 }
 

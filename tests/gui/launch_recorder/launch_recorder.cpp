@@ -1,6 +1,7 @@
 // Stands in for the user's external program: writes the command line it was
 // started with and its current folder, in UTF-8, to launch_record.txt beside
-// itself, wherever that is.
+// itself, wherever that is. A program without a console or window, so that
+// starting it takes the focus from nothing.
 #include <windows.h>
 
 #include <cstdio>
@@ -26,7 +27,7 @@ std::wstring RecordPath() {
 
 }  // namespace
 
-int main() {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     wchar_t folder[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, folder);
     // Written to a side file first, so a reader never sees half a record.

@@ -295,6 +295,7 @@ scenario_external_program_with_last_lines() {
   [ "${folder%\\}" = "$(windows_path "$tools")" ] || fail "started in '$folder', not in its own folder"
   # Enter in the argument box launches too, and the window stays.
   rm -f "$record"
+  show_main_window
   drv set-text $IDC_EXTERNAL_ARGUMENT "by enter"
   drv mouse-click $IDC_EXTERNAL_ARGUMENT
   drv key enter $IDC_EXTERNAL_ARGUMENT

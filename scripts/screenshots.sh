@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Pictures of the main window, the Router Status window and the About box on
+# a scaled display (144 DPI unless given), for docs/:
+#   bash scripts/screenshots.sh [DPI]   ->  docs/<window>-<DPI>dpi.png
+# The program runs under Wine and Xvfb against the router simulator, inside a
+# network namespace that holds only loopback. Runs what scripts/build.sh built.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+repo=$(pwd)
+dpi=${1:-144}
+
+export GUI_ROOT=$repo/build/screenshots SCENARIO_DIR=$repo/build/screenshots GUI_SCREEN=1600x1200
+source tests/gui/gui_lib.sh
+enter_loopback_namespace "$0" "$@"
+locate_gui_programs "$repo/build/windows" "$repo/build/native/tools/routersim/routersim"
+rm -rf "$GUI_ROOT"
+mkdir -p "$GUI_ROOT"
+trap 'cleanup_scenario; stop_scene' EXIT
+prepare_gui_scene
+# Read when the program starts, as Windows reads the display's scale at logon.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+
+sim_start
+preload_registry
+start_vorlane
+expect_text "$IDC_LOG_SCREEN" has "$LAST_INTRUSION" 20000
+show_main_window
+screenshot_window "$MAIN_WINDOW_TITLE" "main-window-${dpi}dpi"
+
+drv click "$IDC_SHOW_STATUS"
+expect_visible -w "$STATUS_WINDOW_TITLE" 1
+expect_text -w "$STATUS_WINDOW_TITLE" "$IDC_ROUTER_STATUS_MESSAGE" is "" 15000
+screenshot_window "$STATUS_WINDOW_TITLE" "router-status-${dpi}dpi"
+drv -w "$STATUS_WINDOW_TITLE" click "$IDOK"
+
+drv command "$ID_ABOUT_COMMAND"
+drv wait-window "$ABOUT_BOX_TITLE" 5000 || fail "the About box did not open"
+screenshot_window "$ABOUT_BOX_TITLE" "about-box-${dpi}dpi"
+drv -w "$ABOUT_BOX_TITLE" click "$IDOK"
+
+for name in main-window router-status about-box; do
+  [ -s "$GUI_ROOT/$name-${dpi}dpi.png" ] || fail "no picture of the $name"
+  cp "$GUI_ROOT/$name-${dpi}dpi.png" docs/
+  echo "docs/$name-${dpi}dpi.png"
+done
