@@ -87,7 +87,7 @@ INT_PTR MonitorDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: return PaintIconWhenMinimised();
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(largeIcon_);
     case WM_LBUTTONDOWN: OnLeftButtonDown(lParam); return FALSE;
-    case WM_ENDSESSION: ShutdownApplication(); return TRUE;
+    case WM_ENDSESSION: engine_.OnEndSession(wParam != FALSE); return TRUE;
     case WM_DESTROY: ReleaseWindowResources(); return FALSE;
     default:
         if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) tray_.AddAgain();

@@ -99,6 +99,11 @@ void MonitorEngine::OnMainWindowMinimized() {
     status_.HideWithMainWindow();
 }
 
+void MonitorEngine::OnEndSession(bool sessionEnding) {
+    // Another program cancelled the shutdown: Windows goes on, and so do we.
+    if (sessionEnding) mainWindow_.ShutdownApplication();
+}
+
 void MonitorEngine::OnLeftButtonDown() { state.stopAnimation = true; }
 
 void MonitorEngine::OnAnimationClicked() { session_.ForceLogout(); }

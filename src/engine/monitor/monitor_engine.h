@@ -57,6 +57,9 @@ public:
     // The close box or Alt+F4, before the framework turns it into Escape.
     void OnMainWindowClosing();
     void OnMainWindowMinimized();
+    // The end of the Windows session; sessionEnding is false when the
+    // shutdown was cancelled after all.
+    void OnEndSession(bool sessionEnding);
     // Any left-button press in the main window or on one of its controls.
     void OnLeftButtonDown();
     void OnAnimationClicked();

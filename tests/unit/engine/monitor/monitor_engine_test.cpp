@@ -115,7 +115,7 @@ TEST_F(MonitorEngineTest, EditsOfPasswordAndAddressFollowTheirBoxes) {
     EXPECT_EQ(engine.state.routerPassword.Get(), "kept");
 }
 
-TEST_F(MonitorEngineTest, TrayIconMouseAndMinimise) {
+TEST_F(MonitorEngineTest, TrayIconMouseMinimiseAndEndOfSession) {
     engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::LeftDown);
     EXPECT_TRUE(engine.state.stopAnimation);
     engine.state.stopAnimation = false;
@@ -140,6 +140,11 @@ TEST_F(MonitorEngineTest, TrayIconMouseAndMinimise) {
     engine.OnMainWindowMinimized();
     ExpectCalls({"hide"}, {"hide"});
     EXPECT_TRUE(engine.app.statusShown);
+    // A cancelled Windows shutdown leaves the program running.
+    engine.OnEndSession(false);
+    ExpectCalls({}, {});
+    engine.OnEndSession(true);
+    ExpectCalls({"shutdown"}, {});
 }
 
 TEST_F(MonitorEngineTest, CommandsReachTheirOperations) {
