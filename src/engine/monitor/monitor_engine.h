@@ -50,7 +50,11 @@ public:
     void SaveOptions();
 
     void OnCommand(int commandId, ControlEvent event);
-    void OnSessionTimer();
+    // Adds the tray icon, and keeps trying every 2 s while there is no taskbar.
+    void AddTrayIcon();
+    // The taskbar was (re-)created: the icon goes back in.
+    void OnTaskbarCreated();
+    void OnTimer(unsigned timerId);
     // iconOrRequest is the tray icon's id, or the auto-start request.
     void OnTrayNotify(unsigned iconOrRequest, TrayMouseEvent event);
     void RestoreMainWindow();
@@ -77,6 +81,8 @@ private:
     void OnShutdownButton();
 
     DialogPort& mainDialog_;
+    SystemPort& system_;
+    TrayPort& tray_;
     RegistryPort& registry_;
     MainWindowPort& mainWindow_;
     std::string optionsKeyPath_;

@@ -12,16 +12,12 @@
 #include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
+#include "support/recording_tray.h"
 #include "support/routersim_fixture.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
-
-struct RecordingTray : TrayPort {
-    void ShowTrayImage(TrayImage image) override { images.push_back(image); }
-    std::vector<TrayImage> images;
-};
 
 struct RecordingShell : SessionShell {
     void SetSessionAnimation(bool play) override { animation.push_back(play); }
