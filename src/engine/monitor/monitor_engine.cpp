@@ -143,3 +143,5 @@ void MonitorEngine::OnRouterStatusClosing() { status_.Close(); }
 void MonitorEngine::SetSessionAnimation(bool play) { mainWindow_.PlaySessionAnimation(play); }
 
 void MonitorEngine::RefreshRouterStatus() { status_.RefreshRouterStatus(); }
+
+void MonitorEngine::LastDateChanged() { SaveLastDate(state, registry_, optionsKeyPath_); }

@@ -75,6 +75,7 @@ public:
 private:
     void SetSessionAnimation(bool play) override;
     void RefreshRouterStatus() override;
+    void LastDateChanged() override;
 
     void OnHideCommand();
     void OnClick(int commandId);

@@ -140,7 +140,9 @@ void SessionController::ShowOrProcess(const std::string& response) {
         return;
     }
     ShowOnStatusLine(kStatusParsing);
+    const std::int32_t lastDate = context_.state.lastDate;
     ProcessLogPage(context_, response, alerts_);
+    if (context_.state.lastDate != lastDate) shell_.LastDateChanged();
 }
 
 void SessionController::FinishPoll() {

@@ -13,6 +13,8 @@ public:
     virtual void SetSessionAnimation(bool play) = 0;
     // Refreshes the Router Status window; called after each poll while it is meant to be shown.
     virtual void RefreshRouterStatus() = 0;
+    // Keeps the remembered time; called on the poll's thread when an update changed it.
+    virtual void LastDateChanged() = 0;
 };
 
 // The polling engine of the main window: start/stop, the timer, polls on

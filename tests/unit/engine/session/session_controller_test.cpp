@@ -22,7 +22,9 @@ using Texts = std::vector<std::string>;
 struct RecordingShell : SessionShell {
     void SetSessionAnimation(bool play) override { animation.push_back(play); }
     void RefreshRouterStatus() override { ++refreshes; }
+    void LastDateChanged() override { ++lastDateSaves; }
     std::vector<bool> animation;
+    std::atomic<int> lastDateSaves{0};
     std::atomic<int> refreshes{0};
 };
 
@@ -252,7 +254,11 @@ TEST_F(SessionTest, AWholeSessionShowsAndFilesEveryLineOnce) {
         const std::string fileText{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
         EXPECT_EQ(fileText, Screen()) << "poll " << poll;  // no GMT suffix: the file repeats the screen
         EXPECT_NEAR(state.lastDate.load(), system.now - 20 + poll * 5, 1) << "poll " << poll;
+        EXPECT_EQ(shell.lastDateSaves, poll + 1);
     }
+    system.tick += 31000;
+    Tick();  // nothing new: the remembered time stays, and is not saved again
+    EXPECT_EQ(shell.lastDateSaves, 4);
     const std::string screen = Screen();
     for (int poll = 0; poll < 4; ++poll) {
         const std::string line = " - Event " + std::to_string(poll) + "\r\n";
