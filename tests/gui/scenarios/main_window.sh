@@ -303,6 +303,33 @@ scenario_external_program_with_last_lines() {
   expect_visible 1
 }
 
+# A host name chosen on the LAN reaches a .bat only as plain text, and a
+# crafted "from ... :" is no address to fill in.
+scenario_router_text_never_reaches_the_interpreter() {
+  sim_start
+  sim "log/clear"
+  sim "log/add?text=DHCP%20lease%20for%20host%20x%22%20%26%20calc%20%26%20%22&age=2000"
+  sim "log/add?text=Unrecognized%20access%20from%20x%22%26calc%26%22:80%20to%20TCP%20port%2080&age=1000"
+  local tools=$SCENARIO_DIR/tools
+  mkdir -p "$tools"
+  cp "$GUI_RECORDER" "$tools/launch_recorder.exe"
+  printf '@"%%~dp0launch_recorder.exe" %%*\r\n' >"$tools/notify.bat"
+  local program
+  program=$(windows_path "$tools/notify.bat")
+  preload_registry '"autoStart"=dword:00000001' '"autofill"=dword:00000001' "\"externalApi\"=\"${program//\\/\\\\}\""
+  start_vorlane
+  expect_text $IDC_LOG_SCREEN has "calc" 15000
+  show_main_window
+  expect_text $IDC_EXTERNAL_ARGUMENT is ""
+  drv set-text $IDC_EXTERNAL_ARGUMENT "%%"
+  drv click $IDC_LAUNCH_EXTERNAL
+  local record=$tools/launch_record.txt
+  wait_launch_record "$record"
+  grep -q -F 'host x_ _ calc _ _' "$record" || fail "the host name did not arrive as plain text: $(cat "$record")"
+  if grep -q -F '&' "$record"; then fail "an & reached the program: $(cat "$record")"; fi
+  expect_alive
+}
+
 scenario_shutdown_asks_first() {
   sim_start
   preload_registry '"autoStart"=dword:00000000'
