@@ -176,6 +176,8 @@ TEST_F(SessionTest, ForcedLogoutAsksFirstAndIsRefusedWhileBusy) {
 
     dialog.QueueAnswer(MessageAnswer::Yes);
     session.ForceLogout();
+    EXPECT_EQ(system.workersStarted, 1);  // the window stays free meanwhile
+    system.WaitForWorkers();
     const auto messages = dialog.Messages();
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[0].text, "Cannot logout right now - in communication. Try later.");
