@@ -75,6 +75,8 @@
 // auto-start request that the main window posts to itself.
 #define SESSION_TIMER_ID 22132
 #define SESSION_TIMER_PERIOD_MS 200
+#define TRAY_RETRY_TIMER_ID 22133
+#define TRAY_RETRY_PERIOD_MS 2000
 #define WM_TRAY_CALLBACK (WM_USER + 1)
 #define TRAY_ICON_ID 1
 #define AUTO_START_REQUEST 32775

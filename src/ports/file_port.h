@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,9 +10,9 @@ public:
     virtual ~FilePort() = default;
 
     // Adds the bytes at the end of the file, creating it when missing and
-    // never truncating it. False when the file cannot be opened or not every
-    // byte was written.
-    virtual bool AppendToFile(const std::string& path, std::string_view bytes) = 0;
+    // never truncating it. Returns how many of them, from the first, reached
+    // the file: fewer than all when it cannot be opened or the disk is full.
+    virtual std::size_t AppendToFile(const std::string& path, std::string_view bytes) = 0;
     virtual bool CanReadFile(const std::string& path) = 0;
     // False also when there was no such file.
     virtual bool RemoveFile(const std::string& path) = 0;

@@ -13,12 +13,13 @@ using OpenFile = std::unique_ptr<std::FILE, CloseFile>;
 
 }  // namespace
 
-bool LocalFiles::AppendToFile(const std::string& path, std::string_view bytes) {
+std::size_t LocalFiles::AppendToFile(const std::string& path, std::string_view bytes) {
     // Binary, so the lines' "\r\n" reach the file unchanged on every platform.
     OpenFile file(OpenLocalFile(path, "ab"));
-    if (!file) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    return std::fflush(file.get()) == 0 && written;
+    if (!file) return 0;
+    // Unbuffered, so the count is what the file really took.
+    if (std::setvbuf(file.get(), nullptr, _IONBF, 0) != 0) return 0;
+    return std::fwrite(bytes.data(), 1, bytes.size(), file.get());
 }
 
 bool LocalFiles::CanReadFile(const std::string& path) { return OpenFile(OpenLocalFile(path, "rb")) != nullptr; }

@@ -7,7 +7,7 @@
 // the wide-character calls on Windows.
 class LocalFiles : public FilePort {
 public:
-    bool AppendToFile(const std::string& path, std::string_view bytes) override;
+    std::size_t AppendToFile(const std::string& path, std::string_view bytes) override;
     bool CanReadFile(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
     bool ReadFileInChunks(const std::string& path, const std::function<bool(std::string_view)>& reader) override;

@@ -1,6 +1,8 @@
 #pragma once
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 #include "shared_text.h"
@@ -10,6 +12,13 @@ struct AppSharedValues {
     std::atomic<bool> statusShown{false};
     SharedText currentRouterAddress;
     SharedText wanType;
+};
+
+// The lines that router.log could not take yet, kept for the next write.
+struct PendingLogText {
+    std::mutex mutex;
+    std::string text;             // under mutex
+    std::size_t droppedLines = 0;  // under mutex: lines given up to keep text small
 };
 
 // The engine-side members of the main window. Flags and numbers that cross
@@ -31,6 +40,7 @@ struct MonitorState {
     // Log processing; lastDate is 0 when nothing is remembered.
     std::atomic<std::int32_t> lastDate{0};
     SharedText lastParagraph;
+    PendingLogText pendingLogText;
 
     // Paths, set once while the main window initialises.
     std::string alertSoundPath;

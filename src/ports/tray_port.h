@@ -7,4 +7,6 @@ class TrayPort {
 public:
     virtual ~TrayPort() = default;
     virtual void ShowTrayImage(TrayImage image) = 0;
+    // Puts the icon in the notification area; false while there is no taskbar to take it.
+    virtual bool AddTrayIcon() = 0;
 };

@@ -68,7 +68,7 @@ INT_PTR CALLBACK MonitorDialog::DialogProc(HWND window, UINT message, WPARAM wPa
 INT_PTR MonitorDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: engine_.OnCommand(LOWORD(wParam), ControlEventOf(HIWORD(wParam))); return TRUE;
-    case WM_TIMER: engine_.OnSessionTimer(); return TRUE;
+    case WM_TIMER: engine_.OnTimer(static_cast<unsigned>(wParam)); return TRUE;
     case WM_TRAY_CALLBACK:
         engine_.OnTrayNotify(static_cast<unsigned>(wParam), TrayMouseEventOf(lParam));
         SetWindowLongPtrA(window_, DWLP_MSGRESULT, 0);
@@ -87,10 +87,10 @@ INT_PTR MonitorDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: return PaintIconWhenMinimised();
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(largeIcon_);
     case WM_LBUTTONDOWN: OnLeftButtonDown(lParam); return FALSE;
-    case WM_ENDSESSION: ShutdownApplication(); return TRUE;
+    case WM_ENDSESSION: engine_.OnEndSession(wParam != FALSE); return TRUE;
     case WM_DESTROY: ReleaseWindowResources(); return FALSE;
     default:
-        if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) tray_.AddAgain();
+        if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) engine_.OnTaskbarCreated();
         return FALSE;
     }
 }
@@ -104,7 +104,8 @@ BOOL MonitorDialog::OnInitDialog() {
     SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
     toolTip_ = CreateMainWindowTooltips(instance_, window_);
     tray_.BuildMenu();
-    tray_.Add(window_);
+    tray_.Prepare(window_);
+    engine_.AddTrayIcon();
     if (engine_.LoadOptions()) PostMessageA(window_, WM_TRAY_CALLBACK, AUTO_START_REQUEST, 0);
     if (statusDialog_.Create(instance_)) statusDialogPort_.Attach(statusDialog_.Window());
     return TRUE;

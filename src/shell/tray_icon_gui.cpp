@@ -36,7 +36,7 @@ void TrayIcon::BuildMenu() {
     AppendMenuA(menu_, MF_STRING, ID_TRAY_SHUTDOWN, kShutdownItem);
 }
 
-void TrayIcon::Add(HWND mainWindow) {
+void TrayIcon::Prepare(HWND mainWindow) {
     normalIcon_ = LoadTrayIcon(instance_, IDI_NORMAL);
     alertIcon_ = LoadTrayIcon(instance_, IDI_ALERT);
     // The first record form: every shell knows it.
@@ -47,11 +47,12 @@ void TrayIcon::Add(HWND mainWindow) {
     data_.uCallbackMessage = WM_TRAY_CALLBACK;
     data_.hIcon = normalIcon_;
     std::strncpy(data_.szTip, kTrayTip, sizeof data_.szTip - 1);
-    Shell_NotifyIconA(NIM_ADD, &data_);
 }
 
-void TrayIcon::AddAgain() {
-    if (data_.hWnd != nullptr) Shell_NotifyIconA(NIM_ADD, &data_);
+bool TrayIcon::AddTrayIcon() {
+    if (data_.hWnd == nullptr) return false;
+    // An add refused because the icon is already there is no failure.
+    return Shell_NotifyIconA(NIM_ADD, &data_) != FALSE || Shell_NotifyIconA(NIM_MODIFY, &data_) != FALSE;
 }
 
 void TrayIcon::Remove() {

@@ -10,9 +10,9 @@ public:
     explicit TrayIcon(HINSTANCE instance) : instance_(instance) {}
 
     void BuildMenu();
-    void Add(HWND mainWindow);
-    // Adds the icon again with the record it had, after the taskbar was re-created.
-    void AddAgain();
+    // Loads the icons and fills the record; AddTrayIcon then shows it.
+    void Prepare(HWND mainWindow);
+    bool AddTrayIcon() override;
     void Remove();
     void DestroyMenu();
     // Opens the menu at the mouse; a chosen item arrives at the main window as its command.

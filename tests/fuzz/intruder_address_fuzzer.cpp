@@ -6,6 +6,7 @@
 #include "fuzz_input.h"
 #include "logpage/intruder_address.h"
 #include "logpage/intrusion_marker.h"
+#include "router/ipv4_text.h"
 
 namespace {
 constexpr std::string_view WhiteSpace = " \t\r\n\v\f";
@@ -29,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzCheck(between.find(':') != std::string_view::npos, "a port's colon before \"to\"");
     FuzzCheck(address->find("to") == std::string::npos, "the address ends before \"to\"");
     FuzzCheck(between.find(*address) != std::string_view::npos, "the address comes from that span");
+    FuzzCheck(IsDottedIpv4(*address), "only a dotted IPv4 address");
     if (!address->empty()) {
         FuzzCheck(!IsWhiteSpace(address->front()) && !IsWhiteSpace(address->back()), "address trimmed");
     }

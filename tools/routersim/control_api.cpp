@@ -147,6 +147,12 @@ HttpResponse AnswerControlRequest(const HttpRequest& request, SimState& state) {
     if (command == "status") return SetStatus(fields, state);
     if (command == "menu") return SetLoginForm(fields, state);
     if (command == "mode") return SetMode(fields, state);
+    if (command == "logout") {
+        state.Update([&](SimSettings& s) {
+            s.logoutDelayMs = static_cast<int>(std::clamp(Number(fields, "delay", 0), 0LL, 10000LL));
+        });
+        return PlainText("ok\n");
+    }
     if (command == "requests") return ListRequests(state);
     if (command == "requests/clear") {
         state.ClearRecordedRequests();

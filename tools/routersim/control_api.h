@@ -21,6 +21,7 @@ bool IsControlRequest(const HttpRequest& request);
 // /_sim/status?layout=common|variant&item=connection|lease|none
 // /_sim/mode?name=normal|keepopen|noanswer|drip|zero|reset|garbage|refuse
 //            [&interval=MS][&contentlength=0|1]
+// /_sim/logout?delay=MS              the logout answers MS later (a slow router)
 // /_sim/requests                    each recorded request as "<length>\n<bytes>"
 // /_sim/requests/clear
 // /_sim/connections                 router connections since the last clear

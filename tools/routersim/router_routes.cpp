@@ -1,5 +1,8 @@
 #include "router_routes.h"
 
+#include <chrono>
+#include <thread>
+
 #include "log_page.h"
 #include "router_pages.h"
 #include "status_page.h"
@@ -43,6 +46,7 @@ HttpResponse AnswerRouterRequest(const HttpRequest& request, SimState& state, co
     if (path == "/menu.htm") return MenuPage(settings.loginForm);
     if (path == LoginActionPath) return AnswerLogin(request, state, clientAddress);
     if (path == "/cgi-bin/logo") {
+        std::this_thread::sleep_for(std::chrono::milliseconds(settings.logoutDelayMs));
         state.Update([](SimSettings& s) { s.loggedIn = false; });
         return LoggedOutPage();
     }

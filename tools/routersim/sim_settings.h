@@ -47,6 +47,7 @@ struct SimSettings {
     DeliveryMode mode = DeliveryMode::Normal;
     int dripIntervalMs = 5;
     bool contentLength = false;
+    int logoutDelayMs = 0;  // a slow router: the logout answers only after this
 };
 
 // The settings the simulator starts with and returns to on reset.

@@ -37,7 +37,7 @@ void PublishLogUpdate(MonitorContext& context, const LogUpdate& update, const st
     }
     if (intrusionShown) alerts.RaiseIntrusionAlerts(update.displayText);
     if (dialog.IsChecked(IDC_LOG_TO_FILE) && (!onlyIntrusion || ContainsIntrusionMarker(update.fileText))) {
-        AppendToLogFile(context.files, context.state.logFilePath, update.fileText);
+        AppendToLogFile(context.files, context.state.logFilePath, update.fileText, context.state.pendingLogText);
     }
     if (launch) alerts.LaunchExternalProgram();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "logupdate/log_file_append.h"
 #include "resource_ids.h"
 #include "session/session_controller.h"
 
@@ -40,6 +41,7 @@ void DeleteLogFile(MonitorContext& context) {
     if (!UserSaysYes(context, kDeleteLogQuestion)) return;
     // A missing or locked file is no error worth a message.
     context.files.RemoveFile(context.state.logFilePath);
+    DropPendingLogText(context.state.pendingLogText);
 }
 
 void ClearLogScreen(MonitorContext& context) { context.dialog.SetText(IDC_LOG_SCREEN, ""); }

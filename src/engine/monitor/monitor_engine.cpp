@@ -6,6 +6,8 @@
 
 MonitorEngine::MonitorEngine(const MonitorPorts& ports, std::string optionsKeyPath)
     : mainDialog_(ports.mainDialog),
+      system_(ports.system),
+      tray_(ports.tray),
       registry_(ports.registry),
       mainWindow_(ports.mainWindow),
       optionsKeyPath_(std::move(optionsKeyPath)),
@@ -71,7 +73,25 @@ void MonitorEngine::OnShutdownButton() {
     if (ConfirmShutdown(context_)) mainWindow_.ShutdownApplication();
 }
 
-void MonitorEngine::OnSessionTimer() { session_.OnSessionTick(); }
+void MonitorEngine::AddTrayIcon() {
+    // Started with Windows, the program may run before the taskbar exists;
+    // without the icon the user could not reach it at all.
+    if (tray_.AddTrayIcon()) {
+        system_.KillTimer(TRAY_RETRY_TIMER_ID);
+    } else {
+        system_.StartTimer(TRAY_RETRY_TIMER_ID, TRAY_RETRY_PERIOD_MS);
+    }
+}
+
+void MonitorEngine::OnTaskbarCreated() { AddTrayIcon(); }
+
+void MonitorEngine::OnTimer(unsigned timerId) {
+    if (timerId == TRAY_RETRY_TIMER_ID) {
+        AddTrayIcon();
+    } else if (timerId == SESSION_TIMER_ID) {
+        session_.OnSessionTick();
+    }
+}
 
 void MonitorEngine::OnTrayNotify(unsigned iconOrRequest, TrayMouseEvent event) {
     switch (event) {
@@ -99,6 +119,11 @@ void MonitorEngine::OnMainWindowMinimized() {
     status_.HideWithMainWindow();
 }
 
+void MonitorEngine::OnEndSession(bool sessionEnding) {
+    // Another program cancelled the shutdown: Windows goes on, and so do we.
+    if (sessionEnding) mainWindow_.ShutdownApplication();
+}
+
 void MonitorEngine::OnLeftButtonDown() { state.stopAnimation = true; }
 
 void MonitorEngine::OnAnimationClicked() { session_.ForceLogout(); }
@@ -118,3 +143,5 @@ void MonitorEngine::OnRouterStatusClosing() { status_.Close(); }
 void MonitorEngine::SetSessionAnimation(bool play) { mainWindow_.PlaySessionAnimation(play); }
 
 void MonitorEngine::RefreshRouterStatus() { status_.RefreshRouterStatus(); }
+
+void MonitorEngine::LastDateChanged() { SaveLastDate(state, registry_, optionsKeyPath_); }

@@ -50,13 +50,20 @@ public:
     void SaveOptions();
 
     void OnCommand(int commandId, ControlEvent event);
-    void OnSessionTimer();
+    // Adds the tray icon, and keeps trying every 2 s while there is no taskbar.
+    void AddTrayIcon();
+    // The taskbar was (re-)created: the icon goes back in.
+    void OnTaskbarCreated();
+    void OnTimer(unsigned timerId);
     // iconOrRequest is the tray icon's id, or the auto-start request.
     void OnTrayNotify(unsigned iconOrRequest, TrayMouseEvent event);
     void RestoreMainWindow();
     // The close box or Alt+F4, before the framework turns it into Escape.
     void OnMainWindowClosing();
     void OnMainWindowMinimized();
+    // The end of the Windows session; sessionEnding is false when the
+    // shutdown was cancelled after all.
+    void OnEndSession(bool sessionEnding);
     // Any left-button press in the main window or on one of its controls.
     void OnLeftButtonDown();
     void OnAnimationClicked();
@@ -68,12 +75,15 @@ public:
 private:
     void SetSessionAnimation(bool play) override;
     void RefreshRouterStatus() override;
+    void LastDateChanged() override;
 
     void OnHideCommand();
     void OnClick(int commandId);
     void OnShutdownButton();
 
     DialogPort& mainDialog_;
+    SystemPort& system_;
+    TrayPort& tray_;
     RegistryPort& registry_;
     MainWindowPort& mainWindow_;
     std::string optionsKeyPath_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 
 #include "logpage/authorization_check.h"
 #include "logupdate/log_page_processor.h"
@@ -25,6 +26,23 @@ std::uint32_t RefreshIntervalMs(const std::string& text) {
     }
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(seconds * 1000, UINT32_MAX));
 }
+
+// Releases pollBusy however the exchange ends, or no poll would ever run
+// again. A poll's end is also stamped, which schedules the next poll.
+class PollBusyRelease {
+public:
+    PollBusyRelease(MonitorState& state, SystemPort* pollClock) : state_(state), pollClock_(pollClock) {}
+    PollBusyRelease(const PollBusyRelease&) = delete;
+    PollBusyRelease& operator=(const PollBusyRelease&) = delete;
+    ~PollBusyRelease() {
+        if (pollClock_ != nullptr) state_.lastPollEnd = pollClock_->TickCount();
+        state_.pollBusy = false;
+    }
+
+private:
+    MonitorState& state_;
+    SystemPort* pollClock_;
+};
 
 }  // namespace
 
@@ -91,13 +109,16 @@ bool SessionController::StartPoll() {
 
 void SessionController::PollRouter() {
     context_.state.pollBusy = true;
+    ReportFailure([this] { FetchAndShowLogPage(context_.dialog.GetText(IDC_ROUTER_ADDRESS)); });
+    FinishPoll();
+}
+
+void SessionController::ReportFailure(const std::function<void()>& exchange) {
     try {
-        const std::string address = context_.dialog.GetText(IDC_ROUTER_ADDRESS);
-        FetchAndShowLogPage(address);
+        exchange();
     } catch (const std::exception& failure) {
         ShowOnLogScreen(std::string(kPollFailedText) + failure.what());
     }
-    FinishPoll();
 }
 
 void SessionController::FetchAndShowLogPage(const std::string& address) {
@@ -140,20 +161,13 @@ void SessionController::ShowOrProcess(const std::string& response) {
         return;
     }
     ShowOnStatusLine(kStatusParsing);
+    const std::int32_t lastDate = context_.state.lastDate;
     ProcessLogPage(context_, response, alerts_);
+    if (context_.state.lastDate != lastDate) shell_.LastDateChanged();
 }
 
 void SessionController::FinishPoll() {
-    MonitorState& state = context_.state;
-    // The flag must be released whatever the windows do, or no poll ever runs again.
-    struct ReleaseOnExit {
-        MonitorState& state;
-        SystemPort& system;
-        ~ReleaseOnExit() {
-            state.lastPollEnd = system.TickCount();
-            state.pollBusy = false;
-        }
-    } release{state, context_.system};
+    const PollBusyRelease release(context_.state, &context_.system);
     ShowOnStatusLine(IdleStatusText());
     if (context_.app.statusShown) shell_.RefreshRouterStatus();
 }
@@ -170,15 +184,22 @@ void SessionController::ForceLogout() {
         context_.dialog.ShowMessage(kLogoutBusyText, MessageButtons::Ok);
         return;
     }
+    // A slow router must not freeze the window: the exchange runs on a worker.
+    context_.system.StartWorker([this] { LogOutOfRouter(); });
+}
+
+void SessionController::LogOutOfRouter() {
     {
-        RouterHttpClient client(context_.dialog);
-        ShowOnStatusLine(kStatusConnecting);
-        if (client.Connect(context_.dialog.GetText(IDC_ROUTER_ADDRESS))) {
-            ShowOnStatusLine(kStatusLoggingOut);
-            client.Logout();
-        }
+        const PollBusyRelease release(context_.state, nullptr);
+        ReportFailure([this] {
+            RouterHttpClient client(context_.dialog);
+            ShowOnStatusLine(kStatusConnecting);
+            if (client.Connect(context_.dialog.GetText(IDC_ROUTER_ADDRESS))) {
+                ShowOnStatusLine(kStatusLoggingOut);
+                client.Logout();
+            }
+        });
     }
-    state.pollBusy = false;
     ShowOnStatusLine(IdleStatusText());
 }
 

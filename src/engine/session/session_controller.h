@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "monitor_context.h"
@@ -13,6 +14,8 @@ public:
     virtual void SetSessionAnimation(bool play) = 0;
     // Refreshes the Router Status window; called after each poll while it is meant to be shown.
     virtual void RefreshRouterStatus() = 0;
+    // Keeps the remembered time; called on the poll's thread when an update changed it.
+    virtual void LastDateChanged() = 0;
 };
 
 // The polling engine of the main window: start/stop, the timer, polls on
@@ -35,6 +38,10 @@ private:
     void FetchAndShowLogPage(const std::string& address);
     void ShowOrProcess(const std::string& response);
     void FinishPoll();
+    // The forced logout's exchange, on a worker; pollBusy is already claimed.
+    void LogOutOfRouter();
+    // Runs a router exchange; a failure inside a port ends up on the log screen.
+    void ReportFailure(const std::function<void()>& exchange);
     void ShowOnStatusLine(const std::string& text);
     void ShowOnLogScreen(const std::string& text);
     const char* IdleStatusText() const;

@@ -160,7 +160,7 @@ void SaveChangedPassword(MonitorContext& context, RegistryKey& key) {
     WriteBinary(key, kPasswordValue, StoredPasswordValue(context.state.routerPassword.Get()));
 }
 
-void SaveLastDate(MonitorState& state, RegistryKey& key) {
+void WriteLastDate(MonitorState& state, RegistryKey& key) {
     WriteBinary(key, kLastDateValue, LittleEndianBytes(static_cast<std::uint32_t>(state.lastDate.load())));
 }
 
@@ -207,7 +207,14 @@ void SaveSettings(MonitorContext& context, RegistryPort& registry, const std::st
         SaveDwordOptions(context.dialog, *key);
         SaveTextOptions(context, *key);
         SaveChangedPassword(context, *key);
-        SaveLastDate(context.state, *key);
+        WriteLastDate(context.state, *key);
     }
     SaveStartupRegistration(context.dialog, registry, context.system.ExecutablePath());
+}
+
+void SaveLastDate(MonitorState& state, RegistryPort& registry, const std::string& keyPath) {
+    // Into the key the next load reads; if neither can be written, the exit saves it.
+    auto key = registry.OpenKey(RegistryRoot::CurrentUser, keyPath, RegistryAccess::Write);
+    if (!key) key = registry.OpenKey(RegistryRoot::LocalMachine, keyPath, RegistryAccess::Write);
+    if (key) WriteLastDate(state, *key);
 }

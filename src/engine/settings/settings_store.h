@@ -18,3 +18,6 @@ void LoadSettings(MonitorContext& context, RegistryPort& registry, const std::st
 // the current user's exists or the machine's cannot be written. Failures
 // are silent.
 void SaveSettings(MonitorContext& context, RegistryPort& registry, const std::string& keyPath);
+
+// Writes lastDate alone, so that a crash does not log old entries again.
+void SaveLastDate(MonitorState& state, RegistryPort& registry, const std::string& keyPath);

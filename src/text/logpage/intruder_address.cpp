@@ -1,6 +1,7 @@
 #include "logpage/intruder_address.h"
 
 #include "logpage/intrusion_marker.h"
+#include "router/ipv4_text.h"
 #include "text_trim.h"
 
 namespace {
@@ -23,5 +24,9 @@ std::optional<std::string> ExtractIntruderAddress(std::string_view text) {
     const auto between = start < to ? text.substr(start, to - start) : std::string_view();
     const auto colon = between.rfind(':');
     if (colon == none) return std::nullopt;
-    return std::string(TrimWhiteSpace(between.substr(0, colon)));
+    // Anyone on the LAN can shape a log line; only a plain address may reach
+    // the argument box, and from there a command interpreter.
+    const auto address = TrimWhiteSpace(between.substr(0, colon));
+    if (!IsDottedIpv4(address)) return std::nullopt;
+    return std::string(address);
 }

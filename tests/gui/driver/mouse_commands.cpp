@@ -75,6 +75,20 @@ int MouseClick(const DriverContext& context, const CommandArgs& args) {
     return posted ? kSuccess : kConditionFailed;
 }
 
+// A click on a control that lets the mouse through (the animation): the
+// window under it gets the click, at the control's middle.
+int ClickThrough(const DriverContext& context, const CommandArgs& args) {
+    HWND control = TargetControl(context, args[0]);
+    if (control == nullptr) return kNoWindow;
+    HWND parent = GetParent(control);
+    RECT area = {};
+    GetWindowRect(control, &area);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    const LPARAM where = MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    const bool posted = PostMessageA(parent, WM_LBUTTONDOWN, MK_LBUTTON, where) && PostMessageA(parent, WM_LBUTTONUP, 0, where);
+    return posted ? kSuccess : kConditionFailed;
+}
+
 }  // namespace
 
 std::vector<DriverCommand> MouseCommands() {
@@ -82,5 +96,6 @@ std::vector<DriverCommand> MouseCommands() {
         {"tray", "dblclk|down|up|rdown|autostart [ICON_ID]", 1, 2, Tray},
         {"dblclick-text", "ID TEXT", 2, 2, DoubleClickText},
         {"mouse-click", "ID", 1, 1, MouseClick},
+        {"click-through", "ID", 1, 1, ClickThrough},
     };
 }

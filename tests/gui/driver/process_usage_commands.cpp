@@ -1,5 +1,6 @@
 // What the program's process holds: its handles and its private memory, for
 // the long run that looks for leaks. The process is the main window's.
+// And a file held by another process, for the log file's lost writes.
 // Each command prints the figure and the source it came from: Wine 8 answers
 // GetProcessHandleCount with 0 and leaves PrivateUsage at 0, so the figure
 // then comes from the system's handle table and from PagefileUsage (which
@@ -102,11 +103,27 @@ int PrivateBytes(const DriverContext&, const CommandArgs&) {
     return kSuccess;
 }
 
+// Another program that holds a file open without sharing it, until STOPFILE
+// exists or MAX_MS have passed.
+int HoldFile(const DriverContext&, const CommandArgs& args) {
+    std::optional<DWORD> maxMs = Milliseconds(args[2]);
+    if (!maxMs) return kUsageError;
+    HANDLE file = CreateFileA(args[0].c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return kConditionFailed;
+    std::puts("holding");
+    std::fflush(stdout);
+    const ULONGLONG deadline = GetTickCount64() + *maxMs;
+    while (GetFileAttributesA(args[1].c_str()) == INVALID_FILE_ATTRIBUTES && GetTickCount64() < deadline) Sleep(20);
+    CloseHandle(file);
+    return kSuccess;
+}
+
 }  // namespace
 
 std::vector<DriverCommand> ProcessUsageCommands() {
     return {
         {"handle-count", "", 0, 0, HandleCount},
         {"private-bytes", "", 0, 0, PrivateBytes},
+        {"hold-file", "PATH STOPFILE MAX_MS", 3, 3, HoldFile},
     };
 }

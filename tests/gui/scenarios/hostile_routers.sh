@@ -114,3 +114,24 @@ scenario_hostile_status_page_without_labels() {
   expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_LOCAL_ADDRESS is "127.0.0.1"
   expect_alive
 }
+
+# A router that answers the forced logout only after 3 s: the window keeps
+# answering all along, the logout reaches the router, and the status line
+# comes to rest.
+scenario_hostile_slow_logout() {
+  sim_start
+  preload_registry '"autoStart"=dword:00000000'
+  start_vorlane
+  show_main_window
+  sim "logout?delay=3000"
+  sim "requests/clear"
+  drv click-through $IDC_SESSION_ANIMATION
+  expect_message_box "This will force a logout. Are you sure?" "Yes No" Yes
+  watch_start
+  expect_text $IDC_STATUS_LINE is "Loging out" 5000
+  wait_request_count "GET /cgi-bin/logo?RC=@ HTTP/1.0" 1
+  expect_text $IDC_STATUS_LINE is "Stopped" 10000
+  watch_stop
+  expect_alive
+  expect_no_message_box 200
+}

@@ -304,6 +304,76 @@ scenario_external_program_with_last_lines() {
   expect_visible 1
 }
 
+# A host name chosen on the LAN reaches a .bat only as plain text, and a
+# crafted "from ... :" is no address to fill in.
+scenario_router_text_never_reaches_the_interpreter() {
+  sim_start
+  sim "log/clear"
+  sim "log/add?text=DHCP%20lease%20for%20host%20x%22%20%26%20calc%20%26%20%22&age=2000"
+  sim "log/add?text=Unrecognized%20access%20from%20x%22%26calc%26%22:80%20to%20TCP%20port%2080&age=1000"
+  local tools=$SCENARIO_DIR/tools
+  mkdir -p "$tools"
+  cp "$GUI_RECORDER" "$tools/launch_recorder.exe"
+  printf '@"%%~dp0launch_recorder.exe" %%*\r\n' >"$tools/notify.bat"
+  local program
+  program=$(windows_path "$tools/notify.bat")
+  preload_registry '"autoStart"=dword:00000001' '"autofill"=dword:00000001' "\"externalApi\"=\"${program//\\/\\\\}\""
+  start_vorlane
+  expect_text $IDC_LOG_SCREEN has "calc" 15000
+  show_main_window
+  expect_text $IDC_EXTERNAL_ARGUMENT is ""
+  drv set-text $IDC_EXTERNAL_ARGUMENT "%%"
+  drv click $IDC_LAUNCH_EXTERNAL
+  local record=$tools/launch_record.txt
+  wait_launch_record "$record"
+  grep -q -F 'host x_ _ calc _ _' "$record" || fail "the host name did not arrive as plain text: $(cat "$record")"
+  if grep -q -F '&' "$record"; then fail "an & reached the program: $(cat "$record")"; fi
+  expect_alive
+}
+
+# A poll that adds LINE (2.5 s after the last, so the router's seconds tell
+# them apart), until it is on the screen and the status line rests.
+poll_new_line() {
+  sleep 2.5
+  sim "log/add?text=${1// /%20}&age=0"
+  drv click $IDC_GET_IT_NOW
+  expect_text $IDC_LOG_SCREEN has "$1" 15000
+  expect_text $IDC_STATUS_LINE is "Stopped" 5000
+}
+
+# router.log held open without sharing by another program across two polls:
+# once it is free, every line is there once and in order, and no message.
+scenario_log_file_held_by_another_program() {
+  sim_start
+  preload_registry '"autoStart"=dword:00000000' '"logToFile"=dword:00000001'
+  start_vorlane
+  local log=$APP_DIR/router.log stop=$SCENARIO_DIR/release
+  poll_new_line "Before the hold"
+  drv hold-file "$(windows_path "$log")" "$(windows_path "$stop")" 60000 >"$SCENARIO_DIR/hold.out" &
+  local holder=$!
+  echo "$holder" >>"$SCENARIO_DIR/pids"
+  for _ in $(seq 100); do
+    grep -q holding "$SCENARIO_DIR/hold.out" 2>/dev/null && break
+    sleep 0.05
+  done
+  grep -q holding "$SCENARIO_DIR/hold.out" || fail "the file was not held"
+  poll_new_line "Held line one"
+  poll_new_line "Held line two"
+  if grep -q -F "Held line" "$log"; then fail "router.log took lines while held"; fi
+  touch "$stop"
+  wait "$holder" || fail "the holder failed"
+  poll_new_line "After the release"
+  expect_no_message_box
+  local line expected=("$LAST_INTRUSION" "Before the hold" "Held line one" "Held line two" "After the release")
+  for line in "${expected[@]}"; do
+    [ "$(grep -c -F "$line" "$log")" = 1 ] || fail "'$line' is not in router.log exactly once: $(cat "$log")"
+  done
+  local order
+  order=$(grep -o -F -e "${expected[1]}" -e "${expected[2]}" -e "${expected[3]}" -e "${expected[4]}" "$log" | paste -sd '|')
+  [ "$order" = "Before the hold|Held line one|Held line two|After the release" ] || fail "out of order: $order"
+  expect_alive
+}
+
 scenario_shutdown_asks_first() {
   sim_start
   preload_registry '"autoStart"=dword:00000000'

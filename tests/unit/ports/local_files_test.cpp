@@ -36,8 +36,8 @@ private:
 TEST_F(LocalFilesTest, AppendReadAndRemoveInAFolderOfAnyScript) {
     const std::string log = PathOf("router.log");
     EXPECT_FALSE(files.CanReadFile(log));
-    ASSERT_TRUE(files.AppendToFile(log, "one\r\n"));
-    ASSERT_TRUE(files.AppendToFile(log, std::string("tw\0o\r\n", 6)));
+    ASSERT_EQ(files.AppendToFile(log, "one\r\n"), 5u);
+    ASSERT_EQ(files.AppendToFile(log, std::string("tw\0o\r\n", 6)), 6u);
     EXPECT_TRUE(files.CanReadFile(log));
     std::string read;
     ASSERT_TRUE(files.ReadFileInChunks(log, [&](std::string_view chunk) {
@@ -52,5 +52,5 @@ TEST_F(LocalFilesTest, AppendReadAndRemoveInAFolderOfAnyScript) {
 
 TEST_F(LocalFilesTest, AFolderInTheFilesPlaceCannotBeWritten) {
     fs::create_directory(Folder() / "router.log");
-    EXPECT_FALSE(files.AppendToFile(PathOf("router.log"), "line\r\n"));
+    EXPECT_EQ(files.AppendToFile(PathOf("router.log"), "line\r\n"), 0u);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
+#include "support/recording_tray.h"
 #include "monitor/main_window_commands.h"
 
 // What the engine does itself is routing: each message reaches the right
@@ -43,11 +45,6 @@ struct RecordingStatusWindow : RouterStatusWindowPort {
     void Show(bool makeForeground) override { calls.push_back(makeForeground ? "show+front" : "show"); }
     void Hide() override { calls.push_back("hide"); }
     Calls calls;
-};
-
-struct RecordingTray : TrayPort {
-    void ShowTrayImage(TrayImage image) override { images.push_back(image); }
-    std::vector<TrayImage> images;
 };
 
 class MonitorEngineTest : public testing::Test {
@@ -115,7 +112,7 @@ TEST_F(MonitorEngineTest, EditsOfPasswordAndAddressFollowTheirBoxes) {
     EXPECT_EQ(engine.state.routerPassword.Get(), "kept");
 }
 
-TEST_F(MonitorEngineTest, TrayIconMouseAndMinimise) {
+TEST_F(MonitorEngineTest, TrayIconMouseMinimiseAndEndOfSession) {
     engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::LeftDown);
     EXPECT_TRUE(engine.state.stopAnimation);
     engine.state.stopAnimation = false;
@@ -132,7 +129,7 @@ TEST_F(MonitorEngineTest, TrayIconMouseAndMinimise) {
     // A click anywhere in the window stops the alert at the next timer tick.
     StartTrayAnimation(engine.state);
     engine.OnLeftButtonDown();
-    engine.OnSessionTimer();
+    engine.OnTimer(SESSION_TIMER_ID);
     EXPECT_EQ(tray.images, std::vector<TrayImage>{TrayImage::Normal});
     EXPECT_FALSE(engine.state.animating);
     // Minimising hides both windows, and the status window comes back with the main one.
@@ -140,6 +137,28 @@ TEST_F(MonitorEngineTest, TrayIconMouseAndMinimise) {
     engine.OnMainWindowMinimized();
     ExpectCalls({"hide"}, {"hide"});
     EXPECT_TRUE(engine.app.statusShown);
+    // A cancelled Windows shutdown leaves the program running.
+    engine.OnEndSession(false);
+    ExpectCalls({}, {});
+    engine.OnEndSession(true);
+    ExpectCalls({"shutdown"}, {});
+}
+
+TEST_F(MonitorEngineTest, TrayIconAddIsRetriedUntilTheTaskbarTakesIt) {
+    tray.failingAdds = 2;
+    engine.AddTrayIcon();
+    EXPECT_EQ(system.timers, (std::map<unsigned, unsigned>{{TRAY_RETRY_TIMER_ID, 2000u}}));
+    engine.OnTimer(SESSION_TIMER_ID);  // not the retry
+    EXPECT_EQ(tray.adds, 1);
+    engine.OnTimer(TRAY_RETRY_TIMER_ID);
+    EXPECT_TRUE(system.TimerRunning(TRAY_RETRY_TIMER_ID));
+    engine.OnTaskbarCreated();
+    EXPECT_EQ(tray.adds, 3);
+    EXPECT_FALSE(system.TimerRunning(TRAY_RETRY_TIMER_ID));
+    // Explorer restarted later: the icon goes back at once.
+    engine.OnTaskbarCreated();
+    EXPECT_EQ(tray.adds, 4);
+    EXPECT_FALSE(system.TimerRunning(TRAY_RETRY_TIMER_ID));
 }
 
 TEST_F(MonitorEngineTest, CommandsReachTheirOperations) {

@@ -4,14 +4,10 @@
 
 #include "resource_ids.h"
 #include "support/fake_dialog.h"
+#include "support/recording_tray.h"
 #include "monitor/tray_animation.h"
 
 namespace {
-
-struct RecordingTray : TrayPort {
-    void ShowTrayImage(TrayImage image) override { images.push_back(image); }
-    std::vector<TrayImage> images;
-};
 
 class TrayAnimationTest : public ::testing::Test {
 protected:

@@ -12,21 +12,19 @@
 #include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
+#include "support/recording_tray.h"
 #include "support/routersim_fixture.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
-struct RecordingTray : TrayPort {
-    void ShowTrayImage(TrayImage image) override { images.push_back(image); }
-    std::vector<TrayImage> images;
-};
-
 struct RecordingShell : SessionShell {
     void SetSessionAnimation(bool play) override { animation.push_back(play); }
     void RefreshRouterStatus() override { ++refreshes; }
+    void LastDateChanged() override { ++lastDateSaves; }
     std::vector<bool> animation;
+    std::atomic<int> lastDateSaves{0};
     std::atomic<int> refreshes{0};
 };
 
@@ -178,6 +176,8 @@ TEST_F(SessionTest, ForcedLogoutAsksFirstAndIsRefusedWhileBusy) {
 
     dialog.QueueAnswer(MessageAnswer::Yes);
     session.ForceLogout();
+    EXPECT_EQ(system.workersStarted, 1);  // the window stays free meanwhile
+    system.WaitForWorkers();
     const auto messages = dialog.Messages();
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[0].text, "Cannot logout right now - in communication. Try later.");
@@ -256,7 +256,11 @@ TEST_F(SessionTest, AWholeSessionShowsAndFilesEveryLineOnce) {
         const std::string fileText{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
         EXPECT_EQ(fileText, Screen()) << "poll " << poll;  // no GMT suffix: the file repeats the screen
         EXPECT_NEAR(state.lastDate.load(), system.now - 20 + poll * 5, 1) << "poll " << poll;
+        EXPECT_EQ(shell.lastDateSaves, poll + 1);
     }
+    system.tick += 31000;
+    Tick();  // nothing new: the remembered time stays, and is not saved again
+    EXPECT_EQ(shell.lastDateSaves, 4);
     const std::string screen = Screen();
     for (int poll = 0; poll < 4; ++poll) {
         const std::string line = " - Event " + std::to_string(poll) + "\r\n";

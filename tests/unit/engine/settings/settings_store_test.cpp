@@ -157,3 +157,22 @@ TEST_F(SettingsTest, StandardUserSavesUnderTheCurrentUser) {
     EXPECT_EQ(next.dialog.GetText(IDC_REFRESH_RATE), "60");
     EXPECT_EQ(next.state.routerPassword.Get(), "secret");
 }
+
+TEST_F(SettingsTest, LastDateAloneGoesIntoTheKeyTheLoadReads) {
+    const RegistryValue unchanged{RegistryType::Binary, std::string(4, '\0')};
+    Put("lastDate", unchanged);
+    state.lastDate = 0x01020304;
+    SaveLastDate(state, registry, kScratchKey);
+    EXPECT_EQ(Stored("lastDate"), (RegistryValue{RegistryType::Binary, "\x04\x03\x02\x01"}));
+    EXPECT_EQ(registry.Journal(), std::vector<std::string>{"set lastDate"});
+
+    Put("lastDate", unchanged, RegistryRoot::CurrentUser);
+    state.lastDate = -2;
+    SaveLastDate(state, registry, kScratchKey);
+    EXPECT_EQ(Stored("lastDate", RegistryRoot::CurrentUser), (RegistryValue{RegistryType::Binary, "\xfe\xff\xff\xff"}));
+    EXPECT_EQ(Stored("lastDate"), (RegistryValue{RegistryType::Binary, "\x04\x03\x02\x01"}));
+    // The process dies here, without its save at exit: the next run still knows.
+    MainWindowRun next(registry);
+    next.Load();
+    EXPECT_EQ(next.state.lastDate.load(), -2);
+}

@@ -20,7 +20,7 @@ TEST(LogPageTexts, RefusalPageIsRecognisedAnywhere) {
 TEST(LogPageTexts, IntruderAddressDropsThePort) {
     EXPECT_EQ(ExtractIntruderAddress("May 01 - Unrecognized access from 10.1.2.3:1025 to TCP port 80\r\n"),
               "10.1.2.3");
-    EXPECT_EQ(ExtractIntruderAddress("Unrecognized access from  fe80::1:443  to x"), "fe80::1");
+    EXPECT_EQ(ExtractIntruderAddress("Unrecognized access from  255.0.0.9:443  to x"), "255.0.0.9");
     // The first "from" and "to" after the marker count, wherever they stand.
     EXPECT_EQ(ExtractIntruderAddress("from 9.9.9.9:1 to Unrecognized access from 1.2.3.4:5 tomorrow to"), "1.2.3.4");
 }
@@ -30,4 +30,12 @@ TEST(LogPageTexts, NoIntruderAddressWithoutMarkerFromToOrColon) {
     EXPECT_EQ(ExtractIntruderAddress("Unrecognized access to 10.1.2.3:1025"), std::nullopt);
     EXPECT_EQ(ExtractIntruderAddress("Unrecognized access from 10.1.2.3:1025"), std::nullopt);
     EXPECT_EQ(ExtractIntruderAddress("Unrecognized access from 10.1.2.3 to TCP:80"), std::nullopt);
+}
+
+TEST(LogPageTexts, OnlyADottedIpv4AddressIsTaken) {
+    for (const char* crafted : {"x\" & calc & \"", "fe80::1", "1.2.3", "1.2.3.4.5", "1.2.3.256", "1..3.4", ".1.2.3",
+                                "1.2.3.", "0001.2.3.4", "1.2.3.4 5", "1.2.+3.4", ""}) {
+        EXPECT_EQ(ExtractIntruderAddress(std::string("Unrecognized access from ") + crafted + ":80 to x"), std::nullopt)
+            << crafted;
+    }
 }

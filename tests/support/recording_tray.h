@@ -1,0 +1,13 @@
+#pragma once
+#include <vector>
+
+#include "tray_port.h"
+
+// Records the images shown; the first failingAdds adds find no taskbar.
+struct RecordingTray : TrayPort {
+    void ShowTrayImage(TrayImage image) override { images.push_back(image); }
+    bool AddTrayIcon() override { return ++adds > failingAdds; }
+    std::vector<TrayImage> images;
+    int failingAdds = 0;
+    int adds = 0;
+};
