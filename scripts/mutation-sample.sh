@@ -17,7 +17,7 @@ shopt -u patsub_replacement 2>/dev/null || true
 # the Windows build compiles (shell/, *_win32.cpp) are judged by them alone.
 fault_list() {
   cat <<'EOF'
-text/external_argument.cpp | argument.replace(at, 2, lastParagraph); => argument.replace(at, 1, lastParagraph); | external_program_with_last_lines
+text/external_argument.cpp | argument.replace(at, 2, lines); => argument.replace(at, 1, lines); | external_program_with_last_lines
 text/path_parts.cpp | path.substr(0, separator + 1) => path.substr(0, separator) | start_hidden_with_auto_start
 text/text_trim.cpp | last - first + 1 => last - first | router_status_refresh_after_each_poll
 text/password_scrambling.cpp | scrambled.size() > kClassicFormSize => scrambled.size() >= kClassicFormSize | options_saved_at_shutdown_and_loaded
