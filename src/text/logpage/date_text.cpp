@@ -3,12 +3,9 @@
 #include <array>
 #include <string_view>
 
+#include "logpage/date_names.h"
+
 namespace {
-constexpr std::array<std::string_view, 12> MonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-constexpr std::array<std::string_view, 7> WeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                           "Thursday", "Friday", "Saturday"};
 
 template <std::size_t N>
 std::string_view NameAt(const std::array<std::string_view, N>& names, int index) {

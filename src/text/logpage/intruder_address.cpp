@@ -11,7 +11,7 @@ constexpr std::string_view ToWord = "to";
 constexpr std::size_t AddressOffset = 4;
 }
 
-std::optional<std::string> ExtractIntruderAddress(std::string_view text) {
+std::optional<IntruderAddressPlace> FindIntruderAddress(std::string_view text) {
     constexpr auto none = std::string_view::npos;
     const auto marker = text.find(IntrusionMarker);
     if (marker == none) return std::nullopt;
@@ -28,5 +28,11 @@ std::optional<std::string> ExtractIntruderAddress(std::string_view text) {
     // the argument box, and from there a command interpreter.
     const auto address = TrimWhiteSpace(between.substr(0, colon));
     if (!IsDottedIpv4(address)) return std::nullopt;
-    return std::string(address);
+    return IntruderAddressPlace{address, text.substr(to)};
+}
+
+std::optional<std::string> ExtractIntruderAddress(std::string_view text) {
+    const auto place = FindIntruderAddress(text);
+    if (!place) return std::nullopt;
+    return std::string(place->address);
 }

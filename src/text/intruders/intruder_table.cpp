@@ -1,0 +1,53 @@
+#include "intruders/intruder_table.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+// Shorter digit strings are smaller numbers; the text decides between equals.
+auto PortKey(const std::string& port) {
+    return std::make_tuple(port.size(), std::string_view(port));
+}
+
+// <0, 0 or >0 as a sorts before, with or after b in the column.
+int CompareIn(IntruderColumn column, const IntruderRow& a, const IntruderRow& b) {
+    const auto order = [](const auto& x, const auto& y) { return x < y ? -1 : (y < x ? 1 : 0); };
+    switch (column) {
+        case IntruderColumn::Address: return order(a.address, b.address);
+        case IntruderColumn::Attempts: return order(a.attempts, b.attempts);
+        case IntruderColumn::FirstSeen: return order(a.firstSeen, b.firstSeen);
+        case IntruderColumn::LastSeen: return order(a.lastSeen, b.lastSeen);
+        case IntruderColumn::Protocol: return order(a.protocol, b.protocol);
+        case IntruderColumn::Port: return order(PortKey(a.port), PortKey(b.port));
+    }
+    return 0;
+}
+}  // namespace
+
+void IntruderTable::Add(const IntrusionReport& report, std::optional<LocalStamp> seen) {
+    IntruderRow& row = rows_[report.address];
+    row.address = report.address;
+    ++row.attempts;
+    if (seen) {
+        if (!row.firstSeen) row.firstSeen = seen;
+        row.lastSeen = seen;
+    }
+    row.protocol = report.protocol;
+    row.port = report.port;
+}
+
+std::size_t IntruderTable::AddressCount() const {
+    return rows_.size();
+}
+
+std::vector<IntruderRow> IntruderTable::SortedRows(IntruderColumn column, bool descending) const {
+    std::vector<IntruderRow> rows;
+    rows.reserve(rows_.size());
+    for (const auto& entry : rows_) rows.push_back(entry.second);
+    std::sort(rows.begin(), rows.end(), [&](const IntruderRow& a, const IntruderRow& b) {
+        const int order = CompareIn(column, a, b);
+        if (order != 0) return descending ? order > 0 : order < 0;
+        return a.address < b.address;
+    });
+    return rows;
+}

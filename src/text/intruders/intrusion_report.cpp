@@ -1,0 +1,66 @@
+#include "intruders/intrusion_report.h"
+
+#include <algorithm>
+
+#include "logpage/intruder_address.h"
+#include "router/ipv4_text.h"
+
+namespace {
+constexpr std::string_view ToWord = "to";
+constexpr std::string_view PortWord = "port";
+constexpr std::string_view Blank = " ";
+
+// A checked dotted address as a number, first part highest.
+std::uint32_t AddressValue(std::string_view dotted) {
+    std::uint32_t value = 0;
+    std::uint32_t part = 0;
+    for (const char c : dotted) {
+        if (c == '.') {
+            value = value << 8 | part;
+            part = 0;
+        } else {
+            part = part * 10 + static_cast<std::uint32_t>(c - '0');
+        }
+    }
+    return value << 8 | part;
+}
+
+bool IsAlphanumeric(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The next blank-separated word, or empty when it is too long or holds
+// anything but letters and digits.
+std::string_view NextWord(std::string_view& text) {
+    text.remove_prefix(std::min(text.find_first_not_of(Blank), text.size()));
+    const auto word = text.substr(0, text.find_first_of(Blank));
+    text.remove_prefix(word.size());
+    const bool plain = word.size() <= MaxReportFieldLength && std::all_of(word.begin(), word.end(), IsAlphanumeric);
+    return plain ? word : std::string_view();
+}
+
+// "to UDP port 137": both or neither.
+void ReadProtocolAndPort(std::string_view rest, IntrusionReport& report) {
+    rest.remove_prefix(ToWord.size());
+    const auto protocol = NextWord(rest);
+    const auto port = NextWord(rest) == PortWord ? NextWord(rest) : std::string_view();
+    if (protocol.empty() || port.empty()) return;
+    report.protocol = protocol;
+    report.port = port;
+}
+}  // namespace
+
+std::optional<IntrusionReport> ParseIntrusionReport(std::string_view line) {
+    const auto place = FindIntruderAddress(line);
+    if (!place) return std::nullopt;
+    IntrusionReport report;
+    report.address = AddressValue(place->address);
+    ReadProtocolAndPort(place->rest, report);
+    return report;
+}
+
+std::string AddressText(std::uint32_t address) {
+    const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
+                                   static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)};
+    return FormatIpv4(bytes);
+}

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "intruders/router_log_intruder_reader.h"
+
+namespace {
+std::vector<IntruderRow> ReadInChunks(std::string_view log, std::size_t first, std::size_t size) {
+    IntruderTable table;
+    RouterLogIntruderReader reader(table);
+    reader.Feed(log.substr(0, first));
+    for (log.remove_prefix(std::min(first, log.size())); !log.empty(); log.remove_prefix(std::min(size, log.size()))) {
+        reader.Feed(log.substr(0, size));
+    }
+    reader.Finish();
+    return table.SortedRows(IntruderColumn::Address, false);
+}
+}  // namespace
+
+TEST(RouterLogIntruderReader, SameTableHoweverTheFileIsCut) {
+    const std::string fits = "Unrecognized access from 5.5.5.5:1 to UDP port 1";
+    const std::string log =
+        "*** Notice: Unrecognized access from 1.1.1.1:1 to UDP port 1\r\n"
+        "Monday, March 05, 2001 09:05:07 - Unrecognized access from 207.71.92.221:137 to UDP port 137"
+        " ( 2001/03/05 - 09:05:07 GMT )\r\n"
+        "2001/03/05 - 09:06 - DHCP:ack(DOL=1800,T1=900,T2=1200)\n"
+        "Unrecognized access from 9.8.7.6:1 to TCP port 80\r\n"
+        "March 05, 2001, 01:07:00 PM - Unrecognized access from 207.71.92.221:138 to TCP port 139\r\n" +
+        fits + std::string(MaxRouterLogLineLength - fits.size(), ' ') + "\n" +
+        "Unrecognized access from 6.6.6.6:1 to UDP port 1" + std::string(MaxRouterLogLineLength, ' ') + "\r\n" +
+        std::string("\0\xff\r\r\n\n", 6) + "2001/03/06 - 10:00 - Unrecognized access from 9.8.7.6:2 to UDP port 53";
+    const std::vector<IntruderRow> expected = {
+        {0x05050505, 1, std::nullopt, std::nullopt, "UDP", "1"},
+        {0x09080706, 2, LocalStamp{2001, 3, 6, 10, 0, 0}, LocalStamp{2001, 3, 6, 10, 0, 0}, "UDP", "53"},
+        {0xCF475CDD, 2, LocalStamp{2001, 3, 5, 9, 5, 7}, LocalStamp{2001, 3, 5, 13, 7, 0}, "TCP", "139"},
+    };
+    for (std::size_t cut = 0; cut <= log.size(); ++cut) {
+        ASSERT_EQ(ReadInChunks(log, cut, log.size()), expected) << "cut at " << cut;
+    }
+    for (std::size_t size = 1; size <= 200; ++size) {
+        ASSERT_EQ(ReadInChunks(log, 0, size), expected) << "chunks of " << size;
+    }
+}
+
+TEST(IntruderTable, SortsEachColumnWithTiesByAddress) {
+    constexpr std::uint32_t A = 0x09000001, B = 0x0A000002, C = 0x0A00000A;  // 9.0.0.1 < 10.0.0.2 < 10.0.0.10
+    IntruderTable table;
+    table.Add({B, "UDP", "7"}, LocalStamp{2001, 3, 5, 9, 0, 0});
+    table.Add({B, "UDP", "7"}, std::nullopt);
+    table.Add({C, "", ""}, LocalStamp{2001, 3, 5, 10, 0, 0});
+    for (int i = 0; i < 3; ++i) table.Add({A, "UDP", "999"}, std::nullopt);
+    table.Add({B, "TCP", "1000"}, LocalStamp{2001, 3, 6, 8, 0, 0});
+    ASSERT_EQ(table.AddressCount(), 3u);
+    EXPECT_EQ(table.SortedRows(IntruderColumn::Address, false)[1],
+              (IntruderRow{B, 3, LocalStamp{2001, 3, 5, 9, 0, 0}, LocalStamp{2001, 3, 6, 8, 0, 0}, "TCP", "1000"}));
+
+    const struct {
+        IntruderColumn column;
+        bool descending;
+        std::vector<std::uint32_t> order;
+    } views[] = {
+        {DefaultIntruderColumn, DefaultIntruderDescending, {A, B, C}},
+        {IntruderColumn::Attempts, false, {C, A, B}},
+        {IntruderColumn::Address, false, {A, B, C}},
+        {IntruderColumn::Address, true, {C, B, A}},
+        {IntruderColumn::FirstSeen, false, {A, B, C}},
+        {IntruderColumn::FirstSeen, true, {C, B, A}},
+        {IntruderColumn::LastSeen, false, {A, C, B}},
+        {IntruderColumn::Protocol, false, {C, B, A}},
+        {IntruderColumn::Port, false, {C, A, B}},
+        {IntruderColumn::Port, true, {B, A, C}},
+    };
+    for (const auto& view : views) {
+        std::vector<std::uint32_t> order;
+        for (const auto& row : table.SortedRows(view.column, view.descending)) order.push_back(row.address);
+        EXPECT_EQ(order, view.order) << static_cast<int>(view.column) << " " << view.descending;
+    }
+}

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "intruders/intrusion_balloon_text.h"
+#include "intruders/local_stamp.h"
+#include "unit/text/logpage/time_zone_guard.h"
+
+TEST(LocalStamp, EachDateFormReadsBackAndJunkReadsAsNothing) {
+    const TimeZoneGuard zone("UTC0");
+    ASSERT_EQ(StampFromTime(983783107), (LocalStamp{2001, 3, 5, 9, 5, 7}));
+    const struct {
+        LocalStamp stamp;
+        DateFormat format;
+        const char* text;
+    } forms[] = {
+        {{2001, 3, 5, 9, 5, 7}, DateFormat::Windows, "March 05, 2001, 09:05:07 AM"},
+        {{1999, 12, 31, 23, 59, 58}, DateFormat::Windows, "December 31, 1999, 11:59:58 PM"},
+        {{2000, 2, 29, 0, 0, 1}, DateFormat::Windows, "February 29, 2000, 12:00:01 AM"},
+        {{2001, 3, 5, 9, 5, 0}, DateFormat::Short, "2001/03/05 - 09:05"},
+        {{2000, 2, 29, 12, 30, 1}, DateFormat::Long, "Tuesday, February 29, 2000 12:30:01"},
+    };
+    for (const auto& form : forms) {
+        std::string text;
+        AppendStampText(text, form.stamp, form.format);
+        EXPECT_EQ(text, form.text);
+        EXPECT_EQ(ParseLeadingDate(std::string(form.text) + " - m ( 2001/03/05 - 09:05:07 GMT )"), form.stamp)
+            << form.text;
+    }
+    for (const char* junk : {"", "March 5, 2001, 09:05:07 AM", "March 05, 2001, 13:05:07 AM",
+                             "March 05, 2001, 09:05:07 XM", "Marsh 05, 2001, 09:05:07 AM", "2001/13/05 - 09:05",
+                             "2001/03/05 - 24:00", "2001/03/05 09:05", "Funday, March 05, 2001 09:05:07",
+                             "Monday, March 05, 2001 09:60:07", "Monday, March 05, 2001", "*** 2001/03/05 - 09:05"}) {
+        EXPECT_EQ(ParseLeadingDate(junk), std::nullopt) << junk;
+    }
+}
+
+TEST(IntrusionReport, TakesOnlyDottedAddressesAndShortPlainFields) {
+    const struct {
+        const char* line;
+        const char* address;  // nullptr: no report
+        const char* protocol;
+        const char* port;
+    } cases[] = {
+        {"March 05, 2001, 09:05:07 AM - Unrecognized access from 207.71.92.221:137 to UDP port 137 "
+         "( 2001/03/05 - 09:05:07 GMT )", "207.71.92.221", "UDP", "137"},
+        {"Unrecognized access from 198.51.100.77:4123 to TCP port 27374", "198.51.100.77", "TCP", "27374"},
+        {"Unrecognized access from  0.0.0.0 :1 to   ICMP   port   8", "0.0.0.0", "ICMP", "8"},
+        {"Unrecognized access from 10.0.0.1:5 to", "10.0.0.1", "", ""},
+        {"Unrecognized access from 10.0.0.1:5 to UDP 137", "10.0.0.1", "", ""},
+        {"Unrecognized access from 10.0.0.1:5 to PROTOCOLTOOLONGX port 1", "10.0.0.1", "", ""},
+        {"Unrecognized access from 10.0.0.1:5 to UDP port 1234567890123456", "10.0.0.1", "", ""},
+        {"Unrecognized access from 10.0.0.1:5 to U\xffP port 1", "10.0.0.1", "", ""},
+        {"Unrecognized access from 256.1.1.1:5 to UDP port 1", nullptr, "", ""},
+        {"Unrecognized access from host.example:5 to UDP port 1", nullptr, "", ""},
+        {"Unrecognized access from ::1:5 to UDP port 1", nullptr, "", ""},
+        {"Unrecognized access from 10.0.0.1 to UDP port 1", nullptr, "", ""},
+        {"Unrecognized access from 1.2.3.4:5", nullptr, "", ""},
+    };
+    for (const auto& c : cases) {
+        const auto report = ParseIntrusionReport(c.line);
+        ASSERT_EQ(report.has_value(), c.address != nullptr) << c.line;
+        if (!report) continue;
+        EXPECT_EQ(AddressText(report->address), c.address);
+        EXPECT_EQ(report->protocol, c.protocol) << c.line;
+        EXPECT_EQ(report->port, c.port) << c.line;
+    }
+    EXPECT_EQ(ParseIntrusionReport(cases[0].line)->address, 0xCF475CDDu);
+}
+
+TEST(IntrusionBalloonText, AddressThenKnownPortThenTheRest) {
+    const struct {
+        IntrusionReport latest;
+        std::size_t more;
+        const char* text;
+    } cases[] = {
+        {{0xCF475CDD, "UDP", "137"}, 0, "207.71.92.221, UDP port 137"},
+        {{0xCF475CDD, "", ""}, 0, "207.71.92.221"},
+        {{0x01020304, "TCP", "80"}, 12, "1.2.3.4, TCP port 80 and 12 more"},
+        {{0xFFFFFFFF, "", ""}, 1, "255.255.255.255 and 1 more"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IntrusionBalloonText(c.latest, c.more), c.text);
+}

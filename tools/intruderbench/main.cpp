@@ -1,0 +1,129 @@
+// Writes large router.log files, reads each through the file port into the
+// intruder table in a process of its own, and prints time and peak memory:
+// with the same addresses, memory must not follow the file's size.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/resource.h>
+
+#include "intruders/router_log_intruder_reader.h"
+#include "local_files.h"
+#include "logpage/broken_down_time.h"
+
+namespace {
+constexpr std::size_t Addresses = 50000;
+constexpr std::size_t IntrusionEvery = 5;
+constexpr std::uint32_t FirstAddress = 0xC6120000;  // 198.18.0.0, the benchmarking range
+constexpr std::int32_t FirstTime = 1767225600;      // 2026-01-01 00:00:00 UTC
+constexpr std::int32_t SecondsApart = 3;
+constexpr std::size_t BlockBytes = 1 << 20;
+constexpr double Megabyte = 1e6;
+constexpr double MaxSecondsLargest = 1.0;
+constexpr std::string_view RouterLines[] = {"DHCP:discover()", "DHCP:request(192.168.123.101)",
+                                            "192.168.123.100 login successful", "PPPoE start to dial-up"};
+
+struct Measurement {
+    std::size_t addresses = 0;
+    unsigned long long attempts = 0;
+    double seconds = 0;
+    long peakKilobytes = 0;
+};
+
+// One line as the program logs a timed entry, in the long date form with GMT.
+void AppendLine(std::string& out, std::size_t index) {
+    const std::int32_t time = FirstTime + static_cast<std::int32_t>(index) * SecondsApart;
+    if (const auto stamp = StampFromTime(time)) AppendStampText(out, *stamp, DateFormat::Long);
+    out += " - ";
+    if (index % IntrusionEvery == 0) {
+        const auto address = FirstAddress + static_cast<std::uint32_t>(index / IntrusionEvery % Addresses);
+        out += "Unrecognized access from " + AddressText(address) + ":" + std::to_string(1024 + index % 60000) +
+               (index % 2 ? " to TCP port 27374" : " to UDP port 137");
+    } else {
+        out += RouterLines[index % std::size(RouterLines)];
+    }
+    if (const auto utc = ToUniversalTime(time)) AppendGmtSuffixText(out, *utc);
+    out += "\r\n";
+}
+
+// The file's size in bytes, or nothing when it could not be written whole.
+std::optional<std::size_t> WriteLog(LocalFiles& files, const std::string& path, std::size_t lines) {
+    files.RemoveFile(path);
+    std::string block;
+    std::size_t written = 0;
+    for (std::size_t i = 0; i < lines; ++i) {
+        AppendLine(block, i);
+        if (block.size() < BlockBytes && i + 1 < lines) continue;
+        if (files.AppendToFile(path, block) != block.size()) return std::nullopt;
+        written += block.size();
+        block.clear();
+    }
+    return written;
+}
+
+// Child mode: reads the file, prints "addresses attempts seconds peak-KiB".
+int MeasureOne(const std::string& path) {
+    IntruderTable table;
+    RouterLogIntruderReader reader(table);
+    LocalFiles files;
+    const auto start = std::chrono::steady_clock::now();
+    const bool read = files.ReadFileInChunks(path, [&](std::string_view chunk) {
+        reader.Feed(chunk);
+        return true;
+    });
+    reader.Finish();
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);  // before the check below copies the rows
+    unsigned long long attempts = 0;
+    for (const auto& row : table.SortedRows(IntruderColumn::Address, false)) attempts += row.attempts;
+    std::printf("%zu %llu %.6f %ld\n", table.AddressCount(), attempts, elapsed.count(), usage.ru_maxrss);
+    return read ? 0 : 1;
+}
+
+std::optional<Measurement> MeasureInChild(const std::string& self, const std::string& path) {
+    const auto command = "'" + self + "' measure '" + path + "'";
+    std::FILE* child = popen(command.c_str(), "r");
+    if (child == nullptr) return std::nullopt;
+    Measurement m;
+    const int fields = std::fscanf(child, "%zu %llu %lf %ld", &m.addresses, &m.attempts, &m.seconds, &m.peakKilobytes);
+    const int status = pclose(child);
+    if (fields != 4 || status != 0) return std::nullopt;
+    return m;
+}
+
+// Writes, measures and removes one file; the time of the read, or nothing.
+std::optional<double> RunOne(const std::string& self, const std::string& path, std::size_t lines) {
+    LocalFiles files;
+    const auto bytes = WriteLog(files, path, lines);
+    const auto result = bytes ? MeasureInChild(self, path) : std::nullopt;
+    files.RemoveFile(path);
+    if (!result) {
+        std::printf("%zu lines: failed\n", lines);
+        return std::nullopt;
+    }
+    std::printf("%6.1f MB  %8zu lines  %6zu addresses  %7llu attempts  %7.3f s  %6.1f MB/s  peak RSS %6.1f MiB\n",
+                static_cast<double>(*bytes) / Megabyte, lines, result->addresses, result->attempts, result->seconds,
+                static_cast<double>(*bytes) / Megabyte / result->seconds,
+                static_cast<double>(result->peakKilobytes) / 1024.0);
+    std::fflush(stdout);
+    return result->seconds;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string_view(argv[1]) == "measure") return MeasureOne(argv[2]);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <empty folder for router.log>\n", argv[0]);
+        return 2;
+    }
+    const std::string path = std::string(argv[1]) + "/router.log";
+    std::printf("router.log through LocalFiles into the intruder table, wall time, file in the page cache\n");
+    const auto large = RunOne(argv[0], path, 1000000);
+    const auto half = RunOne(argv[0], path, 500000);
+    const bool pass = large && half && *large <= MaxSecondsLargest;
+    std::printf("target: 1,000,000 lines in <= %.1f s: %s\n", MaxSecondsLargest, pass ? "PASS" : "FAIL");
+    return pass ? 0 : 1;
+}
