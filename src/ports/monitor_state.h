@@ -39,6 +39,7 @@ struct MonitorState {
 
     // Log processing; lastDate is 0 when nothing is remembered.
     std::atomic<std::int32_t> lastDate{0};
+    std::atomic<bool> pageHeldLastDate{false};  // the last page shown held the entry at lastDate
     SharedText lastParagraph;
     PendingLogText pendingLogText;
 

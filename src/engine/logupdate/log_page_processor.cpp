@@ -5,6 +5,7 @@
 #include "logpage/log_line_renderer.h"
 #include "logupdate/log_options.h"
 #include "logpage/log_page_scanner.h"
+#include "logpage/missed_entries.h"
 #include "logupdate/log_publisher.h"
 #include "logupdate/log_screen.h"
 #include "logpage/new_entry_selector.h"
@@ -25,6 +26,27 @@ void ShowAuthorizationFailure(MonitorContext& context) {
     SetStatusLineText(context, LoggingInStatus);
     context.dialog.SetText(IDC_LOG_SCREEN, AuthorizationFailedNotice);
 }
+
+// The page's update, opened by the missed-entries line when entries rolled
+// out unread. The missed-entries rule sees the page as the previous one left
+// it; a page that moved the time on holds the entry at it.
+LogUpdate SelectAndRender(MonitorContext& context, std::vector<LogEntry> entries, const std::string& screenText,
+                          SelectionOptions selectionOptions, std::int32_t lastDate) {
+    MonitorState& state = context.state;
+    const RenderOptions renderOptions = ReadRenderOptions(context.dialog);
+    const std::string missedLine =
+        MissedEntriesLine(entries, lastDate, state.pageHeldLastDate, renderOptions.dateFormat);
+    const bool heldLastDate = HoldsEntryUpTo(entries, lastDate);
+    const auto selection = SelectNewEntries(std::move(entries), screenText, selectionOptions, lastDate);
+    state.lastDate = selection.lastDate;
+    state.pageHeldLastDate = heldLastDate || selection.lastDate != lastDate;
+
+    LogUpdate update = RenderLogUpdate(selection.entries, renderOptions);
+    update.opensWithMissedEntries = !missedLine.empty();
+    update.displayText.insert(0, missedLine);
+    update.fileText.insert(0, missedLine);
+    return update;
+}
 }  // namespace
 
 void ProcessLogPage(MonitorContext& context, const std::string& page, IntrusionAlerts& alerts) {
@@ -40,11 +62,8 @@ void ProcessLogPage(MonitorContext& context, const std::string& page, IntrusionA
     }
     context.app.wanType.Set(ExtractWanType(page));
 
-    const auto selection =
-        SelectNewEntries(ScanLogEntries(page, context.state.referenceTime), screenText, selectionOptions, lastDate);
-    context.state.lastDate = selection.lastDate;
-
-    const LogUpdate update = RenderLogUpdate(selection.entries, ReadRenderOptions(context.dialog));
+    const LogUpdate update = SelectAndRender(context, ScanLogEntries(page, context.state.referenceTime), screenText,
+                                             selectionOptions, lastDate);
     if (!update.displayText.empty()) {
         PublishLogUpdate(context, update, screenText, alerts);
     } else if (screenText.empty()) {

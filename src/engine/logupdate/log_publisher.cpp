@@ -29,14 +29,18 @@ void PublishLogUpdate(MonitorContext& context, const LogUpdate& update, const st
     const bool onlyIntrusion = dialog.IsChecked(IDC_ONLY_INTRUSION);
     const bool intrusionShown = ContainsIntrusionMarker(update.displayText);
 
-    bool launch = false;
-    if (!onlyIntrusion || intrusionShown) {
+    // Missed entries matter most to a user who watches only intrusions: the
+    // line passes the filter, but alone it alerts and launches nothing.
+    const bool passes = !onlyIntrusion || intrusionShown;
+    const bool launch = passes && dialog.IsChecked(IDC_AUTO_LAUNCH);
+    if (passes || update.opensWithMissedEntries) {
         ShowOnLogScreen(context, update.displayText, screenText);
         context.state.lastParagraph.Set(update.displayText);
-        launch = dialog.IsChecked(IDC_AUTO_LAUNCH);
     }
     if (intrusionShown) alerts.RaiseIntrusionAlerts(update.displayText);
-    if (dialog.IsChecked(IDC_LOG_TO_FILE) && (!onlyIntrusion || ContainsIntrusionMarker(update.fileText))) {
+    const bool fileTextPasses =
+        !onlyIntrusion || ContainsIntrusionMarker(update.fileText) || update.opensWithMissedEntries;
+    if (dialog.IsChecked(IDC_LOG_TO_FILE) && fileTextPasses) {
         AppendToLogFile(context.files, context.state.logFilePath, update.fileText, context.state.pendingLogText);
     }
     if (launch) alerts.LaunchExternalProgram();

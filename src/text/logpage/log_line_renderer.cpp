@@ -10,10 +10,6 @@ constexpr std::string_view LineEnd = "\r\n";
 // Room for the longest date form, the GMT suffix and the separators.
 constexpr std::size_t LineOverhead = 80;
 
-void AppendLocalTime(std::string& out, std::int32_t time, DateFormat format) {
-    if (const auto local = ToLocalTime(time)) AppendDateText(out, *local, format);
-}
-
 void AppendGmtSuffix(std::string& out, std::int32_t time) {
     if (const auto utc = ToUniversalTime(time)) AppendGmtSuffixText(out, *utc);
 }
@@ -34,6 +30,10 @@ std::size_t EstimatedTextSize(const std::vector<LogEntry>& entries) {
     return size;
 }
 }  // namespace
+
+void AppendLocalTime(std::string& out, std::int32_t time, DateFormat format) {
+    if (const auto local = ToLocalTime(time)) AppendDateText(out, *local, format);
+}
 
 LogUpdate RenderLogUpdate(const std::vector<LogEntry>& entries, RenderOptions options) {
     LogUpdate update;

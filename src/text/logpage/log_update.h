@@ -6,4 +6,5 @@
 struct LogUpdate {
     std::string displayText;
     std::string fileText;
+    bool opensWithMissedEntries = false;  // such an update is shown whatever the filter
 };

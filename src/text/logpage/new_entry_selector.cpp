@@ -25,12 +25,13 @@ private:
     SubstringFilter screen_;
 };
 
+}  // namespace
+
 // At least two seconds after the remembered time; in 64 bits so that a
 // remembered time at the top of the range cannot overflow.
-bool IsAfterLastDate(const LogEntry& entry, std::int32_t lastDate) {
-    return std::int64_t{entry.time} > std::int64_t{lastDate} + 1;
+bool IsAfterLastDate(std::int32_t time, std::int32_t lastDate) {
+    return std::int64_t{time} > std::int64_t{lastDate} + 1;
 }
-}  // namespace
 
 EntrySelection SelectNewEntries(std::vector<LogEntry> entries, std::string_view screenText,
                                 SelectionOptions options, std::int32_t lastDate) {
@@ -47,7 +48,7 @@ EntrySelection SelectNewEntries(std::vector<LogEntry> entries, std::string_view 
             if (timedEmitted && !options.onlyIntrusion) emit(entry);
             continue;
         }
-        if (!bypassTest.Passes(entry) && !IsAfterLastDate(entry, lastDate)) continue;
+        if (!bypassTest.Passes(entry) && !IsAfterLastDate(entry.time, lastDate)) continue;
         // Accepted: the time moves on even when the entry is filtered out.
         lastDate = entry.time;
         if (options.onlyIntrusion && !ContainsIntrusionMarker(entry.message)) continue;

@@ -15,6 +15,11 @@ struct EntrySelection {
     std::int32_t lastDate = 0;      // the remembered time after the update
 };
 
+// Whether an entry's time is new against the remembered time. Times are
+// derived from ages and jitter by a second between pages, so a time one
+// second after it is the same entry.
+bool IsAfterLastDate(std::int32_t time, std::int32_t lastDate);
+
 // The entries one update adds, chosen against the remembered time lastDate
 // and the log screen's text as it was at the start of the update. The
 // entries are taken over, so a caller done with them can move them in.

@@ -189,6 +189,37 @@ TEST_F(LogPageProcessor, OnlyIntrusionKeepsOtherLinesOffScreenAndFile) {
     EXPECT_TRUE(alerts.calls.empty());
 }
 
+TEST_F(LogPageProcessor, RolledLogIsSaidOnceAndPassesTheIntrusionFilter) {
+    const std::string Missed = "*** Entries between 2001/03/05 - 09:04 and 2001/03/05 - 09:06 may be missing: the "
+                               "router's log no longer holds them\r\n";
+    const std::string LineD = "2001/03/05 - 09:06 - Event D\r\n";
+    ShowOnScreen("");
+    dialog.SetChecked(IDC_REMEMBER_DATE, true);
+    dialog.SetChecked(IDC_LOG_TO_FILE, true);
+    dialog.SetChecked(IDC_AUTO_LAUNCH, true);
+    // A remembered time older than the router's log is normal on the first page.
+    state.lastDate = R - 1000;
+    Process(PageAB);
+    EXPECT_EQ(Screen(), LineA + LineB);
+    // A refusal in between leaves what the previous page held.
+    ProcessLogPage(context, "HTTP/1.0 401 Authorization Required\r\n\r\n", alerts);
+
+    state.referenceTime = R + 100;
+    dialog.SetChecked(IDC_ONLY_INTRUSION, true);
+    alerts.calls.clear();
+    Process(L2(40000, "Event C"));
+    EXPECT_EQ(Screen(), Missed);
+    EXPECT_EQ(LogFile(), LineA + LineB + Missed);
+    EXPECT_TRUE(alerts.calls.empty());
+
+    // The line is a log line: it neither resets the time nor gives way.
+    dialog.SetChecked(IDC_REMEMBER_DATE, false);
+    dialog.SetChecked(IDC_ONLY_INTRUSION, false);
+    Process(L2(40000, "Event C") + L2(1000, "Event D"));
+    EXPECT_EQ(Screen(), Missed + LineD);
+    EXPECT_EQ(alerts.calls, (Texts{"launch"}));
+}
+
 TEST_F(LogPageProcessor, FileIsAppendedWithTheGmtSuffixOnTimedLines) {
     std::ofstream(state.logFilePath, std::ios::binary) << "earlier\r\n";
     ShowOnScreen("");
