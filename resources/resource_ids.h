@@ -6,6 +6,7 @@
 #define IDD_ABOUT 100
 #define IDD_MAIN 102
 #define IDD_ROUTER_STATUS 140
+#define IDD_INTRUDERS 150
 
 // Icons, clip, sound, strings
 #define IDI_NORMAL 128
@@ -63,12 +64,20 @@
 #define IDC_ROUTER_STATUS_CONNECTION_LABEL 1042
 #define IDC_ROUTER_STATUS_WAN_TYPE 1043
 
+// Intruders window controls
+#define IDC_INTRUDERS_LIST 1048
+#define IDC_INTRUDERS_MESSAGE 1049
+#define IDC_INTRUDERS_COPY 1050
+#define IDC_INTRUDERS_LAUNCH 1051
+
 // Commands
 #define IDM_ABOUTBOX 16
 #define ID_TRAY_PREFERENCES 32772
 #define ID_TRAY_VIEW_LOG 32773
 #define ID_TRAY_SHUTDOWN 32774
 #define ID_TRAY_DELETE_LOG 32775
+#define ID_TRAY_INTRUDERS 32776
+#define ID_TRAY_POPUP 32777
 #define ID_ABOUT_COMMAND 100
 
 // Timer and tray. The tray callback's wParam is the icon's id, or the
@@ -80,6 +89,8 @@
 #define WM_TRAY_CALLBACK (WM_USER + 1)
 #define TRAY_ICON_ID 1
 #define AUTO_START_REQUEST 32775
+// Posted to the Intruders window when its table changed on another thread.
+#define WM_INTRUDERS_REFRESH (WM_APP + 1)
 
 // The program's key of options and its value under the system's Run key.
 #define OPTIONS_KEY_PATH "SOFTWARE\\Kestrine\\Quillmere"
@@ -89,3 +100,4 @@
 #define MAIN_WINDOW_TITLE "Vorlane Access"
 #define STATUS_WINDOW_TITLE "Router Status"
 #define ABOUT_BOX_TITLE "About Vorlane"
+#define INTRUDERS_WINDOW_TITLE "Intruders"

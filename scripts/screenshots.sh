@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the main window, the Router Status window and the About box on
-# a scaled display (144 DPI unless given), for docs/:
+# Pictures of the main window, the Router Status window, the About box, the
+# Intruders window and the balloon at an intrusion on a scaled display (144 DPI unless given), for docs/:
 #   bash scripts/screenshots.sh [DPI]   ->  docs/<window>-<DPI>dpi.png
 # The program runs under Wine and Xvfb against the router simulator, inside a
 # network namespace that holds only loopback. Runs what scripts/build.sh built.
@@ -24,6 +24,9 @@ sim_start
 preload_registry
 start_vorlane
 expect_text "$IDC_LOG_SCREEN" has "$LAST_INTRUSION" 20000
+drv wait-balloon 1 10000 >/dev/null || fail "no balloon at the intrusion"
+sleep 0.5
+import -window root -gravity SouthEast -crop 640x220+0+0 +repage "$GUI_ROOT/balloon-${dpi}dpi.png"
 show_main_window
 screenshot_window "$MAIN_WINDOW_TITLE" "main-window-${dpi}dpi"
 
@@ -38,7 +41,11 @@ drv wait-window "$ABOUT_BOX_TITLE" 5000 || fail "the About box did not open"
 screenshot_window "$ABOUT_BOX_TITLE" "about-box-${dpi}dpi"
 drv -w "$ABOUT_BOX_TITLE" click "$IDOK"
 
-for name in main-window router-status about-box; do
+drv command "$ID_TRAY_INTRUDERS"
+expect_text -w "$INTRUDERS_WINDOW_TITLE" "$IDC_INTRUDERS_MESSAGE" is "2 addresses, 2 attempts"
+screenshot_window "$INTRUDERS_WINDOW_TITLE" "intruders-${dpi}dpi"
+
+for name in main-window router-status about-box intruders balloon; do
   [ -s "$GUI_ROOT/$name-${dpi}dpi.png" ] || fail "no picture of the $name"
   cp "$GUI_ROOT/$name-${dpi}dpi.png" docs/
   echo "docs/$name-${dpi}dpi.png"

@@ -1,8 +1,18 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+
+// How a read went: the file read, no such file, or the system's error code
+// of the failed open.
+struct FileReadResult {
+    enum class Outcome { Read, Missing, Unreadable };
+    Outcome outcome = Outcome::Read;
+    int errorCode = 0;
+};
 
 // The program's files (router.log, intruder.wav), by UTF-8 path.
 class FilePort {
@@ -17,6 +27,9 @@ public:
     // False also when there was no such file.
     virtual bool RemoveFile(const std::string& path) = 0;
     // Hands the file to the reader in chunks, in order, until its end or
-    // until the reader returns false. False when it cannot be opened.
-    virtual bool ReadFileInChunks(const std::string& path, const std::function<bool(std::string_view)>& reader) = 0;
+    // until the reader returns false.
+    virtual FileReadResult ReadFileInChunks(const std::string& path,
+                                            const std::function<bool(std::string_view)>& reader) = 0;
+    // Nothing when there is no such file; works on a file held open by another program.
+    virtual std::optional<std::uint64_t> FileSize(const std::string& path) = 0;
 };

@@ -24,13 +24,14 @@ std::size_t LocalFiles::AppendToFile(const std::string& path, std::string_view b
 
 bool LocalFiles::CanReadFile(const std::string& path) { return OpenFile(OpenLocalFile(path, "rb")) != nullptr; }
 
-bool LocalFiles::ReadFileInChunks(const std::string& path, const std::function<bool(std::string_view)>& reader) {
+FileReadResult LocalFiles::ReadFileInChunks(const std::string& path,
+                                            const std::function<bool(std::string_view)>& reader) {
     OpenFile file(OpenLocalFile(path, "rb"));
-    if (!file) return false;
+    if (!file) return LastOpenFailure();
     std::string chunk(kChunkSize, '\0');
     for (;;) {
         const std::size_t count = std::fread(chunk.data(), 1, chunk.size(), file.get());
         if (count == 0 || !reader(std::string_view(chunk.data(), count))) break;
     }
-    return true;
+    return {};
 }

@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 
+#include "intruders_window_port.h"
 #include "shared_text.h"
 
 // The values the application object shares between its windows.
@@ -50,4 +52,7 @@ struct MonitorState {
     // Options that live outside the controls.
     SharedText externalProgramPath;
     SharedText routerPassword;
+    std::atomic<bool> popupOnIntrusion{true};
+    // GUI thread only: loaded at start, taken from the window at exit.
+    std::optional<IntrudersWindowLayout> intrudersLayout;
 };

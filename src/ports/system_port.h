@@ -52,6 +52,8 @@ public:
     virtual void PlaySoundFile(const std::string& path) = 0;
     virtual void PlaySoundResource(int resourceId) = 0;
     virtual std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) = 0;
+    // Puts the text (the system's ANSI code page) on the clipboard; false when it is busy.
+    virtual bool CopyTextToClipboard(const std::string& text) = 0;
 
     // Window timers of the main window.
     virtual void StartTimer(unsigned id, unsigned periodMs) = 0;

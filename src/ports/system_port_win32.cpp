@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include <cstring>
 #include <ctime>
 #include <system_error>
 #include <thread>
@@ -106,6 +107,22 @@ std::optional<std::string> Win32System::ChooseOpenFile(const OpenFileRequest& re
     dialog.Flags = request.flags;
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
     return Utf8FromWide(file);
+}
+
+bool Win32System::CopyTextToClipboard(const std::string& text) {
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory == nullptr) return false;
+    char* bytes = static_cast<char*>(GlobalLock(memory));
+    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    // The clipboard owns the memory once it takes it; until then it is ours to free.
+    if (OpenClipboard(mainWindow_)) {
+        const bool taken = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+        CloseClipboard();
+        if (taken) return true;
+    }
+    GlobalFree(memory);
+    return false;
 }
 
 void Win32System::StartTimer(unsigned id, unsigned periodMs) { SetTimer(mainWindow_, id, periodMs, nullptr); }

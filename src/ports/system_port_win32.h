@@ -27,6 +27,7 @@ public:
     void PlaySoundFile(const std::string& path) override;
     void PlaySoundResource(int resourceId) override;
     std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override;
+    bool CopyTextToClipboard(const std::string& text) override;
 
     void StartTimer(unsigned id, unsigned periodMs) override;
     void KillTimer(unsigned id) override;

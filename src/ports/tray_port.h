@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 enum class TrayImage { Normal, Alert };
 
@@ -9,4 +10,6 @@ public:
     virtual void ShowTrayImage(TrayImage image) = 0;
     // Puts the icon in the notification area; false while there is no taskbar to take it.
     virtual bool AddTrayIcon() = 0;
+    // A notification balloon at the icon; any thread.
+    virtual void ShowBalloon(const std::string& title, const std::string& text) = 0;
 };

@@ -28,6 +28,7 @@ TrayMouseEvent TrayMouseEventOf(LPARAM mouseMessage) {
     case WM_LBUTTONDOWN: return TrayMouseEvent::LeftDown;
     case WM_LBUTTONDBLCLK: return TrayMouseEvent::LeftDoubleClick;
     case WM_RBUTTONDOWN: return TrayMouseEvent::RightDown;
+    case NIN_BALLOONUSERCLICK: return TrayMouseEvent::BalloonClick;
     default: return TrayMouseEvent::Other;
     }
 }
@@ -44,8 +45,10 @@ MonitorDialog::MonitorDialog(HINSTANCE instance)
       taskbarCreatedMessage_(RegisterWindowMessageA(kTaskbarCreatedMessage)),
       system_(instance),
       tray_(instance),
-      engine_(MonitorPorts{mainDialogPort_, statusDialogPort_, system_, files_, registry_, *this, statusDialog_, tray_}) {
+      engine_(MonitorPorts{mainDialogPort_, statusDialogPort_, intrudersDialogPort_, system_, files_, registry_, *this,
+                           statusDialog_, intrudersDialog_, tray_}) {
     statusDialog_.SetEngine(engine_);
+    intrudersDialog_.SetEngine(engine_);
 }
 
 bool MonitorDialog::Create() {
@@ -106,6 +109,8 @@ BOOL MonitorDialog::OnInitDialog() {
     tray_.BuildMenu();
     tray_.Prepare(window_);
     engine_.AddTrayIcon();
+    // Before the options load: they place it, and the read of router.log fills it.
+    if (intrudersDialog_.Create(instance_)) intrudersDialogPort_.Attach(intrudersDialog_.Window());
     if (engine_.LoadOptions()) PostMessageA(window_, WM_TRAY_CALLBACK, AUTO_START_REQUEST, 0);
     if (statusDialog_.Create(instance_)) statusDialogPort_.Attach(statusDialog_.Window());
     return TRUE;
@@ -127,10 +132,7 @@ void MonitorDialog::OpenSessionClip() {
 }
 
 bool MonitorDialog::PreTranslateMessage(MSG& message) {
-    if (!BelongsToMainWindow(message.hwnd)) {
-        const HWND status = statusDialog_.Window();
-        return status != nullptr && IsDialogMessageA(status, &message);
-    }
+    if (!BelongsToMainWindow(message.hwnd)) return IsOtherWindowMessage(message);
     if (toolTip_ != nullptr) SendMessageA(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
     if (message.message == WM_LBUTTONDOWN) engine_.OnLeftButtonDown();
     // For a control's mouse message this dispatches it: a double-click has selected its word on return.
@@ -142,6 +144,14 @@ bool MonitorDialog::PreTranslateMessage(MSG& message) {
         engine_.OnLogScreenDoubleClick(start, end);
     }
     return handled;
+}
+
+// The keyboard of the two other windows: Tab, Enter and Escape.
+bool MonitorDialog::IsOtherWindowMessage(MSG& message) {
+    for (const HWND window : {statusDialog_.Window(), intrudersDialog_.Window()}) {
+        if (window != nullptr && IsDialogMessageA(window, &message)) return true;
+    }
+    return false;
 }
 
 bool MonitorDialog::BelongsToMainWindow(HWND window) const {
@@ -200,7 +210,7 @@ void MonitorDialog::PlaySessionAnimation(bool play) {
     PlayClip(animation, 0, kFirstClipFrame, kFirstClipFrame);
 }
 
-void MonitorDialog::ShowTrayMenu() { tray_.ShowMenu(); }
+void MonitorDialog::ShowTrayMenu(bool popupOnIntrusion) { tray_.ShowMenu(popupOnIntrusion); }
 
 void MonitorDialog::ShowAboutBox() { ShowAboutDialog(instance_, window_); }
 

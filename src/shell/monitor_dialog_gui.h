@@ -5,6 +5,7 @@
 #include "local_files.h"
 #include "system_port_win32.h"
 #include "registry_port_win32.h"
+#include "intruders_dialog_gui.h"
 #include "router_status_dialog_gui.h"
 #include "main_window_port.h"
 #include "monitor/monitor_engine.h"
@@ -37,13 +38,14 @@ private:
     bool PaintIconWhenMinimised();
     void ReleaseWindowResources();
     bool BelongsToMainWindow(HWND window) const;
+    bool IsOtherWindowMessage(MSG& message);
 
     // MainWindowPort
     void RestoreAndBringForward() override;
     void Hide() override;
     bool ArgumentHasFocus() override;
     void PlaySessionAnimation(bool play) override;
-    void ShowTrayMenu() override;
+    void ShowTrayMenu(bool popupOnIntrusion) override;
     void ShowAboutBox() override;
     void ShutdownApplication() override;
 
@@ -56,10 +58,12 @@ private:
 
     Win32DialogPort mainDialogPort_;
     Win32DialogPort statusDialogPort_;
+    Win32DialogPort intrudersDialogPort_;
     Win32System system_;
     LocalFiles files_;
     Win32Registry registry_;
     TrayIcon tray_;
     RouterStatusDialog statusDialog_;
+    IntrudersDialog intrudersDialog_;
     MonitorEngine engine_;
 };

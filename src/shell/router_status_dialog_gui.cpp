@@ -1,8 +1,8 @@
 #include "router_status_dialog_gui.h"
 
-#include "message_box_win32.h"
-#include "resource_ids.h"
+#include "modeless_dialog_gui.h"
 #include "monitor/monitor_engine.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -11,14 +11,8 @@ constexpr char kCannotCreateText[] = "Error creating Status Modeless";
 }  // namespace
 
 bool RouterStatusDialog::Create(HINSTANCE instance) {
-    window_ = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_ROUTER_STATUS), nullptr, DialogProc,
-                                 reinterpret_cast<LPARAM>(this));
-    if (window_ == nullptr) {
-        ShowApplicationMessage(nullptr, kCannotCreateText, MessageButtons::Ok);
-        return false;
-    }
-    ShowWindow(window_, SW_HIDE);
-    return true;
+    window_ = CreateHiddenDialog(instance, IDD_ROUTER_STATUS, DialogProc, this, kCannotCreateText);
+    return window_ != nullptr;
 }
 
 void RouterStatusDialog::Show(bool makeForeground) {
@@ -29,11 +23,8 @@ void RouterStatusDialog::Show(bool makeForeground) {
 void RouterStatusDialog::Hide() { ShowWindow(window_, SW_HIDE); }
 
 INT_PTR CALLBACK RouterStatusDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<RouterStatusDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    auto* self = DialogOwner<RouterStatusDialog>(window, message, lParam);
+    if (message == WM_INITDIALOG) return TRUE;
     if (self == nullptr || self->engine_ == nullptr) return FALSE;
     return self->HandleMessage(message, wParam);
 }

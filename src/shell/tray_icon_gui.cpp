@@ -10,7 +10,10 @@ constexpr char kTrayTip[] = "Router access log";
 constexpr char kPreferencesItem[] = "Preferences/Screen log...";
 constexpr char kViewLogItem[] = "View Log File";
 constexpr char kDeleteLogItem[] = "Delete Log File";
+constexpr char kPopupItem[] = "Pop-up on intrusion";
+constexpr char kIntrudersItem[] = "Intruders...";
 constexpr char kAboutItem[] = "About Vorlane...";
+constexpr DWORD kBalloonTimeoutMs = 10000;
 constexpr char kShutdownItem[] = "Shutdown";
 
 // The record form whose tip holds 64 characters: 88 bytes in a 32-bit program.
@@ -30,7 +33,9 @@ void TrayIcon::BuildMenu() {
     AppendMenuA(menu_, MF_STRING, ID_TRAY_PREFERENCES, kPreferencesItem);
     AppendMenuA(menu_, MF_STRING, ID_TRAY_VIEW_LOG, kViewLogItem);
     AppendMenuA(menu_, MF_STRING, ID_TRAY_DELETE_LOG, kDeleteLogItem);
+    AppendMenuA(menu_, MF_STRING, ID_TRAY_POPUP, kPopupItem);
     AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu_, MF_STRING, ID_TRAY_INTRUDERS, kIntrudersItem);
     AppendMenuA(menu_, MF_STRING, ID_ABOUT_COMMAND, kAboutItem);
     AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu_, MF_STRING, ID_TRAY_SHUTDOWN, kShutdownItem);
@@ -64,7 +69,8 @@ void TrayIcon::DestroyMenu() {
     menu_ = nullptr;
 }
 
-void TrayIcon::ShowMenu() {
+void TrayIcon::ShowMenu(bool popupOnIntrusion) {
+    CheckMenuItem(menu_, ID_TRAY_POPUP, MF_BYCOMMAND | (popupOnIntrusion ? MF_CHECKED : MF_UNCHECKED));
     POINT cursor = {};
     GetCursorPos(&cursor);
     // Without the foreground the menu would not close when the user clicks elsewhere.
@@ -77,4 +83,19 @@ void TrayIcon::ShowMenu() {
 void TrayIcon::ShowTrayImage(TrayImage image) {
     data_.hIcon = image == TrayImage::Alert ? alertIcon_ : normalIcon_;
     Shell_NotifyIconA(NIM_MODIFY, &data_);
+}
+
+void TrayIcon::ShowBalloon(const std::string& title, const std::string& text) {
+    // A record of its own, in the form that carries a balloon: workers call
+    // this while the GUI thread may be changing the icon's image.
+    NOTIFYICONDATAA balloon = {};
+    balloon.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    balloon.hWnd = data_.hWnd;
+    balloon.uID = data_.uID;
+    balloon.uFlags = NIF_INFO;
+    balloon.uTimeout = kBalloonTimeoutMs;
+    balloon.dwInfoFlags = NIIF_WARNING;
+    lstrcpynA(balloon.szInfoTitle, title.c_str(), sizeof balloon.szInfoTitle);
+    lstrcpynA(balloon.szInfo, text.c_str(), sizeof balloon.szInfo);
+    if (balloon.hWnd != nullptr) Shell_NotifyIconA(NIM_MODIFY, &balloon);
 }

@@ -16,14 +16,15 @@ public:
     void Remove();
     void DestroyMenu();
     // Opens the menu at the mouse; a chosen item arrives at the main window as its command.
-    void ShowMenu();
+    void ShowMenu(bool popupOnIntrusion);
 
     void ShowTrayImage(TrayImage image) override;
+    void ShowBalloon(const std::string& title, const std::string& text) override;
 
 private:
     HINSTANCE instance_;
     HMENU menu_ = nullptr;
     HICON normalIcon_ = nullptr;
     HICON alertIcon_ = nullptr;
-    NOTIFYICONDATAA data_ = {};
+    NOTIFYICONDATAA data_ = {};  // GUI thread; hWnd and uID are set before any worker runs
 };

@@ -52,6 +52,11 @@ public:
         openFileRequests.push_back(request);
         return chosenFile;
     }
+    bool CopyTextToClipboard(const std::string& text) override {
+        auto lock = Lock();
+        clipboard = text;
+        return true;
+    }
     void StartTimer(unsigned id, unsigned periodMs) override { auto lock = Lock(); timers[id] = periodMs; }
     void KillTimer(unsigned id) override { auto lock = Lock(); timers.erase(id); }
     bool TimerRunning(unsigned id) { auto lock = Lock(); return timers.count(id) != 0; }
@@ -66,6 +71,7 @@ public:
     std::vector<std::string> soundsPlayed;
     std::vector<OpenFileRequest> openFileRequests;
     std::map<unsigned, unsigned> timers;
+    std::string clipboard;
 
 private:
     std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(mutex_); }

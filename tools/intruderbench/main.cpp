@@ -72,7 +72,7 @@ int MeasureOne(const std::string& path) {
     const bool read = files.ReadFileInChunks(path, [&](std::string_view chunk) {
         reader.Feed(chunk);
         return true;
-    });
+    }).outcome == FileReadResult::Outcome::Read;
     reader.Finish();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     rusage usage{};

@@ -2,6 +2,7 @@
 
 #include "path_parts.h"
 #include "external_argument.h"
+#include "intruders/intrusion_balloon_text.h"
 #include "logpage/intruder_address.h"
 #include "resource_ids.h"
 #include "monitor/tray_animation.h"
@@ -15,15 +16,23 @@ constexpr char kAlertSoundFileName[] = "intruder.wav";
 constexpr char kProgramFilter[] = "Program Files|*.exe;*.com;*.bat|All Files (*.*)|*.*||";
 constexpr char kProgramExtension[] = "exe";
 constexpr unsigned kOpenFileFlags = 0x1004;  // OFN_HIDEREADONLY | OFN_FILEMUSTEXIST
+constexpr char kBalloonTitle[] = "Intrusion attempt";
 
 }  // namespace
 
-AlertResponder::AlertResponder(MonitorContext& context) : context_(context) {}
+AlertResponder::AlertResponder(MonitorContext& context, TrayPort& tray, IntrudersController& intruders)
+    : context_(context), tray_(tray), intruders_(intruders) {}
 
 void AlertResponder::RaiseIntrusionAlerts(const std::string& displayText) {
     StartTrayAnimation(context_.state);
     if (context_.dialog.IsChecked(IDC_ALERT)) PlayIntrusionSound();
     if (context_.dialog.IsChecked(IDC_AUTOFILL)) FillArgumentWithIntruder(displayText);
+    PopUpAttempts(intruders_.RecordUpdate(displayText));
+}
+
+void AlertResponder::PopUpAttempts(const UpdateAttempts& attempts) {
+    if (!attempts.latest || !context_.state.popupOnIntrusion) return;
+    tray_.ShowBalloon(kBalloonTitle, IntrusionBalloonText(*attempts.latest, attempts.count - 1));
 }
 
 void AlertResponder::PlayIntrusionSound() {
@@ -34,7 +43,9 @@ void AlertResponder::PlayIntrusionSound() {
     }
 }
 
-void AlertResponder::LaunchExternalProgram() {
+void AlertResponder::LaunchExternalProgram() { LaunchExternalProgramWith(context_.state.lastParagraph.Get()); }
+
+void AlertResponder::LaunchExternalProgramWith(const std::string& replacement) {
     const std::string program = context_.state.externalProgramPath.Get();
     if (program.empty()) {
         context_.dialog.ShowMessage(kNoProgramText, MessageButtons::Ok);
@@ -44,7 +55,7 @@ void AlertResponder::LaunchExternalProgram() {
     request.verb = "OPEN";
     request.file = program;
     request.parameters = context_.system.AnsiToUtf8(
-        SubstituteLastParagraph(context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT), context_.state.lastParagraph.Get()));
+        SubstituteLastParagraph(context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT), replacement));
     request.directory = DriveAndDirectory(program);
     if (!ShellSucceeded(context_.system.OpenWithShell(request))) {
         context_.dialog.ShowMessage(kCannotExecuteText + program, MessageButtons::Ok);

@@ -12,7 +12,8 @@ MonitorEngine::MonitorEngine(const MonitorPorts& ports, std::string optionsKeyPa
       mainWindow_(ports.mainWindow),
       optionsKeyPath_(std::move(optionsKeyPath)),
       context_{state, app, ports.mainDialog, ports.system, ports.files},
-      alerts_(context_),
+      intruders_(context_, ports.intrudersDialog, ports.intrudersWindow),
+      alerts_(context_, ports.tray, intruders_),
       session_(context_, alerts_, ports.tray, *this),
       status_(app, ports.mainDialog, ports.statusDialog, ports.statusWindow, ports.system) {}
 
@@ -20,10 +21,15 @@ bool MonitorEngine::LoadOptions() {
     LoadSettings(context_, registry_, optionsKeyPath_);
     alerts_.BuildAlertSoundPath();
     BuildLogFilePath(context_);
+    intruders_.ApplyStoredLayout();
+    intruders_.StartReadingRouterLog();
     return mainDialog_.IsChecked(IDC_AUTO_START);
 }
 
-void MonitorEngine::SaveOptions() { SaveSettings(context_, registry_, optionsKeyPath_); }
+void MonitorEngine::SaveOptions() {
+    intruders_.RememberLayout();
+    SaveSettings(context_, registry_, optionsKeyPath_);
+}
 
 void MonitorEngine::OnCommand(int commandId, ControlEvent event) {
     if (event == ControlEvent::Clicked) {
@@ -55,6 +61,8 @@ void MonitorEngine::OnClick(int commandId) {
     case ID_TRAY_PREFERENCES: RestoreMainWindow(); break;
     case ID_TRAY_SHUTDOWN: mainWindow_.ShutdownApplication(); break;
     case ID_ABOUT_COMMAND: mainWindow_.ShowAboutBox(); break;
+    case ID_TRAY_INTRUDERS: intruders_.Open(); break;
+    case ID_TRAY_POPUP: state.popupOnIntrusion = !state.popupOnIntrusion; break;
     default: break;
     }
 }
@@ -101,7 +109,8 @@ void MonitorEngine::OnTrayNotify(unsigned iconOrRequest, TrayMouseEvent event) {
         mainWindow_.RestoreAndBringForward();
         status_.ShowWithMainWindow(true);
         break;
-    case TrayMouseEvent::RightDown: mainWindow_.ShowTrayMenu(); break;
+    case TrayMouseEvent::RightDown: mainWindow_.ShowTrayMenu(state.popupOnIntrusion); break;
+    case TrayMouseEvent::BalloonClick: intruders_.Open(); break;
     case TrayMouseEvent::Other: break;
     }
     if (iconOrRequest == AUTO_START_REQUEST) session_.ToggleSession();
@@ -139,6 +148,24 @@ void MonitorEngine::OnRouterStatusCommand(int commandId) {
 }
 
 void MonitorEngine::OnRouterStatusClosing() { status_.Close(); }
+
+void MonitorEngine::OnIntrudersCommand(int commandId) {
+    switch (commandId) {
+    case kHideCommand:
+    case kCancelCommand: intruders_.Close(); break;
+    case IDC_INTRUDERS_COPY: intruders_.CopySelectedAddress(); break;
+    case IDC_INTRUDERS_LAUNCH:
+        if (const std::string address = intruders_.SelectedAddress(); !address.empty()) {
+            alerts_.LaunchExternalProgramWith(address);
+        }
+        break;
+    default: break;
+    }
+}
+
+void MonitorEngine::OnIntrudersColumnClick(int column) { intruders_.OnColumnClick(column); }
+
+void MonitorEngine::OnIntrudersRefresh() { intruders_.Refresh(); }
 
 void MonitorEngine::SetSessionAnimation(bool play) { mainWindow_.PlaySessionAnimation(play); }
 

@@ -4,6 +4,8 @@
 
 #include "monitor_context.h"
 #include "alerts/alert_responder.h"
+#include "intruders/intruders_controller.h"
+#include "intruders_window_port.h"
 #include "session/session_controller.h"
 #include "registry_port.h"
 #include "settings/settings_store.h"
@@ -15,7 +17,7 @@
 enum class ControlEvent { Clicked, TextChanged, Other };
 
 // The mouse messages of the tray icon that mean something.
-enum class TrayMouseEvent { LeftDown, LeftDoubleClick, RightDown, Other };
+enum class TrayMouseEvent { LeftDown, LeftDoubleClick, RightDown, BalloonClick, Other };
 
 // The "&Hide" button (also the Enter key) and the Escape key.
 inline constexpr int kHideCommand = 1;
@@ -24,11 +26,13 @@ inline constexpr int kCancelCommand = 2;
 struct MonitorPorts {
     DialogPort& mainDialog;
     DialogPort& statusDialog;
+    DialogPort& intrudersDialog;
     SystemPort& system;
     FilePort& files;
     RegistryPort& registry;
     MainWindowPort& mainWindow;
     RouterStatusWindowPort& statusWindow;
+    IntrudersWindowPort& intrudersWindow;
     TrayPort& tray;
 };
 
@@ -44,8 +48,9 @@ public:
     MonitorState state;
     AppSharedValues app;
 
-    // Loads the options and builds the two file paths. True when the session
-    // is to start by itself once the message loop runs.
+    // Loads the options, builds the two file paths and starts reading
+    // router.log for the Intruders window. True when the session is to
+    // start by itself once the message loop runs.
     bool LoadOptions();
     void SaveOptions();
 
@@ -72,6 +77,11 @@ public:
     void OnRouterStatusCommand(int commandId);
     void OnRouterStatusClosing();
 
+    void OnIntrudersCommand(int commandId);
+    void OnIntrudersColumnClick(int column);
+    // The table changed on another thread.
+    void OnIntrudersRefresh();
+
 private:
     void SetSessionAnimation(bool play) override;
     void RefreshRouterStatus() override;
@@ -88,6 +98,7 @@ private:
     MainWindowPort& mainWindow_;
     std::string optionsKeyPath_;
     MonitorContext context_;
+    IntrudersController intruders_;
     AlertResponder alerts_;
     SessionController session_;
     RouterStatusController status_;

@@ -1,5 +1,7 @@
 #include "settings/settings_store.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -24,10 +26,15 @@ constexpr char kRefreshRateValue[] = "refreshRate";
 constexpr char kExternalApiValue[] = "externalApi";
 constexpr char kPasswordValue[] = "password";
 constexpr char kLastDateValue[] = "lastDate";
+constexpr char kPopupValue[] = "popupOnIntrusion";
+constexpr char kIntrudersWindowValue[] = "intrudersWindow";
 
 constexpr std::size_t kTextBufferSize = 100;
 constexpr std::size_t kExternalApiBufferSize = 260;
 constexpr std::size_t kLastDateBufferSize = 4;
+// Left, top and the column widths, four bytes each.
+constexpr std::size_t kLayoutFields = 2 + kIntruderColumnCount;
+constexpr std::size_t kLayoutBufferSize = 4 * kLayoutFields;
 // Large enough for the scrambled form of the longest text an edit box takes
 // by default (32767 characters), so long passwords load whole.
 constexpr std::size_t kPasswordBufferSize = 1 + 32767 + 1;
@@ -119,6 +126,30 @@ void LoadLastDate(MonitorState& state, RegistryKey& key) {
     state.lastDate = static_cast<std::int32_t>(stored ? FromLittleEndianBytes(*stored) : 0);
 }
 
+// Read back exactly as written; anything else keeps the window's own layout.
+std::optional<IntrudersWindowLayout> LayoutFromBytes(const std::optional<std::string>& bytes) {
+    if (!bytes || bytes->size() != kLayoutBufferSize) return std::nullopt;
+    std::array<int, kLayoutFields> fields{};
+    for (std::size_t i = 0; i < kLayoutFields; ++i) {
+        fields[i] = static_cast<std::int32_t>(FromLittleEndianBytes(std::string_view(*bytes).substr(4 * i, 4)));
+    }
+    IntrudersWindowLayout layout{fields[0], fields[1], {}};
+    std::copy(fields.begin() + 2, fields.end(), layout.columnWidths.begin());
+    return layout;
+}
+
+std::string BytesOfLayout(const IntrudersWindowLayout& layout) {
+    std::string bytes = LittleEndianBytes(static_cast<std::uint32_t>(layout.left)) +
+                        LittleEndianBytes(static_cast<std::uint32_t>(layout.top));
+    for (int width : layout.columnWidths) bytes += LittleEndianBytes(static_cast<std::uint32_t>(width));
+    return bytes;
+}
+
+void LoadIntrudersOptions(MonitorState& state, RegistryKey& key) {
+    state.popupOnIntrusion = ReadDword(key, kPopupValue).value_or(1) != 0;
+    state.intrudersLayout = LayoutFromBytes(ReadBinary(key, kIntrudersWindowValue, kLayoutBufferSize));
+}
+
 std::unique_ptr<RegistryKey> OpenOptionsKeyForLoading(RegistryPort& registry, const std::string& keyPath) {
     if (auto userKey = registry.OpenKey(RegistryRoot::CurrentUser, keyPath, RegistryAccess::QueryValue)) {
         return userKey;
@@ -164,6 +195,11 @@ void WriteLastDate(MonitorState& state, RegistryKey& key) {
     WriteBinary(key, kLastDateValue, LittleEndianBytes(static_cast<std::uint32_t>(state.lastDate.load())));
 }
 
+void SaveIntrudersOptions(MonitorState& state, RegistryKey& key) {
+    WriteDword(key, kPopupValue, state.popupOnIntrusion ? 1 : 0);
+    if (state.intrudersLayout) WriteBinary(key, kIntrudersWindowValue, BytesOfLayout(*state.intrudersLayout));
+}
+
 // A fresh key of the user's holds no password; the one in use came from the
 // machine's key, so it moves along unchanged.
 void CopyMachinePassword(RegistryPort& registry, const std::string& keyPath, RegistryKey& userKey) {
@@ -196,6 +232,7 @@ void LoadSettings(MonitorContext& context, RegistryPort& registry, const std::st
         LoadTextOptions(context, *key);
         LoadPassword(context, *key);
         LoadLastDate(context.state, *key);
+        LoadIntrudersOptions(context.state, *key);
     } else {
         ApplyFirstRunDefaults(context);
     }
@@ -208,6 +245,7 @@ void SaveSettings(MonitorContext& context, RegistryPort& registry, const std::st
         SaveTextOptions(context, *key);
         SaveChangedPassword(context, *key);
         WriteLastDate(context.state, *key);
+        SaveIntrudersOptions(context.state, *key);
     }
     SaveStartupRegistration(context.dialog, registry, context.system.ExecutablePath());
 }

@@ -34,6 +34,7 @@ std::vector<DriverCommand> MessageBoxCommands();
 std::vector<DriverCommand> MouseCommands();
 std::vector<DriverCommand> ResponsivenessCommands();
 std::vector<DriverCommand> ProcessUsageCommands();
+std::vector<DriverCommand> ListViewCommands();
 
 // Shared by the command groups.
 std::optional<long> ParseNumber(const std::string& text);

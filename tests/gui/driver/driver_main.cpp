@@ -17,7 +17,7 @@ namespace {
 std::vector<DriverCommand> AllCommands() {
     std::vector<DriverCommand> all;
     for (auto group : {WindowCommands, ControlCommands, MessageBoxCommands, MouseCommands, ResponsivenessCommands,
-                       ProcessUsageCommands}) {
+                       ProcessUsageCommands, ListViewCommands}) {
         std::vector<DriverCommand> commands = group();
         all.insert(all.end(), commands.begin(), commands.end());
     }

@@ -1,8 +1,11 @@
 // Mouse input as the program receives it: the tray icon's callback message
 // and clicks on a control, both through the program's message loop.
+#include "driver_command.h"
+
+#include <shellapi.h>
+
 #include <cstdio>
 
-#include "driver_command.h"
 #include "program_windows.h"
 
 namespace {
@@ -12,6 +15,7 @@ std::optional<LPARAM> TrayMouseMessage(const std::string& event) {
     if (event == "down") return WM_LBUTTONDOWN;
     if (event == "up") return WM_LBUTTONUP;
     if (event == "rdown") return WM_RBUTTONDOWN;
+    if (event == "balloonclick") return NIN_BALLOONUSERCLICK;
     if (event == "autostart") return 0;
     return std::nullopt;
 }
@@ -93,7 +97,7 @@ int ClickThrough(const DriverContext& context, const CommandArgs& args) {
 
 std::vector<DriverCommand> MouseCommands() {
     return {
-        {"tray", "dblclk|down|up|rdown|autostart [ICON_ID]", 1, 2, Tray},
+        {"tray", "dblclk|down|up|rdown|balloonclick|autostart [ICON_ID]", 1, 2, Tray},
         {"dblclick-text", "ID TEXT", 2, 2, DoubleClickText},
         {"mouse-click", "ID", 1, 1, MouseClick},
         {"click-through", "ID", 1, 1, ClickThrough},

@@ -40,14 +40,17 @@ TEST_F(LocalFilesTest, AppendReadAndRemoveInAFolderOfAnyScript) {
     ASSERT_EQ(files.AppendToFile(log, std::string("tw\0o\r\n", 6)), 6u);
     EXPECT_TRUE(files.CanReadFile(log));
     std::string read;
-    ASSERT_TRUE(files.ReadFileInChunks(log, [&](std::string_view chunk) {
+    const auto readAll = [&](std::string_view chunk) {
         read.append(chunk);
         return true;
-    }));
+    };
+    ASSERT_EQ(files.ReadFileInChunks(log, readAll).outcome, FileReadResult::Outcome::Read);
     EXPECT_EQ(read, std::string("one\r\ntw\0o\r\n", 11));
+    EXPECT_EQ(files.FileSize(log), 11u);
     EXPECT_TRUE(files.RemoveFile(log));
     EXPECT_FALSE(files.RemoveFile(log));
-    EXPECT_FALSE(files.ReadFileInChunks(log, [](std::string_view) { return true; }));
+    EXPECT_EQ(files.ReadFileInChunks(log, readAll).outcome, FileReadResult::Outcome::Missing);
+    EXPECT_FALSE(files.FileSize(log));
 }
 
 TEST_F(LocalFilesTest, AFolderInTheFilesPlaceCannotBeWritten) {

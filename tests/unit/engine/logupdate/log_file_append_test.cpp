@@ -24,7 +24,10 @@ struct ScriptedFiles : FilePort {
     }
     bool CanReadFile(const std::string&) override { return true; }
     bool RemoveFile(const std::string&) override { return true; }
-    bool ReadFileInChunks(const std::string&, const std::function<bool(std::string_view)>&) override { return false; }
+    FileReadResult ReadFileInChunks(const std::string&, const std::function<bool(std::string_view)>&) override {
+        return {FileReadResult::Outcome::Missing, 2};
+    }
+    std::optional<std::uint64_t> FileSize(const std::string&) override { return std::nullopt; }
 
     std::deque<std::size_t> budgets;
     std::string file;

@@ -12,6 +12,7 @@
 #include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
+#include "support/recording_intruders_window.h"
 #include "support/recording_tray.h"
 #include "monitor/main_window_commands.h"
 
@@ -33,7 +34,7 @@ struct RecordingMainWindow : MainWindowPort {
     void Hide() override { calls.push_back("hide"); }
     bool ArgumentHasFocus() override { return argumentHasFocus; }
     void PlaySessionAnimation(bool play) override { calls.push_back(play ? "play" : "rest"); }
-    void ShowTrayMenu() override { calls.push_back("menu"); }
+    void ShowTrayMenu(bool popupOnIntrusion) override { calls.push_back(popupOnIntrusion ? "menu+popup" : "menu"); }
     void ShowAboutBox() override { calls.push_back("about"); }
     void ShutdownApplication() override { calls.push_back("shutdown"); }
     bool argumentHasFocus = false;
@@ -73,15 +74,17 @@ protected:
         statusWindow.calls.clear();
     }
 
-    FakeDialog mainDialog, statusDialog;
+    FakeDialog mainDialog, statusDialog, intrudersDialog;
     FakeSystem system;
     LocalFiles files;
     InMemoryRegistry registry;
     RecordingMainWindow mainWindow;
     RecordingStatusWindow statusWindow;
+    RecordingIntrudersWindow intrudersWindow;
     RecordingTray tray;
-    MonitorEngine engine{
-        MonitorPorts{mainDialog, statusDialog, system, files, registry, mainWindow, statusWindow, tray}, kTestKey};
+    MonitorEngine engine{MonitorPorts{mainDialog, statusDialog, intrudersDialog, system, files, registry, mainWindow,
+                                      statusWindow, intrudersWindow, tray},
+                         kTestKey};
 };
 
 }  // namespace
@@ -119,7 +122,7 @@ TEST_F(MonitorEngineTest, TrayIconMouseMinimiseAndEndOfSession) {
     engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::RightDown);
     engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::Other);
     EXPECT_FALSE(engine.state.stopAnimation);
-    ExpectCalls({"menu"}, {});
+    ExpectCalls({"menu+popup"}, {});
     // The auto-start request starts the session whatever the mouse says.
     engine.OnTrayNotify(AUTO_START_REQUEST, TrayMouseEvent::Other);
     EXPECT_TRUE(engine.state.sessionRunning);

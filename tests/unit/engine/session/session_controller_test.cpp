@@ -12,6 +12,7 @@
 #include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
+#include "support/recording_intruders_window.h"
 #include "support/recording_tray.h"
 #include "support/routersim_fixture.h"
 
@@ -59,8 +60,11 @@ protected:
     AppSharedValues app;
     LocalFiles files;
     MonitorContext context{state, app, dialog, system, files};
-    AlertResponder alerts{context};
     RecordingTray tray;
+    FakeDialog intrudersDialog;
+    RecordingIntrudersWindow intrudersWindow;
+    IntrudersController intruders{context, intrudersDialog, intrudersWindow};
+    AlertResponder alerts{context, tray, intruders};
     RecordingShell shell;
     SessionController session{context, alerts, tray, shell};
 };

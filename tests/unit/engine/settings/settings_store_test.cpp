@@ -90,12 +90,15 @@ TEST_F(SettingsTest, SaveWritesEveryOptionInOrder) {
     dialog.SetText(IDC_REFRESH_RATE, "45");
     state.externalProgramPath.Set("C:\\mail.exe");
     state.lastDate = -2;
+    state.popupOnIntrusion = false;
+    state.intrudersLayout = IntrudersWindowLayout{-8, 300, {100, 2, 3, 4, 5, 65536}};
     run.Save();
     EXPECT_EQ(registry.Journal(),
               (std::vector<std::string>{"set autofill", "set dateformat", "set alert", "set keepAnimation",
                                         "set rememberDate", "set onlyIntrusion", "set logGMT", "set logToFile",
                                         "set autoStart", "set autoLaunchExternal", "set refreshRate",
-                                        "set routerAddress", "set externalApi", "set lastDate"}));
+                                        "set routerAddress", "set externalApi", "set lastDate",
+                                        "set popupOnIntrusion", "set intrudersWindow"}));
     EXPECT_EQ(Stored("autofill"), (RegistryValue{RegistryType::Dword, std::string("\1\0\0\0", 4)}));
     // No button selected logs in the long format, stored as 2.
     EXPECT_EQ(Stored("dateformat"), (RegistryValue{RegistryType::Dword, std::string("\2\0\0\0", 4)}));
@@ -104,6 +107,20 @@ TEST_F(SettingsTest, SaveWritesEveryOptionInOrder) {
     EXPECT_EQ(Stored("externalApi"), Text("C:\\mail.exe"));
     // Written even though "Remember last date/time" is off.
     EXPECT_EQ(Stored("lastDate"), (RegistryValue{RegistryType::Binary, "\xfe\xff\xff\xff"}));
+    EXPECT_EQ(Stored("popupOnIntrusion"), (RegistryValue{RegistryType::Dword, std::string(4, '\0')}));
+    const std::string layout("\xf8\xff\xff\xff\x2c\x01\0\0" "d\0\0\0\2\0\0\0\3\0\0\0\4\0\0\0\5\0\0\0\0\0\1\0", 32);
+    EXPECT_EQ(Stored("intrudersWindow"), (RegistryValue{RegistryType::Binary, layout}));
+    // Read back whole; a value of another size is no layout.
+    MainWindowRun next(registry);
+    next.Load();
+    EXPECT_FALSE(next.state.popupOnIntrusion);
+    ASSERT_TRUE(next.state.intrudersLayout);
+    EXPECT_EQ(next.state.intrudersLayout->top, 300);
+    EXPECT_EQ(next.state.intrudersLayout->columnWidths[5], 65536);
+    Put("intrudersWindow", {RegistryType::Binary, layout.substr(1)});
+    MainWindowRun third(registry);
+    third.Load();
+    EXPECT_FALSE(third.state.intrudersLayout);
 }
 
 TEST_F(SettingsTest, PasswordIsWrittenOnlyWhenTheBoxNoLongerShowsTheMask) {

@@ -1,0 +1,44 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "intruders_window_port.h"
+
+class MonitorEngine;
+
+// The "Intruders" window: a top-level modeless dialog, hidden until the
+// tray menu or a balloon opens it. Its list is virtual: the rows live here
+// and the list asks for the text it draws.
+class IntrudersDialog : public IntrudersWindowPort {
+public:
+    // The engine is known after the window objects exist; it is set before the window is created.
+    void SetEngine(MonitorEngine& engine) { engine_ = &engine; }
+    // False when the window cannot be created (the user was told).
+    bool Create(HINSTANCE instance);
+    HWND Window() const { return window_; }
+
+    bool Exists() override { return window_ != nullptr; }
+    void Show() override;
+    void Hide() override;
+    bool IsVisible() override;
+    void ShowRows(std::vector<IntruderRowText> rows, const std::string& selectedAddress) override;
+    std::string SelectedAddress() override;
+    void RequestRefresh() override;
+    IntrudersWindowLayout CurrentLayout() override;
+    void ApplyLayout(const IntrudersWindowLayout& layout) override;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnNotify(const NMHDR& header);
+    void AddColumns();
+    HWND List() const;
+    int SelectedIndex() const;
+
+    MonitorEngine* engine_ = nullptr;
+    HWND window_ = nullptr;
+    // GUI thread only: the list's rows, and the text it was last handed.
+    std::vector<IntruderRowText> rows_;
+};

@@ -1,0 +1,96 @@
+# Who keeps knocking: the Intruders window built from router.log and kept up
+# to date by polls, and the balloon at an intrusion.
+
+readonly SIM_INTRUSION_BALLOON="198.51.100.77, TCP port 27374 and 1 more"
+
+# A router.log of an earlier run, with what an edited or damaged file holds.
+write_old_router_log() {
+  mkdir -p "$APP_DIR"
+  {
+    printf '%s\r\n' \
+      "Monday, March 05, 2001 09:05:07 - Unrecognized access from 203.0.113.5:1025 to TCP port 23 ( 2001/03/05 - 08:05:07 GMT )" \
+      "Monday, March 05, 2001 09:06:00 - PPPoE start to dial-up" \
+      "March 05, 2001, 10:15:00 AM - Unrecognized access from 203.0.113.5:1026 to UDP port 137" \
+      "2001/03/06 - 11:00 - Unrecognized access from 192.0.2.44:80 to TCP port 8080" \
+      'Unrecognized access from x"&calc&":80 to TCP port 1'
+    head -c 3000 /dev/urandom | tr -d '\n'
+    printf '\r\n%s\r\n' "$(head -c 20000 /dev/zero | tr '\0' A)"
+  } >"$APP_DIR/router.log"
+}
+
+list_rows() { drv -w "$INTRUDERS_WINDOW_TITLE" list-rows $IDC_INTRUDERS_LIST | tr -d '\r'; }
+
+expect_rows() {
+  local expected seen
+  expected=$(printf '%s\n' "$@")
+  seen=$(list_rows)
+  [ "$seen" = "$expected" ] || fail "Intruders rows: expected
+$expected
+saw
+$seen"
+}
+
+scenario_intruders_window() {
+  sim_start
+  write_old_router_log
+  local tools=$SCENARIO_DIR/tools program
+  mkdir -p "$tools"
+  cp "$GUI_RECORDER" "$tools/launch_recorder.exe"
+  program=$(windows_path "$tools/launch_recorder.exe")
+  preload_registry '"autoStart"=dword:00000000' '"dateformat"=dword:00000002' "\"externalApi\"=\"${program//\\/\\\\}\""
+  start_vorlane
+  drv command $ID_TRAY_INTRUDERS
+  expect_visible -w "$INTRUDERS_WINDOW_TITLE" 1
+  expect_text -w "$INTRUDERS_WINDOW_TITLE" $IDC_INTRUDERS_MESSAGE is "2 addresses, 3 attempts"
+  local tab=$'\t'
+  expect_rows \
+    "203.0.113.5${tab}2${tab}Monday, March 05, 2001 09:05:07${tab}Monday, March 05, 2001 10:15:00${tab}UDP${tab}137" \
+    "192.0.2.44${tab}1${tab}Tuesday, March 06, 2001 11:00:00${tab}Tuesday, March 06, 2001 11:00:00${tab}TCP${tab}8080"
+
+  # A poll's two attempts join the open window.
+  drv click $IDC_GET_IT_NOW
+  expect_text -w "$INTRUDERS_WINDOW_TITLE" $IDC_INTRUDERS_MESSAGE is "4 addresses, 5 attempts" 15000
+  drv -w "$INTRUDERS_WINDOW_TITLE" header-click $IDC_INTRUDERS_LIST 0
+  local addresses
+  for _ in $(seq 50); do
+    addresses=$(list_rows | cut -f1 | tr '\n' ' ')
+    [ "$addresses" = "192.0.2.44 198.51.100.77 203.0.113.5 207.71.92.221 " ] && break
+    sleep 0.1
+  done
+  [ "$addresses" = "192.0.2.44 198.51.100.77 203.0.113.5 207.71.92.221 " ] ||
+    fail "a click on the Address header sorted them as: $addresses"
+  screenshot_window "$INTRUDERS_WINDOW_TITLE" intruders-window
+
+  drv -w "$INTRUDERS_WINDOW_TITLE" list-select $IDC_INTRUDERS_LIST 1
+  drv -w "$INTRUDERS_WINDOW_TITLE" click $IDC_INTRUDERS_COPY
+  [ "$(drv clipboard | tr -d '\r')" = "198.51.100.77" ] || fail "Copy address put '$(drv clipboard)' on the clipboard"
+  drv set-text $IDC_EXTERNAL_ARGUMENT "probe %% now"
+  drv -w "$INTRUDERS_WINDOW_TITLE" click $IDC_INTRUDERS_LAUNCH
+  wait_launch_record "$tools/launch_record.txt"
+  grep -q -F "probe 198.51.100.77 now" "$tools/launch_record.txt" ||
+    fail "Launch with this passed: $(cat "$tools/launch_record.txt")"
+}
+
+scenario_popup_on_intrusion() {
+  sim_start
+  preload_registry '"autoStart"=dword:00000000'
+  start_vorlane
+  drv click $IDC_GET_IT_NOW
+  local balloon
+  balloon=$(drv wait-balloon 1 15000 | tr -d '\r') || fail "no balloon at the intrusion"
+  [ "$balloon" = "$SIM_INTRUSION_BALLOON" ] || fail "the balloon says: $balloon"
+  import -window root "$SCENARIO_DIR/balloon.png" 2>/dev/null || true
+  drv tray balloonclick
+  expect_visible -w "$INTRUDERS_WINDOW_TITLE" 1
+
+  # Turned off, saved, and still off at the next start.
+  drv command $ID_TRAY_POPUP
+  drv command $ID_TRAY_SHUTDOWN
+  wait_vorlane_exit 10
+  [ "$(options_value popupOnIntrusion)" = 0x0 ] || fail "popupOnIntrusion saved as '$(options_value popupOnIntrusion)'"
+  start_vorlane
+  sim "log/add?text=Unrecognized%20access%20from%20203.0.113.9:5555%20to%20TCP%20port%2023&age=0"
+  drv click $IDC_GET_IT_NOW
+  expect_text $IDC_LOG_SCREEN has "203.0.113.9:5555" 15000
+  drv wait-balloon 0 3000 >/dev/null || fail "a balloon showed with the pop-up turned off"
+}
