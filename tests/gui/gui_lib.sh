@@ -133,6 +133,24 @@ show_main_window() {
   expect_visible 1
 }
 
+# Another program holds the file open without sharing until release_file.
+hold_file() {
+  rm -f "$SCENARIO_DIR/release"
+  drv hold-file "$(windows_path "$1")" "$(windows_path "$SCENARIO_DIR/release")" 60000 >"$SCENARIO_DIR/hold.out" &
+  HOLDER_PID=$!
+  echo "$HOLDER_PID" >>"$SCENARIO_DIR/pids"
+  for _ in $(seq 100); do
+    grep -q holding "$SCENARIO_DIR/hold.out" 2>/dev/null && return 0
+    sleep 0.05
+  done
+  fail "the file was not held"
+}
+
+release_file() {
+  touch "$SCENARIO_DIR/release"
+  wait "$HOLDER_PID" || fail "the holder failed"
+}
+
 # --- Expectations ---------------------------------------------------------
 
 # expect_text [-w TITLE] ID is|isnot|has|lacks|starts TEXT [MS]

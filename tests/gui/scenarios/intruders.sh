@@ -94,3 +94,17 @@ scenario_popup_on_intrusion() {
   expect_text $IDC_LOG_SCREEN has "203.0.113.9:5555" 15000
   drv wait-balloon 0 3000 >/dev/null || fail "a balloon showed with the pop-up turned off"
 }
+
+# A router.log that another program holds: an empty table and the reason.
+scenario_intruders_router_log_held() {
+  sim_start
+  write_old_router_log
+  preload_registry '"autoStart"=dword:00000000'
+  hold_file "$APP_DIR/router.log"
+  start_vorlane
+  drv command $ID_TRAY_INTRUDERS
+  expect_text -w "$INTRUDERS_WINDOW_TITLE" $IDC_INTRUDERS_MESSAGE starts "Cannot read router.log: "
+  note "$(drv -w "$INTRUDERS_WINDOW_TITLE" get-text $IDC_INTRUDERS_MESSAGE)"
+  [ -z "$(list_rows)" ] || fail "rows from a file that could not be read: $(list_rows)"
+  release_file
+}

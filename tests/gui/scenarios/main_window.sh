@@ -347,21 +347,13 @@ scenario_log_file_held_by_another_program() {
   sim_start
   preload_registry '"autoStart"=dword:00000000' '"logToFile"=dword:00000001'
   start_vorlane
-  local log=$APP_DIR/router.log stop=$SCENARIO_DIR/release
+  local log=$APP_DIR/router.log
   poll_new_line "Before the hold"
-  drv hold-file "$(windows_path "$log")" "$(windows_path "$stop")" 60000 >"$SCENARIO_DIR/hold.out" &
-  local holder=$!
-  echo "$holder" >>"$SCENARIO_DIR/pids"
-  for _ in $(seq 100); do
-    grep -q holding "$SCENARIO_DIR/hold.out" 2>/dev/null && break
-    sleep 0.05
-  done
-  grep -q holding "$SCENARIO_DIR/hold.out" || fail "the file was not held"
+  hold_file "$log"
   poll_new_line "Held line one"
   poll_new_line "Held line two"
   if grep -q -F "Held line" "$log"; then fail "router.log took lines while held"; fi
-  touch "$stop"
-  wait "$holder" || fail "the holder failed"
+  release_file
   poll_new_line "After the release"
   expect_no_message_box
   local line expected=("$LAST_INTRUSION" "Before the hold" "Held line one" "Held line two" "After the release")
