@@ -71,9 +71,12 @@ scenario_intruders_window() {
     fail "Launch with this passed: $(cat "$tools/launch_record.txt")"
 }
 
+# Left 100, top 80, then the six column widths: 90 50 200 200 60 40.
+readonly LAYOUT_REG=hex:64,00,00,00,50,00,00,00,5a,00,00,00,32,00,00,00,c8,00,00,00,c8,00,00,00,3c,00,00,00,28,00,00,00
+
 scenario_popup_on_intrusion() {
   sim_start
-  preload_registry '"autoStart"=dword:00000000'
+  preload_registry '"autoStart"=dword:00000000' "\"intrudersWindow\"=$LAYOUT_REG"
   start_vorlane
   drv click $IDC_GET_IT_NOW
   local balloon
@@ -82,12 +85,18 @@ scenario_popup_on_intrusion() {
   import -window root "$SCENARIO_DIR/balloon.png" 2>/dev/null || true
   drv tray balloonclick
   expect_visible -w "$INTRUDERS_WINDOW_TITLE" 1
+  local rect
+  rect=$(drv -w "$INTRUDERS_WINDOW_TITLE" rect | tr -d '\r')
+  [ "${rect% * *}" = "100 80" ] || fail "the Intruders window stands at $rect, not where it was left"
 
   # Turned off, saved, and still off at the next start.
   drv command $ID_TRAY_POPUP
   drv command $ID_TRAY_SHUTDOWN
   wait_vorlane_exit 10
   [ "$(options_value popupOnIntrusion)" = 0x0 ] || fail "popupOnIntrusion saved as '$(options_value popupOnIntrusion)'"
+  local layout=${LAYOUT_REG#hex:}
+  [ "$(options_value intrudersWindow)" = "$(tr -d , <<<"${layout^^}")" ] ||
+    fail "intrudersWindow saved as $(options_value intrudersWindow)"
   start_vorlane
   sim "log/add?text=Unrecognized%20access%20from%20203.0.113.9:5555%20to%20TCP%20port%2023&age=0"
   drv click $IDC_GET_IT_NOW
