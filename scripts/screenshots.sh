@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of the main window, the Router Status window, the About box, the
-# Intruders window and the balloon at an intrusion on a scaled display (144 DPI unless given), for docs/:
+# Intruders window, the balloon at an intrusion and the tray menu on a scaled display (144 DPI unless given), for docs/:
 #   bash scripts/screenshots.sh [DPI]   ->  docs/<window>-<DPI>dpi.png
 # The program runs under Wine and Xvfb against the router simulator, inside a
 # network namespace that holds only loopback. Runs what scripts/build.sh built.
@@ -45,7 +45,14 @@ drv command "$ID_TRAY_INTRUDERS"
 expect_text -w "$INTRUDERS_WINDOW_TITLE" "$IDC_INTRUDERS_MESSAGE" is "2 addresses, 2 attempts"
 screenshot_window "$INTRUDERS_WINDOW_TITLE" "intruders-${dpi}dpi"
 
-for name in main-window router-status about-box intruders balloon; do
+# The tray menu, opened as a right click on the icon opens it: at the pointer.
+drv pointer 1590 1190
+drv tray rdown
+sleep 1
+import -window root -gravity SouthEast -crop 280x230+0+0 +repage "$GUI_ROOT/tray-menu-${dpi}dpi.png"
+drv key escape
+
+for name in main-window router-status about-box intruders balloon tray-menu; do
   [ -s "$GUI_ROOT/$name-${dpi}dpi.png" ] || fail "no picture of the $name"
   cp "$GUI_ROOT/$name-${dpi}dpi.png" docs/
   echo "docs/$name-${dpi}dpi.png"
