@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "router/login_request.h"
 #include "router/router_requests.h"
