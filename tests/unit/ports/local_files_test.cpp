@@ -23,8 +23,6 @@ protected:
         return std::string(path.begin(), path.end());
     }
 
-    const fs::path& Folder() const { return folder_; }
-
     LocalFiles files;
 
 private:
@@ -48,9 +46,4 @@ TEST_F(LocalFilesTest, AppendReadAndRemoveInAFolderOfAnyScript) {
     EXPECT_TRUE(files.RemoveFile(log));
     EXPECT_FALSE(files.RemoveFile(log));
     EXPECT_FALSE(files.ReadFileInChunks(log, [](std::string_view) { return true; }));
-}
-
-TEST_F(LocalFilesTest, AFolderInTheFilesPlaceCannotBeWritten) {
-    fs::create_directory(Folder() / "router.log");
-    EXPECT_EQ(files.AppendToFile(PathOf("router.log"), "line\r\n"), 0u);
 }

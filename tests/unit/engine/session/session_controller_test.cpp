@@ -140,20 +140,6 @@ TEST_F(SessionTest, LoginOnlyWithAPasswordAndThenInOrder) {
               (Texts{"Connecting...", "Getting content...", "Login in...", "Parsing content...", "Stopped"}));
 }
 
-TEST_F(SessionTest, RefusedConnectionAndMovedPage) {
-    const std::string freePort = SimBody("freeport");
-    dialog.SetText(IDC_ROUTER_ADDRESS, "127.0.0.1:" + freePort.substr(0, freePort.find('\n')));
-    PollNowAndWait();
-    EXPECT_TRUE(Screen().starts_with("*** ERROR: Cannot connect to specified address\r\nsystem text "));
-    EXPECT_FALSE(Screen().starts_with("*** ERROR: Cannot connect to specified address\r\nsystem text 0\r\n"));
-
-    dialog.SetText(IDC_ROUTER_ADDRESS, Address());
-    Sim("moved?on=1");
-    PollNowAndWait();
-    EXPECT_TRUE(Screen().starts_with("*** Error: Page moved. Try other router address:port\r\nHTTP/1.0 301 Moved"))
-        << Screen();
-}
-
 TEST_F(SessionTest, AFailureInsideAPortStillEndsThePoll) {
     dialog.onTextChanged = [](int id, const std::string& text) {
         if (id == IDC_STATUS_LINE && text == "Parsing content...") throw std::runtime_error("window gone");
