@@ -182,10 +182,16 @@ scenario_options_saved_at_shutdown_and_loaded() {
   expect_text $IDC_REFRESH_RATE is 45
   expect_check $IDC_ONLY_INTRUSION 1
   expect_check $IDC_SHORT_FORMAT 1
-  # Tray "Shutdown" ends at once, without a question, with exit code 0.
-  drv command $ID_TRAY_SHUTDOWN
+  # Shut&down asks first, and saves nothing on No.
+  drv click $IDC_SHUTDOWN
+  expect_message_box "Are you sure you want to shutdown?" "Yes No" No
+  expect_alive
+  expect_visible 1
+  [ -z "$(options_value lastDate)" ] || fail "the settings were saved after No"
+  drv click $IDC_SHUTDOWN
+  expect_message_box "Are you sure you want to shutdown?" "Yes No" Yes
   wait_vorlane_exit 10
-  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after tray Shutdown"
+  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Shut&down"
   local expected value
   for expected in "refreshRate=45" "onlyIntrusion=0x1" "dateformat=0x1" "rememberDate=0x1" "autoStart=0x0" \
     "routerAddress=127.0.0.1:$SIM_PORT"; do
@@ -212,6 +218,10 @@ scenario_options_saved_at_shutdown_and_loaded() {
   drv click $IDC_GET_IT_NOW
   expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
   [ "$(sim_count_requests 'pws=n3w pass HTTP/1.0')" -eq 1 ] || fail "the stored password was not used: $(sim_request_lines)"
+  # Tray "Shutdown" ends at once, without a question, with exit code 0.
+  drv command $ID_TRAY_SHUTDOWN
+  wait_vorlane_exit 10
+  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after tray Shutdown"
 }
 
 # Double-clicks TEXT in the log screen; the word must be selected, and the
@@ -359,23 +369,6 @@ scenario_log_file_held_by_another_program() {
   [ "$seen" = "$LAST_INTRUSION|Before the hold|Held line one|Held line two|After the release" ] ||
     fail "router.log does not hold each line once and in order: $(cat "$log")"
   expect_alive
-}
-
-scenario_shutdown_asks_first() {
-  sim_start
-  preload_registry '"autoStart"=dword:00000000'
-  start_vorlane
-  show_main_window
-  drv click $IDC_SHUTDOWN
-  expect_message_box "Are you sure you want to shutdown?" "Yes No" No
-  expect_alive
-  expect_visible 1
-  [ -z "$(options_value lastDate)" ] || fail "the settings were saved after No"
-  drv click $IDC_SHUTDOWN
-  expect_message_box "Are you sure you want to shutdown?" "Yes No" Yes
-  wait_vorlane_exit 10
-  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Shut&down"
-  [ -n "$(options_value lastDate)" ] || fail "the settings were not saved at shutdown"
 }
 
 # The program in a folder named in Cyrillic on a Western-European system:

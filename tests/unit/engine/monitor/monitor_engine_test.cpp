@@ -146,14 +146,6 @@ TEST_F(MonitorEngineTest, MinimiseHidesBothWindowsAndOnlyAnEndingWindowsSessionS
     ExpectCalls({"shutdown"}, {});
 }
 
-TEST_F(MonitorEngineTest, AClickInTheWindowStopsTheAlertAtTheNextTick) {
-    StartTrayAnimation(engine.state);
-    engine.OnLeftButtonDown();
-    engine.OnTimer(SESSION_TIMER_ID);
-    EXPECT_EQ(tray.images, std::vector<TrayImage>{TrayImage::Normal});
-    EXPECT_FALSE(engine.state.animating);
-}
-
 TEST_F(MonitorEngineTest, TrayIconAddIsRetriedUntilTheTaskbarTakesIt) {
     tray.failingAdds = 2;
     engine.AddTrayIcon();

@@ -51,7 +51,9 @@ TEST(LogPageScanner, PagesAndTheirEntries) {
             const Entry& expected = c.entries[i];
             EXPECT_EQ(entries[i].kind, expected.kind) << c.page << " #" << i;
             EXPECT_EQ(expected.kind == T ? entries[i].message : entries[i].text, expected.text) << c.page << " #" << i;
-            if (expected.kind == T) EXPECT_EQ(entries[i].time, expected.time) << c.page << " #" << i;
+            if (expected.kind == T) {
+                EXPECT_EQ(entries[i].time, expected.time) << c.page << " #" << i;
+            }
         }
     }
 }
