@@ -177,12 +177,6 @@ TEST_F(MonitorEngineTest, CommandsReachTheirOperations) {
     Click(IDC_CHOOSE_EXTERNAL);
     EXPECT_EQ(engine.state.externalProgramPath.Get(), "C:\\Tools\\notify.exe");
     EXPECT_EQ(system.openFileRequests.size(), 1u);
-
-    mainDialog.SetText(IDC_LOG_SCREEN, "Unrecognized access from 10.0.0.5:4661 to TCP port 80\r\n");
-    engine.OnLogScreenDoubleClick(25, 38);
-    EXPECT_EQ(mainDialog.GetText(IDC_EXTERNAL_ARGUMENT), "10.0.0.5");
-    engine.OnLogScreenDoubleClick(57, 60);  // past the text: nothing
-    EXPECT_EQ(mainDialog.GetText(IDC_EXTERNAL_ARGUMENT), "10.0.0.5");
 }
 
 TEST_F(MonitorEngineTest, ViewLogFileFallsBackToNotepadThenReports) {
