@@ -8,7 +8,6 @@
 
 #include "resource_ids.h"
 #include "in_memory_registry.h"
-#include "registry_values.h"
 #include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
@@ -85,20 +84,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(MonitorEngineTest, LoadBuildsBothPathsAndTellsWhetherToAutoStart) {
-    EXPECT_TRUE(engine.LoadOptions());  // first run
-    EXPECT_EQ(engine.state.logFilePath, "C:\\Program Files\\Vorlane\\router.log");
-    EXPECT_EQ(engine.state.alertSoundPath, "C:\\Program Files\\Vorlane\\intruder.wav");
-    // The box's change notification must not overwrite the loaded password with the mask.
-    EXPECT_EQ(engine.state.routerPassword.Get(), "vesto");
-    mainDialog.SetChecked(IDC_AUTO_START, false);
-    mainDialog.SetText(IDC_REFRESH_RATE, "12");
-    engine.SaveOptions();
-    EXPECT_EQ(registry.GetValue(RegistryRoot::LocalMachine, kTestKey, "refreshRate"),
-              (RegistryValue{RegistryType::String, std::string("12\0", 3)}));
-    EXPECT_FALSE(engine.LoadOptions());
-}
 
 TEST_F(MonitorEngineTest, EditsOfPasswordAndAddressFollowTheirBoxes) {
     mainDialog.SetText(IDC_PASSWORD, "s3cret");
