@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "password_scrambling.h"
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "notice_text.h"
 #include "router/status_page_parser.h"

@@ -16,7 +16,8 @@ HttpResponse MenuPage(LoginForm form) {
 
 HttpResponse LoginAcceptedPage() {
     return HtmlPage("<HTML><HEAD><TITLE>Main Menu</TITLE></HEAD>\n<BODY>Login successful.\n"
-                    "<A HREF=/syslog.htm>System Log</A> <A HREF=/status.htm>Status</A></BODY></HTML>\n");
+                    "<A HREF=/syslog.htm>System Log</A> <A HREF=/status.htm>Status</A> <A HREF=/menu.htm>Password</A>"
+                    "</BODY></HTML>\n");
 }
 
 HttpResponse LoginRejectedPage() {

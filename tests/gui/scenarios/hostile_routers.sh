@@ -5,90 +5,67 @@
 readonly EMPTY_NOTICE="*** (empty) ***"
 readonly AUTHORIZATION_FAILED=$'*** Error: Authorization Failed.\r\nLog in the router from your browser and set the \'Administrator Time-out\' option to 0 or Log off any user from local networt.'
 
-# Starts the program with no session, turns the simulator's misbehaviour on
-# (control requests given as arguments), then polls once while measuring.
-# The expectation (mode and text) is read from HOSTILE_EXPECT.
+# hostile_poll MODE TEXT COMMAND...: starts the program with no session,
+# turns the simulator's misbehaviour on (its control requests), then polls
+# once while measuring, until the log screen meets MODE TEXT.
 hostile_poll() {
+  local mode=$1 text=$2 command
+  shift 2
   sim_start
   preload_registry '"autoStart"=dword:00000000'
   start_vorlane
-  local command
   for command in "$@"; do sim "$command"; done
-  poll_now_watched "${HOSTILE_EXPECT[0]}" "${HOSTILE_EXPECT[1]}"
+  poll_now_watched "$mode" "$text"
   expect_alive
   expect_no_message_box 200
 }
 
-scenario_hostile_connection_held_open() {
-  HOSTILE_EXPECT=(has "$LAST_INTRUSION")
-  hostile_poll "mode?name=keepopen"
-}
+scenario_hostile_connection_held_open() { hostile_poll has "$LAST_INTRUSION" "mode?name=keepopen"; }
 
-scenario_hostile_no_answer() {
-  HOSTILE_EXPECT=(is "$EMPTY_NOTICE")
-  hostile_poll "mode?name=noanswer"
-}
+scenario_hostile_no_answer() { hostile_poll is "$EMPTY_NOTICE" "mode?name=noanswer"; }
 
-scenario_hostile_drip() {
-  # One byte every 200 ms: the read deadline cuts it within the page's head.
-  HOSTILE_EXPECT=(is "$EMPTY_NOTICE")
-  hostile_poll "mode?name=drip&interval=200"
-}
+# One byte every 200 ms: the read deadline cuts it within the page's head.
+scenario_hostile_drip() { hostile_poll is "$EMPTY_NOTICE" "mode?name=drip&interval=200"; }
 
 scenario_hostile_zero_bytes() {
   # The zero bytes are dropped; the text around them stays whole.
-  HOSTILE_EXPECT=(has "$LAST_INTRUSION")
-  hostile_poll "mode?name=zero"
+  hostile_poll has "$LAST_INTRUSION" "mode?name=zero"
   expect_text $IDC_LOG_SCREEN has "$FIRST_ENTRY"
 }
 
 scenario_hostile_reset_mid_answer() {
   # The first half of the page arrives before the reset: its entries count.
-  HOSTILE_EXPECT=(has "$FIRST_ENTRY")
-  hostile_poll "mode?name=reset"
+  hostile_poll has "$FIRST_ENTRY" "mode?name=reset"
   expect_text $IDC_LOG_SCREEN lacks "$LAST_INTRUSION"
 }
 
-scenario_hostile_garbage() {
-  HOSTILE_EXPECT=(is "$EMPTY_NOTICE")
-  hostile_poll "mode?name=garbage"
-}
+scenario_hostile_garbage() { hostile_poll is "$EMPTY_NOTICE" "mode?name=garbage"; }
 
-scenario_hostile_refused() {
-  # Connected, then closed without a byte.
-  HOSTILE_EXPECT=(is "$EMPTY_NOTICE")
-  hostile_poll "mode?name=refuse"
-}
+# Connected, then closed without a byte.
+scenario_hostile_refused() { hostile_poll is "$EMPTY_NOTICE" "mode?name=refuse"; }
 
 scenario_hostile_ten_megabyte_page() {
   # The read deadline cuts the page; the entries read until then count.
-  HOSTILE_EXPECT=(has "$LAST_INTRUSION")
-  hostile_poll "log/fill?bytes=10000000"
+  hostile_poll has "$LAST_INTRUSION" "log/fill?bytes=10000000"
   expect_text $IDC_LOG_SCREEN has "Unrecognized access from 198.51.100."
 }
 
-scenario_hostile_moved() {
-  HOSTILE_EXPECT=(starts $'*** Error: Page moved. Try other router address:port\r\nHTTP/1.0 301 Moved')
-  hostile_poll "moved?on=1"
-}
+scenario_hostile_moved() { hostile_poll starts $'*** Error: Page moved. Try other router address:port\r\nHTTP/1.0 301 Moved' "moved?on=1"; }
 
 scenario_hostile_refusal_after_login() {
-  HOSTILE_EXPECT=(is "$AUTHORIZATION_FAILED")
-  hostile_poll "auth?required=1&password=vesto&refuse=1"
+  hostile_poll is "$AUTHORIZATION_FAILED" "auth?required=1&password=vesto&refuse=1"
   wait_request_count 'GET /cgi-bin/login?page=syslog&logout=&pws=vesto HTTP/1.0' 1
 }
 
 scenario_hostile_login_form_without_action() {
   # The login request goes with an empty path; the router still refuses.
-  HOSTILE_EXPECT=(is "$AUTHORIZATION_FAILED")
-  hostile_poll "auth?required=1&password=vesto" "menu?form=noaction"
+  hostile_poll is "$AUTHORIZATION_FAILED" "auth?required=1&password=vesto" "menu?form=noaction"
   wait_request_count 'GET  HTTP/1.0' 1
 }
 
 scenario_hostile_login_form_without_end() {
   # No fields are read: the request carries no password.
-  HOSTILE_EXPECT=(is "*** Error: Invalid Admin Password")
-  hostile_poll "auth?required=1&password=vesto" "menu?form=noend"
+  hostile_poll is "*** Error: Invalid Admin Password" "auth?required=1&password=vesto" "menu?form=noend"
   wait_request_count 'GET /cgi-bin/login? HTTP/1.0' 1
 }
 

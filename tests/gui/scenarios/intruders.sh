@@ -33,11 +33,8 @@ $seen"
 scenario_intruders_window() {
   sim_start
   write_old_router_log
-  local tools=$SCENARIO_DIR/tools program
-  mkdir -p "$tools"
-  cp "$GUI_RECORDER" "$tools/launch_recorder.exe"
-  program=$(windows_path "$tools/launch_recorder.exe")
-  preload_registry '"autoStart"=dword:00000000' '"dateformat"=dword:00000002' "\"externalApi\"=\"${program//\\/\\\\}\""
+  install_recorder
+  preload_registry '"autoStart"=dword:00000000' '"dateformat"=dword:00000002' "$(external_program_line "$TOOLS/launch_recorder.exe")"
   start_vorlane
   drv command $ID_TRAY_INTRUDERS
   expect_visible -w "$INTRUDERS_WINDOW_TITLE" 1
@@ -66,9 +63,8 @@ scenario_intruders_window() {
   [ "$(drv clipboard | tr -d '\r')" = "198.51.100.77" ] || fail "Copy address put '$(drv clipboard)' on the clipboard"
   drv set-text $IDC_EXTERNAL_ARGUMENT "probe %% now"
   drv -w "$INTRUDERS_WINDOW_TITLE" click $IDC_INTRUDERS_LAUNCH
-  wait_launch_record "$tools/launch_record.txt"
-  grep -q -F "probe 198.51.100.77 now" "$tools/launch_record.txt" ||
-    fail "Launch with this passed: $(cat "$tools/launch_record.txt")"
+  wait_launch_record
+  grep -q -F "probe 198.51.100.77 now" "$RECORD" || fail "Launch with this passed: $(cat "$RECORD")"
 }
 
 # Left 100, top 80, then the six column widths: 90 50 200 200 60 40.

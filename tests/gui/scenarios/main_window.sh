@@ -96,42 +96,26 @@ scenario_hide_escape_close_box_and_tray() {
   expect_visible 0
   show_main_window
   [ "$(drv foreground | tr -d '\r')" = "$MAIN_WINDOW_TITLE" ] || fail "the tray double-click did not bring the window forward"
-  drv click $IDOK
-  expect_visible 0
-  expect_alive
-  show_main_window
-  drv key escape
-  expect_visible 0
-  expect_alive
-  show_main_window
-  drv close
-  expect_visible 0
-  expect_alive
-  # The status window goes with the main window, except on Escape.
-  show_main_window
   drv click $IDC_SHOW_STATUS
   expect_visible -w "$STATUS_WINDOW_TITLE" 1
-  drv click $IDOK
-  expect_visible 0
-  expect_visible -w "$STATUS_WINDOW_TITLE" 0
-  drv tray dblclk
-  expect_visible 1
-  expect_visible -w "$STATUS_WINDOW_TITLE" 1
-  drv key escape
-  expect_visible 0
-  expect_visible -w "$STATUS_WINDOW_TITLE" 1
-  drv tray dblclk
-  expect_visible 1
+  # Each way hides the main window; the status window goes with it, except on
+  # Escape, and the tray double-click brings both back.
+  local way
+  for way in "click $IDOK:0" "key escape:1" "close:0"; do
+    drv ${way%:*}
+    expect_visible 0
+    expect_visible -w "$STATUS_WINDOW_TITLE" "${way#*:}"
+    expect_alive
+    drv tray dblclk
+    expect_visible 1
+    expect_visible -w "$STATUS_WINDOW_TITLE" 1
+  done
+  # The tray menu's "Preferences/Screen log..." shows both again.
   drv close
   expect_visible 0
-  expect_visible -w "$STATUS_WINDOW_TITLE" 0
-  # The tray menu's "Preferences/Screen log..." shows both again.
   drv command $ID_TRAY_PREFERENCES
   expect_visible 1
   expect_visible -w "$STATUS_WINDOW_TITLE" 1
-  drv close
-  expect_visible 0
-  expect_alive
   [ "$(drv count-windows "$MAIN_WINDOW_TITLE" | tr -d '\r')" = 1 ] || fail "expected one main window"
 }
 
@@ -198,10 +182,16 @@ scenario_options_saved_at_shutdown_and_loaded() {
   expect_text $IDC_REFRESH_RATE is 45
   expect_check $IDC_ONLY_INTRUSION 1
   expect_check $IDC_SHORT_FORMAT 1
-  # Tray "Shutdown" ends at once, without a question, with exit code 0.
-  drv command $ID_TRAY_SHUTDOWN
+  # Shut&down asks first, and saves nothing on No.
+  drv click $IDC_SHUTDOWN
+  expect_message_box "Are you sure you want to shutdown?" "Yes No" No
+  expect_alive
+  expect_visible 1
+  [ -z "$(options_value lastDate)" ] || fail "the settings were saved after No"
+  drv click $IDC_SHUTDOWN
+  expect_message_box "Are you sure you want to shutdown?" "Yes No" Yes
   wait_vorlane_exit 10
-  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after tray Shutdown"
+  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Shut&down"
   local expected value
   for expected in "refreshRate=45" "onlyIntrusion=0x1" "dateformat=0x1" "rememberDate=0x1" "autoStart=0x0" \
     "routerAddress=127.0.0.1:$SIM_PORT"; do
@@ -228,6 +218,10 @@ scenario_options_saved_at_shutdown_and_loaded() {
   drv click $IDC_GET_IT_NOW
   expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
   [ "$(sim_count_requests 'pws=n3w pass HTTP/1.0')" -eq 1 ] || fail "the stored password was not used: $(sim_request_lines)"
+  # Tray "Shutdown" ends at once, without a question, with exit code 0.
+  drv command $ID_TRAY_SHUTDOWN
+  wait_vorlane_exit 10
+  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after tray Shutdown"
 }
 
 # Double-clicks TEXT in the log screen; the word must be selected, and the
@@ -236,7 +230,7 @@ double_click_word() {
   local text=$1 expected=$2 selection
   drv dblclick-text $IDC_LOG_SCREEN "$text" || fail "cannot double-click '$text'"
   for _ in $(seq 50); do
-    selection=$(drv get-sel $IDC_LOG_SCREEN | tr -d '\r' | sed -n 2p)
+    selection=$(drv get-sel $IDC_LOG_SCREEN | tr -d '\r')
     [[ $selection == *"$text"* ]] && break
     sleep 0.1
   done
@@ -260,47 +254,57 @@ scenario_double_click_address_copy() {
   screenshot_window "$MAIN_WINDOW_TITLE" main-window
 }
 
-# launch_record.txt of the stand-in program, once it is there.
+# The stand-in external program, copied into DIR (default tools/) as
+# launch_recorder.exe; RECORD is where it writes how it was started.
+install_recorder() {
+  TOOLS=${1:-$SCENARIO_DIR/tools} RECORD=${1:-$SCENARIO_DIR/tools}/launch_record.txt
+  mkdir -p "$TOOLS"
+  cp "$GUI_RECORDER" "$TOOLS/launch_recorder.exe"
+}
+
+# The registry line that makes PROGRAM (a Unix path) the external program.
+external_program_line() {
+  local program
+  program=$(windows_path "$1")
+  printf '"externalApi"="%s"' "${program//\\/\\\\}"
+}
+
+# Waits for the recorder's record; it must have started in its own folder.
 wait_launch_record() {
-  local record=$1
   for _ in $(seq 100); do
-    [ -s "$record" ] && return 0
+    [ -s "$RECORD" ] && break
     sleep 0.1
   done
-  fail "the external program was not started"
+  [ -s "$RECORD" ] || fail "the external program was not started"
+  local folder
+  folder=$(tr -d '\r' <"$RECORD" | sed -n 's/^folder: //p' | tail -n1)
+  [ "${folder%\\}" = "$(windows_path "$TOOLS")" ] || fail "started in '$folder', not in its own folder"
 }
 
 scenario_external_program_with_last_lines() {
   sim_start
-  local tools=$SCENARIO_DIR/tools
-  mkdir -p "$tools"
-  cp "$GUI_RECORDER" "$tools/launch_recorder.exe"
-  local program
-  program=$(windows_path "$tools/launch_recorder.exe")
-  preload_registry '"autoStart"=dword:00000001' "\"externalApi\"=\"${program//\\/\\\\}\""
+  install_recorder
+  preload_registry '"autoStart"=dword:00000001' "$(external_program_line "$TOOLS/launch_recorder.exe")"
   start_vorlane
   expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
   show_main_window
   drv set-text $IDC_EXTERNAL_ARGUMENT "before %% after"
   drv click $IDC_LAUNCH_EXTERNAL
-  local record=$tools/launch_record.txt
-  wait_launch_record "$record"
-  grep -q -F "before " "$record" || fail "the argument's head is missing: $(cat "$record")"
-  grep -q -F "$LAST_INTRUSION" "$record" || fail "%% was not replaced by the last lines: $(cat "$record")"
-  grep -q -F "$FIRST_ENTRY" "$record" || fail "%% lacks the first of the last lines: $(cat "$record")"
-  grep -q -F " after" "$record" || fail "the argument's tail is missing: $(cat "$record")"
-  if grep -q -F "%%" "$record"; then fail "%% is still in the argument"; fi
-  local folder
-  folder=$(tr -d '\r' <"$record" | sed -n 's/^folder: //p' | tail -n1)
-  [ "${folder%\\}" = "$(windows_path "$tools")" ] || fail "started in '$folder', not in its own folder"
+  wait_launch_record
+  local part
+  # %% is replaced by the last lines, first to last, between the argument's head and tail.
+  for part in "before " "$FIRST_ENTRY" "$LAST_INTRUSION" " after"; do
+    grep -q -F "$part" "$RECORD" || fail "'$part' is missing: $(cat "$RECORD")"
+  done
+  if grep -q -F "%%" "$RECORD"; then fail "%% is still in the argument"; fi
   # Enter in the argument box launches too, and the window stays.
-  rm -f "$record"
+  rm -f "$RECORD"
   show_main_window
   drv set-text $IDC_EXTERNAL_ARGUMENT "by enter"
   drv mouse-click $IDC_EXTERNAL_ARGUMENT
   drv key enter $IDC_EXTERNAL_ARGUMENT
-  wait_launch_record "$record"
-  grep -q -F "by enter" "$record" || fail "Enter launched with another argument: $(cat "$record")"
+  wait_launch_record
+  grep -q -F "by enter" "$RECORD" || fail "Enter launched with another argument: $(cat "$RECORD")"
   expect_visible 1
 }
 
@@ -311,23 +315,18 @@ scenario_router_text_never_reaches_the_interpreter() {
   sim "log/clear"
   sim "log/add?text=DHCP%20lease%20for%20host%20x%22%20%26%20calc%20%26%20%22&age=2000"
   sim "log/add?text=Unrecognized%20access%20from%20x%22%26calc%26%22:80%20to%20TCP%20port%2080&age=1000"
-  local tools=$SCENARIO_DIR/tools
-  mkdir -p "$tools"
-  cp "$GUI_RECORDER" "$tools/launch_recorder.exe"
-  printf '@"%%~dp0launch_recorder.exe" %%*\r\n' >"$tools/notify.bat"
-  local program
-  program=$(windows_path "$tools/notify.bat")
-  preload_registry '"autoStart"=dword:00000001' '"autofill"=dword:00000001' "\"externalApi\"=\"${program//\\/\\\\}\""
+  install_recorder
+  printf '@"%%~dp0launch_recorder.exe" %%*\r\n' >"$TOOLS/notify.bat"
+  preload_registry '"autoStart"=dword:00000001' '"autofill"=dword:00000001' "$(external_program_line "$TOOLS/notify.bat")"
   start_vorlane
   expect_text $IDC_LOG_SCREEN has "calc" 15000
   show_main_window
   expect_text $IDC_EXTERNAL_ARGUMENT is ""
   drv set-text $IDC_EXTERNAL_ARGUMENT "%%"
   drv click $IDC_LAUNCH_EXTERNAL
-  local record=$tools/launch_record.txt
-  wait_launch_record "$record"
-  grep -q -F 'host x_ _ calc _ _' "$record" || fail "the host name did not arrive as plain text: $(cat "$record")"
-  if grep -q -F '&' "$record"; then fail "an & reached the program: $(cat "$record")"; fi
+  wait_launch_record
+  grep -q -F 'host x_ _ calc _ _' "$RECORD" || fail "the host name did not arrive as plain text: $(cat "$RECORD")"
+  if grep -q -F '&' "$RECORD"; then fail "an & reached the program: $(cat "$RECORD")"; fi
   expect_alive
 }
 
@@ -356,31 +355,12 @@ scenario_log_file_held_by_another_program() {
   release_file
   poll_new_line "After the release"
   expect_no_message_box
-  local line expected=("$LAST_INTRUSION" "Before the hold" "Held line one" "Held line two" "After the release")
-  for line in "${expected[@]}"; do
-    [ "$(grep -c -F "$line" "$log")" = 1 ] || fail "'$line' is not in router.log exactly once: $(cat "$log")"
-  done
-  local order
-  order=$(grep -o -F -e "${expected[1]}" -e "${expected[2]}" -e "${expected[3]}" -e "${expected[4]}" "$log" | paste -sd '|')
-  [ "$order" = "Before the hold|Held line one|Held line two|After the release" ] || fail "out of order: $order"
+  # Every line once and in order.
+  local seen
+  seen=$(grep -o -F -e "$LAST_INTRUSION" -e "Before the hold" -e "Held line one" -e "Held line two" -e "After the release" "$log" | paste -sd '|')
+  [ "$seen" = "$LAST_INTRUSION|Before the hold|Held line one|Held line two|After the release" ] ||
+    fail "router.log does not hold each line once and in order: $(cat "$log")"
   expect_alive
-}
-
-scenario_shutdown_asks_first() {
-  sim_start
-  preload_registry '"autoStart"=dword:00000000'
-  start_vorlane
-  show_main_window
-  drv click $IDC_SHUTDOWN
-  expect_message_box "Are you sure you want to shutdown?" "Yes No" No
-  expect_alive
-  expect_visible 1
-  [ -z "$(options_value lastDate)" ] || fail "the settings were saved after No"
-  drv click $IDC_SHUTDOWN
-  expect_message_box "Are you sure you want to shutdown?" "Yes No" Yes
-  wait_vorlane_exit 10
-  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Shut&down"
-  [ -n "$(options_value lastDate)" ] || fail "the settings were not saved at shutdown"
 }
 
 # The program in a folder named in Cyrillic on a Western-European system:
@@ -388,14 +368,11 @@ scenario_shutdown_asks_first() {
 scenario_any_folder_name() {
   sim_start
   APP_DIR=$SCENARIO_DIR/Маршрутизатор
-  local tools=$SCENARIO_DIR/Программы
-  mkdir -p "$APP_DIR" "$tools"
-  cp "$GUI_RECORDER" "$tools/launch_recorder.exe"
+  install_recorder "$SCENARIO_DIR/Программы"
+  mkdir -p "$APP_DIR"
   cp "$VORLANE_REPO/resources/intrusion_alarm.wav" "$APP_DIR/intruder.wav"
-  local program
-  program=$(windows_path "$tools/launch_recorder.exe")
   preload_registry '"autoStart"=dword:00000001' '"logToFile"=dword:00000001' '"alert"=dword:00000001' \
-    "\"externalApi\"=\"${program//\\/\\\\}\""
+    "$(external_program_line "$TOOLS/launch_recorder.exe")"
   inotifywait -m -e open --format '%f' "$APP_DIR" >"$SCENARIO_DIR/opened" 2>"$SCENARIO_DIR/inotify.err" &
   for _ in $(seq 50); do
     grep -q "Watches established" "$SCENARIO_DIR/inotify.err" && break
@@ -411,9 +388,5 @@ scenario_any_folder_name() {
   grep -q -x intruder.wav "$SCENARIO_DIR/opened" || fail "intruder.wav beside the program was never opened"
   show_main_window
   drv click $IDC_LAUNCH_EXTERNAL
-  local record=$tools/launch_record.txt
-  wait_launch_record "$record"
-  local folder
-  folder=$(tr -d '\r' <"$record" | sed -n 's/^folder: //p' | tail -n1)
-  [ "${folder%\\}" = "$(windows_path "$tools")" ] || fail "started in '$folder', not in its own folder"
+  wait_launch_record
 }

@@ -13,7 +13,6 @@ namespace {
 constexpr int kEditId = 1008;
 constexpr int kScreenId = 1003;
 constexpr int kCheckId = 1005;
-constexpr int kMissingId = 4242;
 constexpr char kWindowClass[] = "VorlaneDialogPortTest";
 
 // Where EN_CHANGE of the edit box was handled, as the main window would handle it.
@@ -90,15 +89,6 @@ TEST_F(Win32DialogPortTest, TextsAndChecksGoThroughTheControls) {
 
     port.SetVisible(kCheckId, false);
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(parent, kCheckId)));
-}
-
-TEST_F(Win32DialogPortTest, AMissingControlIsEmptyAndIgnoresChanges) {
-    port.SetText(kMissingId, "lost");
-    port.ScrollLines(kMissingId, 3);
-    EXPECT_EQ(port.GetText(kMissingId), "");
-    EXPECT_EQ(port.GetCheckState(kMissingId), 0u);
-    Win32DialogPort unattached;
-    EXPECT_EQ(unattached.GetText(kEditId), "");
 }
 
 TEST_F(Win32DialogPortTest, AWorkersRequestsAreCarriedOutByTheWindowsThread) {

@@ -23,8 +23,6 @@ protected:
         return std::string(path.begin(), path.end());
     }
 
-    const fs::path& Folder() const { return folder_; }
-
     LocalFiles files;
 
 private:
@@ -51,9 +49,4 @@ TEST_F(LocalFilesTest, AppendReadAndRemoveInAFolderOfAnyScript) {
     EXPECT_FALSE(files.RemoveFile(log));
     EXPECT_EQ(files.ReadFileInChunks(log, readAll).outcome, FileReadResult::Outcome::Missing);
     EXPECT_FALSE(files.FileSize(log));
-}
-
-TEST_F(LocalFilesTest, AFolderInTheFilesPlaceCannotBeWritten) {
-    fs::create_directory(Folder() / "router.log");
-    EXPECT_EQ(files.AppendToFile(PathOf("router.log"), "line\r\n"), 0u);
 }

@@ -12,8 +12,13 @@ TEST(WindowGeometryTest, OnlyPointsStrictlyInsideCount) {
 }
 
 TEST(WindowGeometryTest, IconIsCentredRoundingHalvesUp) {
-    EXPECT_EQ(CenteredIconOrigin(100, 50, 32, 32).x, 34);
-    EXPECT_EQ(CenteredIconOrigin(101, 51, 32, 32).y, 10);
-    // A client area smaller than the icon (a minimised window) divides towards zero.
-    EXPECT_EQ(CenteredIconOrigin(0, 0, 32, 32).x, -15);
+    struct Case {
+        long width, height, x, y;
+    };
+    // The last: a client area smaller than the icon (a minimised window) divides towards zero.
+    for (const Case c : {Case{100, 50, 34, 9}, Case{101, 51, 35, 10}, Case{32, 32, 0, 0}, Case{0, 1, -15, -15}}) {
+        const WindowPoint origin = CenteredIconOrigin(c.width, c.height, 32, 32);
+        EXPECT_EQ(origin.x, c.x) << c.width;
+        EXPECT_EQ(origin.y, c.y) << c.height;
+    }
 }

@@ -8,7 +8,6 @@
 
 #include "resource_ids.h"
 #include "in_memory_registry.h"
-#include "registry_values.h"
 #include "local_files.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
@@ -89,20 +88,6 @@ protected:
 
 }  // namespace
 
-TEST_F(MonitorEngineTest, LoadBuildsBothPathsAndTellsWhetherToAutoStart) {
-    EXPECT_TRUE(engine.LoadOptions());  // first run
-    EXPECT_EQ(engine.state.logFilePath, "C:\\Program Files\\Vorlane\\router.log");
-    EXPECT_EQ(engine.state.alertSoundPath, "C:\\Program Files\\Vorlane\\intruder.wav");
-    // The box's change notification must not overwrite the loaded password with the mask.
-    EXPECT_EQ(engine.state.routerPassword.Get(), "vesto");
-    mainDialog.SetChecked(IDC_AUTO_START, false);
-    mainDialog.SetText(IDC_REFRESH_RATE, "12");
-    engine.SaveOptions();
-    EXPECT_EQ(registry.GetValue(RegistryRoot::LocalMachine, kTestKey, "refreshRate"),
-              (RegistryValue{RegistryType::String, std::string("12\0", 3)}));
-    EXPECT_FALSE(engine.LoadOptions());
-}
-
 TEST_F(MonitorEngineTest, EditsOfPasswordAndAddressFollowTheirBoxes) {
     mainDialog.SetText(IDC_PASSWORD, "s3cret");
     mainDialog.SetText(IDC_ROUTER_ADDRESS, "127.0.0.1:8080");
@@ -115,33 +100,41 @@ TEST_F(MonitorEngineTest, EditsOfPasswordAndAddressFollowTheirBoxes) {
     EXPECT_EQ(engine.state.routerPassword.Get(), "kept");
 }
 
-TEST_F(MonitorEngineTest, TrayIconMouseMinimiseAndEndOfSession) {
-    engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::LeftDown);
-    EXPECT_TRUE(engine.state.stopAnimation);
-    engine.state.stopAnimation = false;
+TEST_F(MonitorEngineTest, TrayIconMouseEvents) {
+    struct Case {
+        TrayMouseEvent event;
+        unsigned icon;
+        Calls main;
+        bool stopsAnimation, startsSession;
+    };
+    const Case cases[] = {
+        {TrayMouseEvent::LeftDown, TRAY_ICON_ID, {}, true, false},
+        {TrayMouseEvent::LeftDoubleClick, TRAY_ICON_ID, {"restore"}, true, false},
+        {TrayMouseEvent::RightDown, TRAY_ICON_ID, {"menu+popup"}, false, false},
+        {TrayMouseEvent::BalloonClick, TRAY_ICON_ID, {}, false, false},
+        // The auto-start request starts the session whatever the mouse says.
+        {TrayMouseEvent::Other, AUTO_START_REQUEST, {"play"}, false, true},
+    };
+    for (const Case& c : cases) {
+        engine.state.stopAnimation = false;
+        engine.OnTrayNotify(c.icon, c.event);
+        EXPECT_EQ(engine.state.stopAnimation, c.stopsAnimation) << static_cast<int>(c.event);
+        EXPECT_EQ(engine.state.sessionRunning, c.startsSession) << static_cast<int>(c.event);
+        ExpectCalls(c.main, {});
+    }
+    // The balloon opened the Intruders window; the pop-up item turns off.
+    EXPECT_TRUE(intrudersWindow.visible);
+    Click(ID_TRAY_POPUP);
     engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::RightDown);
-    engine.OnTrayNotify(TRAY_ICON_ID, TrayMouseEvent::Other);
-    EXPECT_FALSE(engine.state.stopAnimation);
-    ExpectCalls({"menu+popup"}, {});
-    // The auto-start request starts the session whatever the mouse says.
-    engine.OnTrayNotify(AUTO_START_REQUEST, TrayMouseEvent::Other);
-    EXPECT_TRUE(engine.state.sessionRunning);
-    Click(IDC_START_STOP);
-    EXPECT_FALSE(engine.state.sessionRunning);
-    ExpectCalls({"play", "rest"}, {});
-    // A click anywhere in the window stops the alert at the next timer tick.
-    StartTrayAnimation(engine.state);
-    engine.OnLeftButtonDown();
-    engine.OnTimer(SESSION_TIMER_ID);
-    EXPECT_EQ(tray.images, std::vector<TrayImage>{TrayImage::Normal});
-    EXPECT_FALSE(engine.state.animating);
-    // Minimising hides both windows, and the status window comes back with the main one.
+    ExpectCalls({"menu"}, {});
+}
+
+TEST_F(MonitorEngineTest, MinimiseHidesBothWindowsAndOnlyAnEndingWindowsSessionShutsDown) {
     ShowStatusWindow();
     engine.OnMainWindowMinimized();
     ExpectCalls({"hide"}, {"hide"});
-    EXPECT_TRUE(engine.app.statusShown);
-    // A cancelled Windows shutdown leaves the program running.
-    engine.OnEndSession(false);
+    EXPECT_TRUE(engine.app.statusShown);  // it comes back with the main window
+    engine.OnEndSession(false);  // another program cancelled the shutdown
     ExpectCalls({}, {});
     engine.OnEndSession(true);
     ExpectCalls({"shutdown"}, {});
@@ -177,15 +170,7 @@ TEST_F(MonitorEngineTest, CommandsReachTheirOperations) {
     system.chosenFile = "C:\\Tools\\notify.exe";
     Click(IDC_CHOOSE_EXTERNAL);
     EXPECT_EQ(engine.state.externalProgramPath.Get(), "C:\\Tools\\notify.exe");
-    ASSERT_EQ(system.openFileRequests.size(), 1u);
-    EXPECT_EQ(system.openFileRequests[0].filter, "Program Files|*.exe;*.com;*.bat|All Files (*.*)|*.*||");
-    EXPECT_EQ(system.openFileRequests[0].flags, 0x1004u);
-
-    mainDialog.SetText(IDC_LOG_SCREEN, "Unrecognized access from 10.0.0.5:4661 to TCP port 80\r\n");
-    engine.OnLogScreenDoubleClick(25, 38);
-    EXPECT_EQ(mainDialog.GetText(IDC_EXTERNAL_ARGUMENT), "10.0.0.5");
-    engine.OnLogScreenDoubleClick(57, 60);  // past the text: nothing
-    EXPECT_EQ(mainDialog.GetText(IDC_EXTERNAL_ARGUMENT), "10.0.0.5");
+    EXPECT_EQ(system.openFileRequests.size(), 1u);
 }
 
 TEST_F(MonitorEngineTest, ViewLogFileFallsBackToNotepadThenReports) {

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <thread>
 
 #include "support/routersim_fixture.h"
 #include "session/router_http_client.h"
@@ -62,6 +61,7 @@ TEST_F(RouterHttpClientTest, SuccessfulLoginTakesFourConnections) {
     std::string refusal = client.FetchLogPage(false, "");
     EXPECT_NE(refusal.find("Authorization Required"), std::string::npos) << refusal;
     ASSERT_TRUE(client.Connect(Address()));
+    // The accepted answer names "Password" too: only with "incorrect" beside it is it a refusal.
     std::string page = client.FetchLogPage(true, "s3cret");
     EXPECT_NE(page.find("L2("), std::string::npos) << page;
     EXPECT_NE(page.find("127.0.0.1 login successful"), std::string::npos) << page;
@@ -161,54 +161,6 @@ TEST_F(RouterHttpClientTest, ContentLengthEndsAReadOnAKeptOpenConnection) {
     ASSERT_NE(body, std::string::npos);
     EXPECT_EQ(page.substr(body), expected.substr(expected.find("\r\n\r\n")));
     EXPECT_NE(page.find("Content-Length: "), std::string::npos);
-}
-
-// The one test that waits out the 10 s deadline: a silent connection after
-// an answer without Content-Length, and one that never answers, side by side.
-TEST_F(RouterHttpClientTest, SilentOpenConnectionsEndAtTheDeadline) {
-    UseFixedLog();
-    std::string expected = FetchOnce();
-    Sim("mode?name=keepopen");
-    std::string kept;
-    double keptSeconds = 0;
-    std::thread keptOpen([&] {
-        FakeDialog ownMessages;
-        RouterHttpClient client(ownMessages);
-        Clock::time_point start = Clock::now();
-        if (client.Connect(Address())) kept = client.FetchLogPage(false, "");
-        keptSeconds = SecondsSince(start);
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    Sim("mode?name=noanswer");
-    RouterHttpClient client(messages);
-    Clock::time_point start = Clock::now();
-    ASSERT_TRUE(client.Connect(Address()));
-    EXPECT_EQ(client.FetchLogPage(false, ""), "");
-    double silentSeconds = SecondsSince(start);
-    keptOpen.join();
-    EXPECT_EQ(kept, expected);
-    EXPECT_GE(keptSeconds, 9.9);
-    EXPECT_LT(keptSeconds, 12.0);
-    EXPECT_GE(silentSeconds, 9.9);
-    EXPECT_LT(silentSeconds, 12.0);
-}
-
-TEST_F(RouterHttpClientTest, ZeroBytesAreDroppedAloneAndSlowPagesArriveWhole) {
-    UseFixedLog();
-    std::string expected = FetchOnce();
-    Sim("mode?name=zero");
-    EXPECT_EQ(FetchOnce(), expected);
-    Sim("mode?name=drip&interval=1");
-    EXPECT_EQ(FetchOnce(), expected);
-}
-
-TEST_F(RouterHttpClientTest, LargePageArrivesWholeAtWireSpeed) {
-    Sim("log/fill?bytes=300000");
-    Clock::time_point start = Clock::now();
-    std::string page = FetchOnce();
-    EXPECT_LT(SecondsSince(start), 3.0);
-    EXPECT_GT(page.size(), 300000u);
-    EXPECT_TRUE(page.ends_with("</HTML>\n"));
 }
 
 TEST_F(RouterHttpClientTest, BrokenAnswersGiveWhatArrived) {

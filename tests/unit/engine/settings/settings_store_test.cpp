@@ -144,19 +144,6 @@ TEST_F(SettingsTest, PasswordIsWrittenOnlyWhenTheBoxNoLongerShowsTheMask) {
     EXPECT_EQ(next.state.routerPassword.Get(), "********");
 }
 
-TEST_F(SettingsTest, LongAndZeroBytePasswordsSurviveARestart) {
-    for (const std::string& password : {std::string("Trim"), std::string("TrimVasek"), std::string("0123456789"),
-                                        std::string("TrimVasekTrimVasek--"), std::string(300, 'p')}) {
-        MainWindowRun first(registry);
-        first.Load();
-        first.dialog.SetText(IDC_PASSWORD, password);
-        first.Save();
-        MainWindowRun next(registry);
-        next.Load();
-        EXPECT_EQ(next.state.routerPassword.Get(), password);
-    }
-}
-
 TEST_F(SettingsTest, StandardUserSavesUnderTheCurrentUser) {
     Put("refreshRate", Text("45"));
     Put("password", {RegistryType::Binary, kSecretStored});

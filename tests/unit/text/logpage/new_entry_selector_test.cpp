@@ -46,42 +46,36 @@ TEST(LogEntrySelection, WorkedExample) {
 }
 
 TEST(LogEntrySelection, NewMeansAtLeastTwoSecondsAfterTheRememberedTime) {
-    auto selection = SelectNewEntries({Timed(101, "a"), Timed(102, "b")}, "", {}, 100);
-    EXPECT_EQ(Lines(selection), (LineList{"b"}));
-    EXPECT_EQ(selection.lastDate, 102);
-
-    selection = SelectNewEntries({Timed(150, "a"), Timed(200, "b"), Timed(300, "c")}, "", {}, 0);
-    EXPECT_EQ(Lines(selection), (LineList{"a", "b", "c"}));
-    EXPECT_EQ(selection.lastDate, 300);
-
-    selection = SelectNewEntries({Timed(300, "a"), Timed(200, "b")}, "", {}, 0);
-    EXPECT_EQ(Lines(selection), (LineList{"a"}));
-    EXPECT_EQ(selection.lastDate, 300);
-}
-
-TEST(LogEntrySelection, ComparisonIsSignedAndSafeAtTheRangeEnds) {
-    EXPECT_TRUE(SelectNewEntries({Timed(INT32_MAX)}, "", {}, INT32_MAX).entries.empty());
-    EXPECT_TRUE(SelectNewEntries({Timed(INT32_MAX)}, "", {}, INT32_MAX - 1).entries.empty());
-    EXPECT_EQ(SelectNewEntries({Timed(INT32_MAX)}, "", {}, INT32_MAX - 2).entries.size(), 1u);
-    EXPECT_EQ(SelectNewEntries({Timed(-8)}, "", {}, -10).entries.size(), 1u);
-    EXPECT_TRUE(SelectNewEntries({Timed(-9)}, "", {}, -10).entries.empty());
-    EXPECT_TRUE(SelectNewEntries({Timed(INT32_MIN)}, "", {}, 0).entries.empty());
-}
-
-TEST(LogEntrySelection, UntimedLinesFollowTheFirstEmittedTimedEntry) {
-    const auto selection =
-        SelectNewEntries({Untimed("before"), Timed(500, "new"), Timed(10, "old"), Untimed("after")}, "", {}, 0);
-    EXPECT_EQ(Lines(selection), (LineList{"new", "after"}));
-    EXPECT_EQ(selection.lastDate, 500);
-}
-
-TEST(LogEntrySelection, OnlyIntrusionStillMovesTheRememberedTime) {
-    SelectionOptions options;
-    options.onlyIntrusion = true;
-    const auto selection = SelectNewEntries(
-        {Timed(200, "Unrecognized access A"), Untimed("detail"), Timed(300, "plain")}, "", options, 0);
-    EXPECT_EQ(Lines(selection), (LineList{"Unrecognized access A"}));
-    EXPECT_EQ(selection.lastDate, 300);
+    struct Case {
+        std::vector<LogEntry> entries;
+        bool onlyIntrusion;
+        std::int32_t lastDate;
+        LineList lines;
+        std::int32_t newLastDate;
+    };
+    const Case cases[] = {
+        {{Timed(101, "a"), Timed(102, "b")}, false, 100, {"b"}, 102},
+        {{Timed(150, "a"), Timed(200, "b"), Timed(300, "c")}, false, 0, {"a", "b", "c"}, 300},
+        {{Timed(300, "a"), Timed(200, "b")}, false, 0, {"a"}, 300},
+        // Signed, and safe at the ends of the range.
+        {{Timed(INT32_MAX, "a")}, false, INT32_MAX, {}, INT32_MAX},
+        {{Timed(INT32_MAX, "a")}, false, INT32_MAX - 1, {}, INT32_MAX - 1},
+        {{Timed(INT32_MAX, "a")}, false, INT32_MAX - 2, {"a"}, INT32_MAX},
+        {{Timed(-8, "a")}, false, -10, {"a"}, -8},
+        {{Timed(-9, "a")}, false, -10, {}, -10},
+        {{Timed(INT32_MIN, "a")}, false, 0, {}, 0},
+        // Untimed lines follow the first emitted timed entry.
+        {{Untimed("before"), Timed(500, "new"), Timed(10, "old"), Untimed("after")}, false, 0, {"new", "after"}, 500},
+        // Only intrusions shown, yet the remembered time moves past the others.
+        {{Timed(200, "Unrecognized access A"), Untimed("detail"), Timed(300, "plain")}, true, 0, {"Unrecognized access A"}, 300},
+    };
+    for (const Case& c : cases) {
+        SelectionOptions options;
+        options.onlyIntrusion = c.onlyIntrusion;
+        const auto selection = SelectNewEntries(c.entries, "", options, c.lastDate);
+        EXPECT_EQ(Lines(selection), c.lines) << c.lastDate;
+        EXPECT_EQ(selection.lastDate, c.newLastDate) << c.lastDate;
+    }
 }
 
 TEST(LogEntrySelection, IntrusionNotOnTheScreenBypassesTheTimeTest) {

@@ -1,0 +1,706 @@
+// guidriver: automates Vorlane.exe for the GUI tests, one command per run.
+//   guidriver [-w TITLE] COMMAND ARGS...
+// -w picks the program's window whose controls the command addresses
+// (default the main window; e.g. "Router Status"). A command is one line of
+// kCommands and a handler; the table resolves its window or control first.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// After windows.h, which they need.
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+#include <psapi.h>
+#include <winternl.h>
+
+#include "resource_ids.h"
+
+namespace {
+
+// Exit codes, which the scenario scripts test.
+enum ExitCode : int { kSuccess = 0, kConditionFailed = 1, kUsageError = 2, kNoWindow = 3 };
+
+constexpr char kMainWindowTitle[] = MAIN_WINDOW_TITLE;
+constexpr UINT kRequestTimeoutMs = 5000;  // any one window request; longer means hung
+constexpr DWORD kWaitStepMs = 20;
+constexpr DWORD kWatchLimitMs = 100;  // the worst WM_NULL round trip watch-null accepts
+
+using Args = std::vector<std::string>;
+
+// --- Shared helpers ---------------------------------------------------------
+
+std::optional<long> Number(const std::string& text) {
+    long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? std::optional<long>(value) : std::nullopt;
+}
+
+// A non-negative duration in milliseconds.
+std::optional<DWORD> Ms(const std::string& text) {
+    std::optional<long> value = Number(text);
+    return value && *value >= 0 ? std::optional<DWORD>(static_cast<DWORD>(*value)) : std::nullopt;
+}
+
+// Tests the condition until it holds or the time is up; true when it held.
+template <typename Condition>
+bool WaitUntil(DWORD timeoutMs, Condition condition) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(kWaitStepMs);
+    }
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+int Print(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+    return 0;
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+std::string ClassNameOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+// A top-level window's caption as the system keeps it; asks nothing of the window.
+std::string CaptionOf(HWND window) {
+    char caption[512] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    return caption;
+}
+
+DWORD_PTR Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0, bool* answered = nullptr) {
+    DWORD_PTR result = 0;
+    const bool ok = SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kRequestTimeoutMs, &result) != 0;
+    if (answered != nullptr) *answered = ok;
+    return result;
+}
+
+// The text as the window itself reports it (WM_GETTEXT), which for an edit
+// box is its content. It may grow between the two requests: ask again with
+// room to spare until the answer no longer fills the buffer.
+std::string WindowText(HWND window) {
+    for (DWORD_PTR room = 256;; room *= 4) {
+        bool answered = false;
+        const DWORD_PTR length = Send(window, WM_GETTEXTLENGTH, 0, 0, &answered);
+        if (!answered) return {};
+        if (room <= length) room = length + 256;
+        std::string text(room, '\0');
+        const DWORD_PTR copied = Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), &answered);
+        if (!answered) return {};
+        if (copied + 1 < room) return text.substr(0, copied);
+    }
+}
+
+BOOL CALLBACK Collect(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> TopWindows() {
+    std::vector<HWND> all;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+// Top-level windows with exactly this title, of one process (0: any).
+std::vector<HWND> WindowsTitled(const std::string& title, DWORD process = 0) {
+    std::vector<HWND> found;
+    for (HWND w : TopWindows())
+        if ((process == 0 || ProcessOf(w) == process) && CaptionOf(w) == title) found.push_back(w);
+    return found;
+}
+
+HWND MainWindow() {
+    std::vector<HWND> found = WindowsTitled(kMainWindowTitle);
+    return found.empty() ? nullptr : found.front();
+}
+
+// Every other window the driver touches must belong to the main window's process.
+HWND ProgramWindow(const std::string& title) {
+    HWND main = MainWindow();
+    if (main == nullptr || title == kMainWindowTitle) return main;
+    std::vector<HWND> found = WindowsTitled(title, ProcessOf(main));
+    return found.empty() ? nullptr : found.front();
+}
+
+// A control of the window by id, 0 meaning the window itself.
+HWND Control(HWND window, const std::string& id) {
+    std::optional<long> number = Number(id);
+    if (!number) return nullptr;
+    return *number == 0 ? window : GetDlgItem(window, static_cast<int>(*number));
+}
+
+// Input is posted, so that what it opens (a message box) cannot block the
+// driver, and it passes the program's message loop as real input does.
+bool PostClick(HWND window, LPARAM where, bool twice = false) {
+    const bool posted = PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where) && PostMessageA(window, WM_LBUTTONUP, 0, where);
+    return posted && (!twice || (PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, where) &&
+                                 PostMessageA(window, WM_LBUTTONUP, 0, where)));
+}
+
+int Result(bool held) { return held ? kSuccess : kConditionFailed; }
+
+// Waits up to MS (an argument) for the condition.
+template <typename Condition>
+int WaitFor(const std::string& ms, Condition condition) {
+    std::optional<DWORD> timeout = Ms(ms);
+    return timeout ? Result(WaitUntil(*timeout, condition)) : kUsageError;
+}
+
+// --- Message boxes ----------------------------------------------------------
+
+struct MessageButton {
+    int id;
+    const char* name;
+};
+constexpr std::array<MessageButton, 4> kButtons = {{{IDOK, "OK"}, {IDCANCEL, "Cancel"}, {IDYES, "Yes"}, {IDNO, "No"}}};
+// The program's own dialogs, which are never taken for a message box.
+constexpr std::array<const char*, 3> kOwnDialogTitles = {kMainWindowTitle, STATUS_WINDOW_TITLE, ABOUT_BOX_TITLE};
+
+// A visible dialog of the program's process that is none of its own windows.
+HWND MessageBoxOf(DWORD process) {
+    for (HWND w : TopWindows()) {
+        if (ProcessOf(w) != process || !IsWindowVisible(w) || ClassNameOf(w) != "#32770") continue;
+        if (std::find(kOwnDialogTitles.begin(), kOwnDialogTitles.end(), CaptionOf(w)) == kOwnDialogTitles.end()) return w;
+    }
+    return nullptr;
+}
+
+HWND WaitForMessageBox(DWORD timeoutMs) {
+    HWND main = MainWindow();
+    HWND box = nullptr;
+    if (main != nullptr) WaitUntil(timeoutMs, [&] { return (box = MessageBoxOf(ProcessOf(main))) != nullptr; });
+    return box;
+}
+
+// Caption, the buttons present and the text (the icon is a static without text).
+void PrintMessageBox(HWND box) {
+    std::string buttons;
+    for (const MessageButton& button : kButtons) {
+        HWND control = GetDlgItem(box, button.id);
+        if (control != nullptr && IsWindowVisible(control)) buttons += (buttons.empty() ? "" : " ") + std::string(button.name);
+    }
+    std::vector<HWND> children;
+    EnumChildWindows(box, Collect, reinterpret_cast<LPARAM>(&children));
+    std::string text;
+    for (HWND child : children)
+        if (text.empty() && ClassNameOf(child) == "Static") text = WindowText(child);
+    std::printf("caption: %s\nbuttons: %s\ntext: ", CaptionOf(box).c_str(), buttons.c_str());
+    Print(text);
+}
+
+// --- Handlers: the addressed window or control, and the arguments -----------
+
+int WaitWindow(HWND, const Args& a) { return WaitFor(a[1], [&] { return ProgramWindow(a[0]) != nullptr; }); }
+
+int WaitGone(HWND, const Args& a) { return WaitFor(a[1], [&] { return WindowsTitled(a[0]).empty(); }); }
+
+int CountWindows(HWND, const Args& a) { return Print(std::to_string(WindowsTitled(a[0]).size())); }
+
+int WaitVisible(HWND window, const Args& a) {
+    if (a[0] != "0" && a[0] != "1") return kUsageError;
+    return WaitFor(a[1], [&] { return (IsWindowVisible(window) != FALSE) == (a[0] == "1"); });
+}
+
+// The title the system's file-title service gives a path: the caption of
+// the program's message boxes.
+int FileTitle(HWND, const Args& a) {
+    char title[MAX_PATH] = {};
+    if (GetFileTitleA(a[0].c_str(), title, sizeof title) != 0) return kConditionFailed;
+    std::printf("%s\n", title);
+    return kSuccess;
+}
+
+int Foreground(HWND, const Args&) {
+    HWND window = GetForegroundWindow();
+    return Print(window == nullptr ? "" : CaptionOf(window));
+}
+
+int ProcessId(HWND main, const Args&) { return Print(std::to_string(ProcessOf(main))); }
+
+// Ends the program under test, by the process id of its main window.
+int Kill(HWND window, const Args&) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessOf(window));
+    if (process == nullptr) return kConditionFailed;
+    const bool ended = TerminateProcess(process, 1) && WaitForSingleObject(process, kRequestTimeoutMs) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return Result(ended);
+}
+
+int Close(HWND window, const Args&) { return Result(PostMessageA(window, WM_CLOSE, 0, 0)); }
+
+// Where the window stands on the screen: "X Y WIDTH HEIGHT", e.g. to crop a screenshot.
+int Rect(HWND window, const Args&) {
+    RECT r = {};
+    if (!GetWindowRect(window, &r)) return kConditionFailed;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return kSuccess;
+}
+
+// Moves the mouse pointer, e.g. off the windows before a screenshot.
+int Pointer(HWND, const Args& a) {
+    std::optional<long> x = Number(a[0]);
+    std::optional<long> y = Number(a[1]);
+    return x && y ? Result(SetCursorPos(static_cast<int>(*x), static_cast<int>(*y))) : kUsageError;
+}
+
+int GetText(HWND control, const Args&) { return Print(WindowText(control)); }
+
+// WM_SETTEXT, so the program sees the change notification as for typing.
+int SetText(HWND control, const Args& a) {
+    bool answered = false;
+    const DWORD_PTR set = Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[1].c_str()), &answered);
+    return Result(answered && set != 0);
+}
+
+bool TextMatches(const std::string& mode, const std::string& text, const std::string& expected) {
+    if (mode == "is") return text == expected;
+    if (mode == "has") return text.find(expected) != std::string::npos;
+    if (mode == "lacks") return text.find(expected) == std::string::npos;
+    return text.starts_with(expected);
+}
+
+int WaitText(HWND control, const Args& a) {
+    std::optional<DWORD> ms = Ms(a[3]);
+    if (!ms || (a[1] != "is" && a[1] != "has" && a[1] != "lacks" && a[1] != "starts")) return kUsageError;
+    std::string text;
+    const bool matched = WaitUntil(*ms, [&] { return TextMatches(a[1], text = WindowText(control), a[2]); });
+    // The last text seen tells a failing scenario what was there instead.
+    Print(text);
+    return Result(matched);
+}
+
+// The text the selection of an edit box covers.
+int GetSelection(HWND edit, const Args&) {
+    const DWORD_PTR packed = Send(edit, EM_GETSEL);
+    const std::string text = WindowText(edit);
+    const std::size_t start = LOWORD(packed), end = HIWORD(packed);
+    return Print(start <= end && end <= text.size() ? text.substr(start, end - start) : std::string());
+}
+
+int GetCheck(HWND control, const Args&) { return Print(std::to_string(Send(control, BM_GETCHECK))); }
+
+// Sets the state without a click: the program is not told, as when its own
+// code sets a box.
+int SetCheck(HWND control, const Args& a) {
+    std::optional<long> state = Number(a[1]);
+    if (!state) return kUsageError;
+    Send(control, BM_SETCHECK, static_cast<WPARAM>(*state));
+    return Result(static_cast<long>(Send(control, BM_GETCHECK)) == *state);
+}
+
+int Click(HWND control, const Args&) { return Result(PostMessageA(control, BM_CLICK, 0, 0)); }
+
+// A command as a menu or accelerator sends it: WM_COMMAND with no control.
+int Command(HWND window, const Args& a) {
+    std::optional<long> id = Number(a[0]);
+    return id ? Result(PostMessageA(window, WM_COMMAND, MAKEWPARAM(*id, 0), 0)) : kUsageError;
+}
+
+// A key press posted to the window or control, where the program's dialog
+// navigation picks it up.
+int Key(HWND target, const Args& a) {
+    if (a[0] != "escape" && a[0] != "enter") return kUsageError;
+    const WPARAM key = a[0] == "escape" ? VK_ESCAPE : VK_RETURN;
+    // Repeat count 1 and the scan code; a release also has its previous-state and transition bits.
+    const DWORD press = (MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC) << 16) | 1u;
+    return Result(PostMessageA(target, WM_KEYDOWN, key, static_cast<LPARAM>(press)) &&
+                  PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(press | 0xC0000000u)));
+}
+
+// The tray icon's double-click, as the shell reports it through the callback message.
+int Tray(HWND main, const Args& a) {
+    const LPARAM event = a[0] == "dblclk"         ? WM_LBUTTONDBLCLK
+                         : a[0] == "rdown"        ? WM_RBUTTONDOWN
+                         : a[0] == "balloonclick" ? NIN_BALLOONUSERCLICK
+                                                  : 0;
+    return event != 0 ? Result(PostMessageA(main, WM_TRAY_CALLBACK, TRAY_ICON_ID, event)) : kUsageError;
+}
+
+// A double-click in the middle of the first occurrence of TEXT in an edit
+// box, scrolled into view first, as the mouse sends it.
+int DoubleClickText(HWND edit, const Args& a) {
+    const std::size_t found = WindowText(edit).find(a[1]);
+    if (a[1].empty() || found == std::string::npos) return kConditionFailed;
+    const std::size_t index = found + a[1].size() / 2;
+    Send(edit, EM_SETSEL, index, static_cast<LPARAM>(index));
+    Send(edit, EM_SCROLLCARET);
+    const DWORD_PTR packed = Send(edit, EM_POSFROMCHAR, index);
+    const POINT at{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))};
+    RECT client = {};
+    GetClientRect(edit, &client);
+    if (!PtInRect(&client, at)) return kConditionFailed;
+    // Inside the character cell, not on its left edge or top line.
+    return Result(PostClick(edit, MAKELPARAM(at.x + 2, at.y + 4), true));
+}
+
+// A left click in the middle of a control, e.g. to put the focus into an edit box.
+int MouseClick(HWND control, const Args&) {
+    RECT client = {};
+    GetClientRect(control, &client);
+    return Result(PostClick(control, MAKELPARAM(client.right / 2, client.bottom / 2)));
+}
+
+// A click on a control that lets the mouse through (the animation): the
+// window under it gets the click, at the control's middle.
+int ClickThrough(HWND control, const Args&) {
+    HWND parent = GetParent(control);
+    RECT area = {};
+    GetWindowRect(control, &area);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    return Result(PostClick(parent, MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2)));
+}
+
+int Answer(HWND, const Args& a) {
+    const auto button = std::find_if(kButtons.begin(), kButtons.end(), [&](const MessageButton& b) { return a[0] == b.name; });
+    std::optional<DWORD> ms = Ms(a[1]);
+    if (button == kButtons.end() || !ms) return kUsageError;
+    HWND box = WaitForMessageBox(*ms);
+    if (box == nullptr) return kConditionFailed;
+    PrintMessageBox(box);
+    HWND control = GetDlgItem(box, button->id);
+    if (control == nullptr || !PostMessageA(control, BM_CLICK, 0, 0)) return kConditionFailed;
+    return Result(WaitUntil(*ms, [&] { return !IsWindow(box); }));
+}
+
+int NoMessageBox(HWND, const Args& a) {
+    std::optional<DWORD> ms = Ms(a[0]);
+    if (!ms) return kUsageError;
+    HWND box = WaitForMessageBox(*ms);
+    if (box != nullptr) PrintMessageBox(box);
+    return Result(box == nullptr);
+}
+
+// One WM_NULL round trip in milliseconds; nothing when the window did not answer.
+std::optional<double> RoundTrip(HWND window) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    bool answered = false;
+    Send(window, WM_NULL, 0, 0, &answered);
+    QueryPerformanceCounter(&end);
+    if (!answered) return std::nullopt;
+    return static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+int Ping(HWND window, const Args&) { return Result(RoundTrip(window).has_value()); }
+
+// Probes the window until STOPFILE exists or MAX_MS have passed; prints the
+// worst round trip and fails when it is above the limit or went unanswered.
+int WatchNull(HWND window, const Args& a) {
+    std::optional<DWORD> maxMs = Ms(a[1]);
+    if (!maxMs) return kUsageError;
+    std::puts("probing");  // tells the scenario that probing has begun
+    std::fflush(stdout);
+    const ULONGLONG deadline = GetTickCount64() + *maxMs;
+    double worst = 0.0;
+    unsigned probes = 0, unanswered = 0;
+    for (; !FileExists(a[0]) && GetTickCount64() < deadline && IsWindow(window); ++probes, Sleep(5)) {
+        std::optional<double> trip = RoundTrip(window);
+        if (!trip) ++unanswered;
+        else worst = std::max(worst, *trip);
+    }
+    std::printf("worst %.2f ms over %u probes, %u unanswered\n", worst, probes, unanswered);
+    return Result(worst <= kWatchLimitMs && unanswered == 0 && probes > 0);
+}
+
+// The process's entries in the system-wide handle table; -1 when it cannot be read.
+long HandlesInSystemTable(DWORD process) {
+    constexpr auto kLengthMismatch = static_cast<NTSTATUS>(0xC0000004L);
+    std::vector<unsigned char> buffer(256 * 1024);
+    NTSTATUS status;
+    ULONG needed = 0;
+    // The table grows while it is read: ask again with room to spare.
+    while ((status = NtQuerySystemInformation(SystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
+                                              &needed)) == kLengthMismatch &&
+           buffer.size() < 64 * 1024 * 1024)
+        buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed + 256 * 1024));
+    if (status < 0) return -1;
+    const auto* table = reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
+    const std::size_t room = (buffer.size() - offsetof(SYSTEM_HANDLE_INFORMATION, Handle)) / sizeof(SYSTEM_HANDLE_ENTRY);
+    long count = 0;
+    for (std::size_t i = 0; i < table->Count && i < room; ++i) count += table->Handle[i].OwnerPid == process ? 1 : 0;
+    return count;
+}
+
+// The process's handles and private memory, for the long run that looks for
+// leaks, each with its source. Wine 8 answers GetProcessHandleCount with 0 and
+// leaves PrivateUsage at 0; the system's handle table and PagefileUsage (which
+// Windows keeps equal to PrivateUsage) hold the figures there.
+int HandleCount(HWND main, const Args&) {
+    const long count = HandlesInSystemTable(ProcessOf(main));
+    if (count > 0) std::printf("%ld system-handle-table\n", count);
+    return Result(count > 0);
+}
+
+int PrivateBytes(HWND main, const Args&) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ProcessOf(main));
+    PROCESS_MEMORY_COUNTERS_EX c = {};
+    c.cb = sizeof c;
+    const bool known = process != nullptr && GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&c), sizeof c);
+    if (process != nullptr) CloseHandle(process);
+    const unsigned long long bytes = c.PrivateUsage != 0 ? c.PrivateUsage : c.PagefileUsage;
+    if (known && bytes != 0) std::printf("%llu %s\n", bytes, c.PrivateUsage != 0 ? "PrivateUsage" : "PagefileUsage");
+    return Result(known && bytes != 0);
+}
+
+// Another program that holds a file open without sharing it, until STOPFILE
+// exists or MAX_MS have passed: the log file's lost writes.
+int HoldFile(HWND, const Args& a) {
+    std::optional<DWORD> ms = Ms(a[2]);
+    if (!ms) return kUsageError;
+    HANDLE file = CreateFileA(a[0].c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return kConditionFailed;
+    std::puts("holding");
+    std::fflush(stdout);
+    WaitUntil(*ms, [&] { return FileExists(a[1]); });
+    CloseHandle(file);
+    return kSuccess;
+}
+
+// --- The Intruders list, the clipboard and the balloon ------------------------
+// The list and the balloon live in other processes: what they fill in is
+// placed in the owning process's memory and read back from there.
+
+constexpr std::size_t kTextRoom = 512;
+
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, std::size_t size) : size_(size) {
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(window));
+        if (process_ != nullptr) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteBuffer() {
+        if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_ != nullptr) CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    char* At(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
+    LPARAM Param(std::size_t offset = 0) const { return reinterpret_cast<LPARAM>(At(offset)); }
+    bool Write(const void* data, std::size_t size, std::size_t offset = 0) {
+        return address_ != nullptr && offset + size <= size_ && WriteProcessMemory(process_, At(offset), data, size, nullptr);
+    }
+    bool Read(void* data, std::size_t size, std::size_t offset = 0) {
+        return address_ != nullptr && offset + size <= size_ && ReadProcessMemory(process_, At(offset), data, size, nullptr);
+    }
+
+private:
+    std::size_t size_;
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+// Every row of a list view, its columns separated by tabs.
+int ListRows(HWND list, const Args&) {
+    const auto columns = static_cast<int>(Send(reinterpret_cast<HWND>(Send(list, LVM_GETHEADER)), HDM_GETITEMCOUNT));
+    const auto rows = static_cast<int>(Send(list, LVM_GETITEMCOUNT));
+    RemoteBuffer buffer(list, sizeof(LVITEMA) + kTextRoom);
+    for (int row = 0; row < rows; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMA item = {};
+            item.iSubItem = column;
+            item.pszText = buffer.At(sizeof item);
+            item.cchTextMax = kTextRoom;
+            char text[kTextRoom] = {};
+            if (!buffer.Write(&item, sizeof item)) return kConditionFailed;
+            Send(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), buffer.Param());
+            buffer.Read(text, sizeof text - 1, sizeof item);
+            line += (column > 0 ? "\t" : "") + std::string(text);
+        }
+        Print(line);
+    }
+    return kSuccess;
+}
+
+int ListSelect(HWND list, const Args& a) {
+    std::optional<long> row = Number(a[1]);
+    if (!row) return kUsageError;
+    LVITEMA item = {};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    RemoteBuffer buffer(list, sizeof item);
+    return Result(buffer.Write(&item, sizeof item) && Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(*row), buffer.Param()));
+}
+
+// A click on a column's header, as the mouse gives it.
+int HeaderClick(HWND list, const Args& a) {
+    std::optional<long> column = Number(a[1]);
+    if (!column) return kUsageError;
+    const auto header = reinterpret_cast<HWND>(Send(list, LVM_GETHEADER));
+    RECT r = {};
+    RemoteBuffer buffer(header, sizeof r);
+    if (!buffer.Write(&r, sizeof r) || !Send(header, HDM_GETITEMRECT, static_cast<WPARAM>(*column), buffer.Param()) ||
+        !buffer.Read(&r, sizeof r)) {
+        return kConditionFailed;
+    }
+    return Result(PostClick(header, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2)));
+}
+
+int Clipboard(HWND, const Args&) {
+    if (!OpenClipboard(nullptr)) return kConditionFailed;
+    const HANDLE data = GetClipboardData(CF_TEXT);
+    const char* text = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (text != nullptr) Print(text);
+    if (data != nullptr) GlobalUnlock(data);
+    CloseClipboard();
+    return Result(text != nullptr);
+}
+
+HWND VisibleBalloon() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND window, LPARAM result) -> BOOL {
+            const bool balloon = ClassNameOf(window) == TOOLTIPS_CLASSA && IsWindowVisible(window) &&
+                                 (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON) != 0;
+            if (balloon) *reinterpret_cast<HWND*>(result) = window;
+            return !balloon;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The balloon's text; its title is drawn by the tooltip and not read back.
+std::string BalloonText(HWND balloon) {
+    TOOLINFOW info = {};
+    info.cbSize = sizeof info;
+    RemoteBuffer buffer(balloon, sizeof info + kTextRoom * sizeof(wchar_t));
+    if (!buffer.Write(&info, sizeof info)) return "";
+    Send(balloon, TTM_ENUMTOOLSW, 0, buffer.Param());
+    buffer.Read(&info, sizeof info);
+    info.lpszText = reinterpret_cast<wchar_t*>(buffer.At(sizeof info));
+    buffer.Write(&info, sizeof info);
+    Send(balloon, TTM_GETTEXTW, kTextRoom, buffer.Param());
+    wchar_t text[kTextRoom] = {};
+    buffer.Read(text, sizeof text - sizeof(wchar_t), sizeof info);
+    char narrow[2 * kTextRoom] = {};
+    std::snprintf(narrow, sizeof narrow, "%ls", text);
+    return narrow;
+}
+
+// Waits for a balloon (1), printing its text, or for none to show within the time (0).
+int WaitBalloon(HWND, const Args& a) {
+    std::optional<DWORD> ms = Ms(a[1]);
+    if (!ms || (a[0] != "1" && a[0] != "0")) return kUsageError;
+    HWND balloon = nullptr;
+    const bool shown = WaitUntil(*ms, [&] { return (balloon = VisibleBalloon()) != nullptr; });
+    if (shown && a[0] == "1") Print(BalloonText(balloon));
+    return Result(shown == (a[0] == "1"));
+}
+
+// --- The command table ------------------------------------------------------
+
+// What a command addresses: nothing, the -w window, the main window, the
+// control named by the first argument, or by the last one when it is given.
+enum class Target { None, Window, Main, FirstId, LastId };
+
+struct DriverCommand {
+    const char* name;
+    const char* usage;
+    std::size_t minArgs, maxArgs;
+    Target target;
+    int (*run)(HWND target, const Args& args);
+};
+
+constexpr DriverCommand kCommands[] = {
+    {"wait-window", "TITLE MS", 2, 2, Target::None, WaitWindow},
+    {"wait-gone", "TITLE MS", 2, 2, Target::None, WaitGone},
+    {"count-windows", "TITLE", 1, 1, Target::None, CountWindows},
+    {"wait-visible", "1|0 MS [ID]", 2, 3, Target::LastId, WaitVisible},
+    {"file-title", "PATH", 1, 1, Target::None, FileTitle},
+    {"foreground", "", 0, 0, Target::None, Foreground},
+    {"pid", "", 0, 0, Target::Main, ProcessId},
+    {"kill", "", 0, 0, Target::Main, Kill},
+    {"close", "", 0, 0, Target::Window, Close},
+    {"rect", "", 0, 0, Target::Window, Rect},
+    {"pointer", "X Y", 2, 2, Target::None, Pointer},
+    {"get-text", "ID", 1, 1, Target::FirstId, GetText},
+    {"set-text", "ID TEXT", 2, 2, Target::FirstId, SetText},
+    {"wait-text", "ID is|has|lacks|starts TEXT MS", 4, 4, Target::FirstId, WaitText},
+    {"get-sel", "ID", 1, 1, Target::FirstId, GetSelection},
+    {"get-check", "ID", 1, 1, Target::FirstId, GetCheck},
+    {"set-check", "ID STATE", 2, 2, Target::FirstId, SetCheck},
+    {"click", "ID", 1, 1, Target::FirstId, Click},
+    {"command", "ID", 1, 1, Target::Window, Command},
+    {"key", "escape|enter [ID]", 1, 2, Target::LastId, Key},
+    {"tray", "dblclk|rdown|balloonclick", 1, 1, Target::Main, Tray},
+    {"dblclick-text", "ID TEXT", 2, 2, Target::FirstId, DoubleClickText},
+    {"mouse-click", "ID", 1, 1, Target::FirstId, MouseClick},
+    {"click-through", "ID", 1, 1, Target::FirstId, ClickThrough},
+    {"answer", "Yes|No|OK|Cancel MS", 2, 2, Target::None, Answer},
+    {"no-msgbox", "MS", 1, 1, Target::None, NoMessageBox},
+    {"ping", "", 0, 0, Target::Window, Ping},
+    {"watch-null", "STOPFILE MAX_MS", 2, 2, Target::Window, WatchNull},
+    {"handle-count", "", 0, 0, Target::Main, HandleCount},
+    {"private-bytes", "", 0, 0, Target::Main, PrivateBytes},
+    {"hold-file", "PATH STOPFILE MAX_MS", 3, 3, Target::None, HoldFile},
+    {"list-rows", "ID", 1, 1, Target::FirstId, ListRows},
+    {"list-select", "ID ROW", 2, 2, Target::FirstId, ListSelect},
+    {"header-click", "ID COLUMN", 2, 2, Target::FirstId, HeaderClick},
+    {"clipboard", "", 0, 0, Target::None, Clipboard},
+    {"wait-balloon", "1|0 MS", 2, 2, Target::None, WaitBalloon},
+};
+
+int Usage() {
+    std::fputs("usage: guidriver [-w TITLE] COMMAND ARGS...\ncommands:\n", stderr);
+    for (const DriverCommand& command : kCommands) std::fprintf(stderr, "  %s %s\n", command.name, command.usage);
+    return kUsageError;
+}
+
+// The command's target; nullptr (and a note on stderr) when it is missing.
+HWND Resolve(const DriverCommand& command, const std::string& title, const Args& args) {
+    HWND window = command.target == Target::Main ? MainWindow() : ProgramWindow(title);
+    const bool byId = command.target == Target::FirstId || (command.target == Target::LastId && args.size() == command.maxArgs);
+    HWND target = window != nullptr && byId ? Control(window, command.target == Target::FirstId ? args.front() : args.back())
+                                            : window;
+    if (target == nullptr) std::fprintf(stderr, "guidriver: no window \"%s\" or no such control\n", title.c_str());
+    return target;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Texts go out byte for byte: the scenarios compare "\r\n" line breaks.
+    _setmode(_fileno(stdout), _O_BINARY);
+    std::string title = kMainWindowTitle;
+    int next = 1;
+    if (next + 1 < argc && std::string_view(argv[next]) == "-w") {
+        title = argv[next + 1];
+        next += 2;
+    }
+    if (next >= argc) return Usage();
+    const Args args(argv + next + 1, argv + argc);
+    for (const DriverCommand& command : kCommands) {
+        if (argv[next] != std::string_view(command.name)) continue;
+        if (args.size() < command.minArgs || args.size() > command.maxArgs) return Usage();
+        HWND target = nullptr;
+        if (command.target != Target::None && (target = Resolve(command, title, args)) == nullptr) return kNoWindow;
+        const int result = command.run(target, args);
+        std::fflush(stdout);
+        return result;
+    }
+    return Usage();
+}
