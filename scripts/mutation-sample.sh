@@ -28,7 +28,7 @@ text/logpage/date_text.cpp | hour % 12 == 0 ? 12 : hour % 12 => hour % 12 == 0 ?
 text/logpage/intruder_address.cpp | AddressOffset = 4; => AddressOffset = 5; | start_hidden_with_auto_start
 text/logpage/log_line_renderer.cpp | LogEntry::Kind::Timed && options.logGMT => LogEntry::Kind::Timed && !options.logGMT | start_hidden_with_auto_start
 text/logpage/log_page_scanner.cpp | MessageOffset = 3; => MessageOffset = 2; | start_hidden_with_auto_start
-text/logpage/new_entry_selector.cpp | std::int64_t{entry.time} > std::int64_t{lastDate} + 1 => std::int64_t{entry.time} >= std::int64_t{lastDate} + 1 | start_hidden_with_auto_start
+text/logpage/new_entry_selector.cpp | std::int64_t{time} > std::int64_t{lastDate} + 1 => std::int64_t{time} >= std::int64_t{lastDate} + 1 | start_hidden_with_auto_start
 text/logpage/new_entry_selector.cpp | if (timedEmitted && !options.onlyIntrusion) emit(entry); => if (!options.onlyIntrusion) emit(entry); | start_hidden_with_auto_start
 text/logpage/substring_filter.cpp | if (!MayContain(needle)) return false; => if (!MayContain(needle)) return true; | get_it_now
 text/logpage/last_date_reset.cpp | ShowsNoLogLines(screenText) && !rememberDate => ShowsNoLogLines(screenText) || !rememberDate | get_it_now
