@@ -26,6 +26,7 @@ note() { printf '  %s\n' "$*"; }
 # Ends the scenario as failed, with a picture of the screen beside its log.
 fail() {
   printf 'FAILED: %s\n' "$*" >&2
+  FAILURE_TOLD=1
   import -window root "$SCENARIO_DIR/failure.png" 2>/dev/null || true
   exit 1
 }

@@ -11,7 +11,9 @@ SCENARIO_NAME=$1
 SCENARIO_DIR=${SCENARIO_DIR:?}
 source "$here/gui_lib.sh"
 for file in "$here"/scenarios/*.sh; do source "$file"; done
-trap cleanup_scenario EXIT
+# A step that fails without a word of its own still says which it was.
+trap 'code=$?; [ $code -eq 0 ] || [ -n "${FAILURE_TOLD:-}" ] || printf "FAILED: exit %s at: %s\n" $code "$BASH_COMMAND" >&2
+      cleanup_scenario' EXIT
 # GUI_TRACE=1 logs every step with its time, to find what waits.
 if [ -n "${GUI_TRACE:-}" ]; then
   PS4='+ ${EPOCHREALTIME} '
