@@ -40,7 +40,7 @@ TEST(LogDates, LinesInAFixedZoneWithTheGmtSuffixOnlyInTheFile) {
 }
 
 // Fixed offsets only: Wine's C runtime reads the offset of a TZ string but
-// not its daylight saving rules (see log_dates_posix_test.cpp).
+// not its daylight saving rules.
 TEST(LogDates, LocalTimeFollowsTheZoneOffset) {
     {
         TimeZoneGuard zone("EST5");
