@@ -5,7 +5,6 @@
 #include <set>
 #include <string_view>
 
-#include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "intruders/router_log_intruder_reader.h"
 

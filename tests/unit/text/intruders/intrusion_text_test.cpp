@@ -4,6 +4,7 @@
 #include "intruders/local_stamp.h"
 #include "unit/text/logpage/time_zone_guard.h"
 
+// The date forms are written in English whatever the locale, and read back.
 TEST(LocalStamp, EachDateFormReadsBackAndJunkReadsAsNothing) {
     const TimeZoneGuard zone("UTC0");
     ASSERT_EQ(StampFromTime(983783107), (LocalStamp{2001, 3, 5, 9, 5, 7}));
@@ -15,6 +16,7 @@ TEST(LocalStamp, EachDateFormReadsBackAndJunkReadsAsNothing) {
         {{2001, 3, 5, 9, 5, 7}, DateFormat::Windows, "March 05, 2001, 09:05:07 AM"},
         {{1999, 12, 31, 23, 59, 58}, DateFormat::Windows, "December 31, 1999, 11:59:58 PM"},
         {{2000, 2, 29, 0, 0, 1}, DateFormat::Windows, "February 29, 2000, 12:00:01 AM"},
+        {{2004, 7, 4, 12, 0, 1}, DateFormat::Windows, "July 04, 2004, 12:00:01 PM"},
         {{2001, 3, 5, 9, 5, 0}, DateFormat::Short, "2001/03/05 - 09:05"},
         {{2000, 2, 29, 12, 30, 1}, DateFormat::Long, "Tuesday, February 29, 2000 12:30:01"},
     };

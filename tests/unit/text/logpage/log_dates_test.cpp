@@ -1,30 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "logpage/date_text.h"
 #include "logpage/log_line_renderer.h"
 #include "unit/text/logpage/time_zone_guard.h"
 
 namespace {
 // 2001-03-05 09:05:07 UTC, a Monday.
 constexpr std::int32_t March5th = 983783107;
-
-std::tm BrokenDown(int year, int month, int day, int hour, int minute, int second, int weekday) {
-    std::tm time{};
-    time.tm_year = year - 1900;
-    time.tm_mon = month - 1;
-    time.tm_mday = day;
-    time.tm_hour = hour;
-    time.tm_min = minute;
-    time.tm_sec = second;
-    time.tm_wday = weekday;
-    return time;
-}
-
-std::string DateText(const std::tm& time, DateFormat format) {
-    std::string text;
-    AppendDateText(text, time, format);
-    return text;
-}
 
 LogEntry Timed(std::int32_t time, const std::string& message) {
     LogEntry entry;
@@ -40,22 +21,6 @@ std::string DisplayLine(std::int32_t time, DateFormat format) {
     return RenderLogUpdate({Timed(time, "m")}, options).displayText;
 }
 }  // namespace
-
-TEST(LogDates, ThreeFormsInEnglishWhateverTheLocale) {
-    const auto morning = BrokenDown(2001, 3, 5, 9, 5, 7, 1);
-    EXPECT_EQ(DateText(morning, DateFormat::Windows), "March 05, 2001, 09:05:07 AM");
-    EXPECT_EQ(DateText(morning, DateFormat::Short), "2001/03/05 - 09:05");
-    EXPECT_EQ(DateText(morning, DateFormat::Long), "Monday, March 05, 2001 09:05:07");
-
-    const auto evening = BrokenDown(1999, 12, 31, 23, 59, 58, 5);
-    EXPECT_EQ(DateText(evening, DateFormat::Windows), "December 31, 1999, 11:59:58 PM");
-    EXPECT_EQ(DateText(evening, DateFormat::Short), "1999/12/31 - 23:59");
-    EXPECT_EQ(DateText(evening, DateFormat::Long), "Friday, December 31, 1999 23:59:58");
-
-    // The twelve-hour clock around midnight and noon.
-    EXPECT_EQ(DateText(BrokenDown(2004, 1, 1, 0, 30, 0, 4), DateFormat::Windows), "January 01, 2004, 12:30:00 AM");
-    EXPECT_EQ(DateText(BrokenDown(2004, 7, 4, 12, 0, 1, 0), DateFormat::Windows), "July 04, 2004, 12:00:01 PM");
-}
 
 TEST(LogDates, LinesInAFixedZoneWithTheGmtSuffixOnlyInTheFile) {
     TimeZoneGuard zone("UTC0");
@@ -75,7 +40,7 @@ TEST(LogDates, LinesInAFixedZoneWithTheGmtSuffixOnlyInTheFile) {
 }
 
 // Fixed offsets only: Wine's C runtime reads the offset of a TZ string but
-// not its daylight saving rules (see log_dates_posix_test.cpp).
+// not its daylight saving rules.
 TEST(LogDates, LocalTimeFollowsTheZoneOffset) {
     {
         TimeZoneGuard zone("EST5");
