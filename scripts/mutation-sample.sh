@@ -63,7 +63,7 @@ engine/alerts/alert_responder.cpp | if (context_.dialog.IsChecked(IDC_ALERT)) Pl
 engine/alerts/alert_responder.cpp | if (!context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; => if (context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; | -
 engine/alerts/alert_responder.cpp | if (!ShellSucceeded(context_.system.OpenWithShell(request))) { => if (ShellSucceeded(context_.system.OpenWithShell(request))) { | external_program_with_last_lines
 engine/routerstatus/router_status_window.cpp | SetVisible(IDC_ROUTER_STATUS_CONNECTION_TIME, status.connectionRowVisible); => SetVisible(IDC_ROUTER_STATUS_CONNECTION_TIME, true); | hostile_status_page_without_labels
-engine/routerstatus/router_status_window.cpp | ClearRouterStatusFields(statusDialog); => ; | router_status_unreachable_router
+engine/routerstatus/router_status_window.cpp | ClearRouterStatusFields(statusDialog); => ; | router_status_show_refresh_and_close
 engine/routerstatus/router_status_window.cpp | app_.statusShown = true; => app_.statusShown = false; | router_status_refresh_after_each_poll
 engine/settings/settings_store.cpp | kLogGmt{"logGMT", IDC_LOG_GMT, true}; => kLogGmt{"logGMT", IDC_LOG_GMT, false}; | options_saved_at_shutdown_and_loaded
 engine/settings/settings_store.cpp | if (context.dialog.GetText(IDC_PASSWORD) == kPasswordMask) return; => if (context.dialog.GetText(IDC_PASSWORD) != kPasswordMask) return; | options_saved_at_shutdown_and_loaded
@@ -72,12 +72,12 @@ engine/settings/startup_registration.cpp | if (registeredPath == executablePath)
 engine/monitor/main_window_commands.cpp | selection.end(), '.') != 3 => selection.end(), '.') < 3 | double_click_address_copy
 engine/monitor/main_window_commands.cpp | if (!context.dialog.IsChecked(IDC_AUTO_START) || context.state.sessionRunning) return; => if (!context.dialog.IsChecked(IDC_AUTO_START)) return; | auto_start_box_asks_to_connect
 engine/monitor/monitor_engine.cpp | if (iconOrRequest == AUTO_START_REQUEST) => if (iconOrRequest != AUTO_START_REQUEST) | start_hidden_with_auto_start
-engine/monitor/monitor_engine.cpp | case kCancelCommand: mainWindow_.Hide(); break; => case kCancelCommand: break; | hide_escape_close_box_and_tray
+engine/monitor/monitor_engine.cpp | case kCancelCommand: mainWindow_.Hide(); break; => case kCancelCommand: break; | one_copy_hide_and_show
 engine/monitor/tray_animation.cpp | state.animationFrame > kLastTimedFrame => state.animationFrame >= kLastTimedFrame | start_hidden_with_auto_start
 shell/monitor_dialog_gui.cpp | return ControlEvent::TextChanged; => return ControlEvent::Other; | options_saved_at_shutdown_and_loaded
 shell/monitor_dialog_gui.cpp | if (message.message == WM_LBUTTONDBLCLK && => if (message.message == WM_LBUTTONDOWN && | double_click_address_copy
-shell/monitor_dialog_gui.cpp | if (wParam == SIZE_MINIMIZED) => if (wParam == SIZE_MAXIMIZED) | one_copy_only
-shell/router_monitor_app_gui.cpp | ShowWindow(running, SW_RESTORE); => ; | one_copy_only
+shell/monitor_dialog_gui.cpp | if (wParam == SIZE_MINIMIZED) => if (wParam == SIZE_MAXIMIZED) | one_copy_hide_and_show
+shell/router_monitor_app_gui.cpp | ShowWindow(running, SW_RESTORE); => ; | one_copy_hide_and_show
 shell/router_status_dialog_gui.cpp | if (HIWORD(wParam) != BN_CLICKED) return FALSE; => if (HIWORD(wParam) == BN_CLICKED) return FALSE; | router_status_show_refresh_and_close
 shell/tray_icon_gui.cpp | image == TrayImage::Alert ? alertIcon_ : normalIcon_ => image == TrayImage::Alert ? normalIcon_ : alertIcon_ | start_hidden_with_auto_start
 EOF

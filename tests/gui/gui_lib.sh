@@ -1,17 +1,10 @@
-# Helpers of the GUI scenarios (sourced by tests/gui/run_scenario.sh), on
-# top of the scene of scripts/lib/scene.sh, which scripts/gui-test.sh and
-# scripts/long-run.sh set up: the loopback-only namespace, the display, the
-# Wine prefix; the programs under test come in these variables:
-#   GUI_DRIVER     guidriver.exe      GUI_RECORDER   launch_recorder.exe
-#   GUI_VORLANE    Vorlane.exe        GUI_ROUTERSIM  the native router simulator
-#   GUI_ROOT       this run's folder  SCENARIO_DIR   this scenario's folder
+# Helpers of the GUI scenarios (sourced by run_scenario.sh) on the scene of
+# scripts/lib/scene.sh; the programs under test come in GUI_DRIVER,
+# GUI_RECORDER, GUI_VORLANE and GUI_ROUTERSIM, the run's folder in GUI_ROOT.
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/scene.sh"
 
 readonly LOG_ERROR_TIMEOUT_MS=25000  # a poll that meets the 10 s read deadline, and some
-
-# Entries of the simulator's default log, first and last; and the status
-# window's text for an item the page lacks.
 readonly FIRST_ENTRY="PPPoE start to dial-up"
 readonly LAST_INTRUSION="Unrecognized access from 198.51.100.77:4123 to TCP port 27374"
 readonly PARSE_ERROR="*** Error parsing status content ***"
@@ -33,16 +26,28 @@ fail() {
 
 drv() { wine "$GUI_DRIVER" "$@"; }
 
-# A picture of one of the program's windows alone, the pointer moved off it.
-screenshot_window() {
-  local title=$1 name=$2 x y width height
-  drv pointer 1000 20 || true
-  sleep 0.3
-  read -r x y width height < <(drv -w "$title" rect | tr -d '\r') || return 0
-  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$SCENARIO_DIR/$name.png" 2>/dev/null || true
+expect_same() { [ "$2" = "$3" ] || fail "$1: expected
+$3
+saw
+$2"; }
+drv_line() { drv "$@" | tr -d '\r'; }
+
+# Runs COMMAND... every 0.1 s until it succeeds, for up to SECONDS.
+wait_for() {
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
+  return 1
 }
 
-# --- The router simulator -------------------------------------------------
+# A picture of one of the program's windows alone, the pointer moved off it.
+screenshot_window() {
+  local x y width height
+  drv pointer 1000 20 || true
+  sleep 0.3
+  read -r x y width height < <(drv_line -w "$1" rect) || return 0
+  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$SCENARIO_DIR/$2.png" 2>/dev/null || true
+}
 
 sim_start() {
   start_router_sim "$GUI_ROUTERSIM" "$SCENARIO_DIR" "$@" || fail "the router simulator did not start"
@@ -51,11 +56,13 @@ sim_start() {
 
 sim_body() { curl -s --max-time 5 "http://127.0.0.1:$SIM_PORT/_sim/$1"; }
 
-# A control request that must be accepted.
+# Control requests that must be accepted.
 sim() {
-  local answer
-  answer=$(sim_body "$1")
-  [ "$answer" = ok ] || fail "the simulator refused $1: $answer"
+  local request answer
+  for request; do
+    answer=$(sim_body "$request")
+    [ "$answer" = ok ] || fail "the simulator refused $request: $answer"
+  done
 }
 
 # First lines of the router requests recorded since the last clear.
@@ -63,31 +70,25 @@ sim_request_lines() { sim_body requests | tr -d '\r' | grep -E '^(GET|POST) ' ||
 
 sim_count_requests() { sim_request_lines | grep -c -F -- "$1" || true; }
 
-# Waits until the simulator has seen COUNT requests whose first line holds TEXT.
-wait_request_count() {
-  local text=$1 count=$2
-  for _ in $(seq 100); do
-    [ "$(sim_count_requests "$text")" -ge "$count" ] && return 0
-    sleep 0.1
-  done
-  fail "the simulator did not see $count request(s) with '$text'"
+expect_requests() {
+  [ "$(sim_count_requests "$1")" -eq "$2" ] || fail "expected $2 request(s) with '$1', saw: $(sim_request_lines)"
 }
+
+requests_at_least() { [ "$(sim_count_requests "$1")" -ge "$2" ]; }
+
+wait_request_count() { wait_for 10 requests_at_least "$@" || fail "the simulator did not see $2 request(s) with '$1'"; }
 
 # A loopback port where nothing listens.
 free_port() { sim_body freeport | tr -d '\n'; }
 
-# --- Registry and program -------------------------------------------------
-
-# The program's options, its router address the simulator's (see
-# preload_options) and the given .reg lines.
+# The program's options, its router address the simulator's, and the given .reg lines.
 preload_registry() {
   local address=${PRELOAD_ADDRESS:-127.0.0.1:$SIM_PORT}
   preload_options "$SCENARIO_DIR/options.reg" "$address" "$@" || fail "cannot preload the router address $address"
 }
 
 # Starts a fresh copy of the program in its own folder (router.log goes
-# there); or, given the Windows path of an installed copy, that copy (with
-# APP_DIR its folder).
+# there); or, given the Windows path of an installed copy, that copy.
 start_vorlane() {
   local exe=${1:-Vorlane.exe}
   drv wait-gone "$MAIN_WINDOW_TITLE" 10000 || fail "a main window of an earlier run is still there"
@@ -99,12 +100,18 @@ start_vorlane() {
   VORLANE_PID=$!
   echo "$VORLANE_PID" >>"$SCENARIO_DIR/pids"
   drv wait-window "$MAIN_WINDOW_TITLE" 20000 || fail "the main window did not appear"
-  # The window has its title before its initialisation has loaded the options
-  # (and answers while that waits on the tray): wait for the address.
+  # The title comes before the options are loaded (and the window answers
+  # while that waits on the tray): wait for the address.
   expect_text $IDC_ROUTER_ADDRESS starts "127.0.0.1:"
 }
 
-# Ends the program by its process id (the Windows one, then the Unix one).
+# A fresh simulator and program, with the given .reg lines.
+start_scene() {
+  sim_start
+  preload_registry "$@"
+  start_vorlane
+}
+
 stop_vorlane() {
   [ -n "$VORLANE_PID" ] || return 0
   if kill -0 "$VORLANE_PID" 2>/dev/null; then
@@ -115,18 +122,13 @@ stop_vorlane() {
   drv wait-gone "$MAIN_WINDOW_TITLE" 10000 || fail "the main window outlives its process"
 }
 
-# Waits up to SECONDS for the program's process to end; its exit code goes
-# to EXIT_CODE. Fails when it keeps running.
+# Waits up to SECONDS for the program to end with exit code 0.
 wait_vorlane_exit() {
-  local seconds=$1
-  for _ in $(seq $((seconds * 10))); do
-    kill -0 "$VORLANE_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$VORLANE_PID" 2>/dev/null && fail "the program is still running after $seconds s"
-  EXIT_CODE=0
-  wait "$VORLANE_PID" || EXIT_CODE=$?
+  wait_for "$1" eval '! kill -0 "$VORLANE_PID" 2>/dev/null' || fail "the program is still running after $1 s"
+  local code=0
+  wait "$VORLANE_PID" || code=$?
   VORLANE_PID=
+  [ "$code" = 0 ] || fail "exit code $code"
 }
 
 show_main_window() {
@@ -134,25 +136,28 @@ show_main_window() {
   expect_visible 1
 }
 
+# Runs the driver's COMMAND... in the background until touch DIR/NAME.stop,
+# once it has said WORD; its process id in BACKGROUND_PID.
+drv_background() {
+  local name=$1 word=$2
+  shift 2
+  rm -f "$SCENARIO_DIR/$name.stop"
+  drv "$@" "$(windows_path "$SCENARIO_DIR/$name.stop")" 60000 >"$SCENARIO_DIR/$name.out" 2>&1 &
+  BACKGROUND_PID=$!
+  echo "$BACKGROUND_PID" >>"$SCENARIO_DIR/pids"
+  wait_for 5 grep -q -s "$word" "$SCENARIO_DIR/$name.out" || fail "$name did not start"
+}
+
 # Another program holds the file open without sharing until release_file.
 hold_file() {
-  rm -f "$SCENARIO_DIR/release"
-  drv hold-file "$(windows_path "$1")" "$(windows_path "$SCENARIO_DIR/release")" 60000 >"$SCENARIO_DIR/hold.out" &
-  HOLDER_PID=$!
-  echo "$HOLDER_PID" >>"$SCENARIO_DIR/pids"
-  for _ in $(seq 100); do
-    grep -q holding "$SCENARIO_DIR/hold.out" 2>/dev/null && return 0
-    sleep 0.05
-  done
-  fail "the file was not held"
+  drv_background hold holding hold-file "$(windows_path "$1")"
+  HOLDER_PID=$BACKGROUND_PID
 }
 
 release_file() {
-  touch "$SCENARIO_DIR/release"
+  touch "$SCENARIO_DIR/hold.stop"
   wait "$HOLDER_PID" || fail "the holder failed"
 }
-
-# --- Expectations ---------------------------------------------------------
 
 # expect_text [-w TITLE] ID is|isnot|has|lacks|starts TEXT [MS]
 expect_text() {
@@ -164,18 +169,33 @@ expect_text() {
   fi
 }
 
-expect_check() {
-  local seen
-  seen=$(drv get-check "$1" | tr -d '\r')
-  [ "$seen" = "$2" ] || fail "check box $1: expected state $2, saw $seen"
+# expect_is [-w TITLE] ID TEXT [ID TEXT...]
+expect_is() {
+  local window=()
+  if [ "$1" = -w ]; then window=("-w" "$2"); shift 2; fi
+  while [ $# -gt 0 ]; do expect_text "${window[@]}" "$1" is "$2"; shift 2; done
 }
 
-# expect_visible [-w TITLE] 1|0 [ID]
+# expect_check ID STATE [ID STATE...]
+expect_check() {
+  local seen
+  while [ $# -gt 0 ]; do
+    seen=$(drv_line get-check "$1")
+    [ "$seen" = "$2" ] || fail "check box $1: expected state $2, saw $seen"
+    shift 2
+  done
+}
+
+# expect_visible [-w TITLE] 1|0 [ID...]
 expect_visible() {
   local window=("-w" "$MAIN_WINDOW_TITLE")
   if [ "$1" = -w ]; then window=("-w" "$2"); shift 2; fi
-  drv "${window[@]}" wait-visible "$1" 5000 ${2:+"$2"} >/dev/null ||
-    fail "${window[1]}${2:+ control $2}: expected visible=$1"
+  local state=$1 id
+  shift
+  [ $# -gt 0 ] || set -- ""
+  for id; do
+    drv "${window[@]}" wait-visible "$state" 5000 $id >/dev/null || fail "${window[1]}${id:+ control $id}: expected visible=$state"
+  done
 }
 
 # Still running, and the main window answers at once.
@@ -184,19 +204,13 @@ expect_alive() {
   drv ping || fail "the main window does not answer"
 }
 
-# The message box the program shows now: its caption is the executable's
-# file title, its buttons and text as given. Answers it with the last argument.
+# The message box shown now, its caption the executable's file title; answers it with ANSWER.
 expect_message_box() {
-  local text=$1 buttons=$2 answer=$3 seen caption
-  caption=$(drv file-title "$(windows_path "$APP_DIR/Vorlane.exe")" | tr -d '\r')
-  seen=$(drv answer "$answer" 5000) || fail "no message box to answer '$answer' (expected '$text')"
-  seen=$(printf '%s' "$seen" | tr -d '\r')
-  local expected
+  local text=$1 buttons=$2 answer=$3 seen caption expected
+  caption=$(drv_line file-title "$(windows_path "$APP_DIR/Vorlane.exe")")
+  seen=$(drv_line answer "$answer" 5000) || fail "no message box to answer '$answer' (expected '$text')"
   expected=$(printf 'caption: %s\nbuttons: %s\ntext: %s' "$caption" "$buttons" "$text")
-  [ "$seen" = "$expected" ] || fail "message box: expected
-$expected
-saw
-$seen"
+  expect_same "message box" "$seen" "$expected"
 }
 
 expect_no_message_box() {
@@ -204,20 +218,10 @@ expect_no_message_box() {
   seen=$(drv no-msgbox "${1:-1000}") || fail "unexpected message box: $seen"
 }
 
-# --- Responsiveness -------------------------------------------------------
-
-# Probes the main window with WM_NULL until watch_stop; each round trip must
-# stay within 100 ms.
+# Probes the main window with WM_NULL until watch_stop; each round trip must stay within 100 ms.
 watch_start() {
-  rm -f "$SCENARIO_DIR/watch.stop"
-  drv watch-null "$(windows_path "$SCENARIO_DIR/watch.stop")" 60000 >"$SCENARIO_DIR/watch.out" 2>&1 &
-  WATCH_PID=$!
-  echo "$WATCH_PID" >>"$SCENARIO_DIR/pids"
-  for _ in $(seq 100); do
-    grep -q probing "$SCENARIO_DIR/watch.out" 2>/dev/null && return 0
-    sleep 0.05
-  done
-  fail "the WM_NULL probe did not start"
+  drv_background watch probing watch-null
+  WATCH_PID=$BACKGROUND_PID
 }
 
 watch_stop() {
@@ -231,13 +235,11 @@ watch_stop() {
   [ "$code" -eq 0 ] || fail "the main window was slow to answer during the poll: $result"
 }
 
-# Runs one "Get it Now" poll while measuring, until the log screen meets the
-# expectation and the status line is back at rest.
+# One "Get it Now" poll, measured, until the log screen meets MODE TEXT and the status line rests.
 poll_now_watched() {
-  local mode=$1 text=$2
   watch_start
   drv click $IDC_GET_IT_NOW
-  expect_text $IDC_LOG_SCREEN "$mode" "$text" $LOG_ERROR_TIMEOUT_MS
+  expect_text $IDC_LOG_SCREEN "$1" "$2" $LOG_ERROR_TIMEOUT_MS
   expect_text $IDC_STATUS_LINE is "Stopped" 5000
   watch_stop
 }
@@ -252,7 +254,6 @@ cleanup_scenario() {
 
 # --- The scene ------------------------------------------------------------
 
-# The programs under test, from the Windows build folder and the simulator's path.
 locate_gui_programs() {
   local windows_build=$1 file
   export GUI_VORLANE=$windows_build/Vorlane.exe
@@ -264,9 +265,8 @@ locate_gui_programs() {
   done
 }
 
-# A fresh Wine prefix in GUI_ROOT with a virtual desktop on a display of
-# our own; one Wine server for the whole run, so every start of the driver
-# finds it up.
+# A fresh Wine prefix with a virtual desktop on a display of our own; one
+# Wine server for the whole run, so every start of the driver finds it up.
 prepare_gui_scene() {
   start_display "$GUI_ROOT"
   rm -rf "$GUI_ROOT/prefix"
@@ -275,9 +275,8 @@ prepare_gui_scene() {
   wineserver -p
 }
 
-# Ends what a scenario that overran left behind, by the process ids it noted
-# in DIR/pids, each only while it still runs one of our programs (an id can
-# be reused).
+# Ends what an overrunning scenario left, by the ids in DIR/pids, each only
+# while it still runs one of our programs (an id can be reused).
 end_leftovers() {
   local pids=$1/pids pid
   [ -f "$pids" ] || return 0

@@ -27,10 +27,7 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 sim_start
 preload_registry
 
-expect_same() { [ "$2" = "$3" ] || fail "$1: expected '$3', saw '$2'"; }
 run_values() { reg_data "HKCU\\$RUN_KEY" "$RUN_VALUE_NAME"; reg_data "HKLM\\$RUN_KEY" "$RUN_VALUE_NAME"; }
-# Runs COMMAND... until it succeeds, for up to 20 s.
-wait_until() { for _ in $(seq 100); do "$@" && return 0; sleep 0.2; done; return 1; }
 uninstalled() { ! wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1; }
 
 wine "$setup" /S >>"$GUI_ROOT/setup.out" 2>&1 || fail "the silent install failed"
@@ -50,7 +47,7 @@ cmp -s "$APP_DIR/Vorlane.exe" "$repo/build/windows-release/Vorlane.exe" || fail 
 note "installed in $location, with its shortcut and uninstall entry"
 
 start_vorlane "$exe"
-wait_until grep -q -s -F "$LAST_INTRUSION" "$APP_DIR/router.log" || fail "router.log lacks the router's log"
+wait_for 20 grep -q -s -F "$LAST_INTRUSION" "$APP_DIR/router.log" || fail "router.log lacks the router's log"
 expect_text "$IDC_STATUS_LINE" is "Waiting..." 10000
 drv set-check "$IDC_LAUNCH_AT_STARTUP" 1
 cp "$APP_DIR/router.log" "$GUI_ROOT/router.log.before"
@@ -60,7 +57,6 @@ note "the installed program writes router.log beside itself"
 # among them the start with Windows just ticked.
 wine "$setup" /S >>"$GUI_ROOT/setup.out" 2>&1 || fail "the silent upgrade failed"
 wait_vorlane_exit 5
-expect_same "exit code of the program closed by the upgrade" "$EXIT_CODE" 0
 expect_same "Run values after the upgrade" "$(run_values)" "$exe"
 cmp -s "$APP_DIR/router.log" "$GUI_ROOT/router.log.before" || fail "the upgrade changed router.log"
 expect_same "router address after the upgrade" "$(options_value routerAddress)" "127.0.0.1:$SIM_PORT"
@@ -69,10 +65,8 @@ note "the upgrade shut the program down through its window and kept router.log a
 wine reg add "HKCU\\$RUN_KEY" /v "$RUN_VALUE_NAME" /d "$exe" /f >/dev/null 2>&1
 wine "$location\\uninstall.exe" /S >>"$GUI_ROOT/setup.out" 2>&1 || fail "the silent uninstall failed"
 # The uninstaller goes on from a copy of itself; its last step removes the entry.
-wait_until uninstalled || fail "the uninstall entry is still there"
-for file in "$APP_DIR/Vorlane.exe" "$APP_DIR/uninstall.exe" "$shortcut"; do
-  [ ! -e "$file" ] || fail "$file is still there"
-done
+wait_for 20 uninstalled || fail "the uninstall entry is still there"
+for file in "$APP_DIR/Vorlane.exe" "$APP_DIR/uninstall.exe" "$shortcut"; do [ ! -e "$file" ] || fail "$file is still there"; done
 expect_same "Run values after the uninstall" "$(run_values)" ""
 cmp -s "$APP_DIR/router.log" "$GUI_ROOT/router.log.before" || fail "the uninstall did not keep router.log"
 expect_same "router address after the uninstall" "$(options_value routerAddress)" "127.0.0.1:$SIM_PORT"

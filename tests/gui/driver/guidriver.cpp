@@ -1,8 +1,6 @@
 // guidriver: automates Vorlane.exe for the GUI tests, one command per run.
 //   guidriver [-w TITLE] COMMAND ARGS...
-// -w picks the program's window whose controls the command addresses
-// (default the main window; e.g. "Router Status"). A command is one line of
-// kCommands and a handler; the table resolves its window or control first.
+// -w picks the program's window the command addresses (default the main one).
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -17,7 +15,6 @@
 #include <string_view>
 #include <vector>
 
-// After windows.h, which they need.
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
@@ -28,17 +25,14 @@
 
 namespace {
 
-// Exit codes, which the scenario scripts test.
 enum ExitCode : int { kSuccess = 0, kConditionFailed = 1, kUsageError = 2, kNoWindow = 3 };
 
 constexpr char kMainWindowTitle[] = MAIN_WINDOW_TITLE;
 constexpr UINT kRequestTimeoutMs = 5000;  // any one window request; longer means hung
-constexpr DWORD kWaitStepMs = 20;
-constexpr DWORD kWatchLimitMs = 100;  // the worst WM_NULL round trip watch-null accepts
+constexpr DWORD kWatchLimitMs = 100;      // the worst WM_NULL round trip watch-null accepts
+constexpr std::size_t kTextRoom = 512;
 
 using Args = std::vector<std::string>;
-
-// --- Shared helpers ---------------------------------------------------------
 
 std::optional<long> Number(const std::string& text) {
     long value = 0;
@@ -46,21 +40,25 @@ std::optional<long> Number(const std::string& text) {
     return error == std::errc() && end == text.data() + text.size() ? std::optional<long>(value) : std::nullopt;
 }
 
-// A non-negative duration in milliseconds.
 std::optional<DWORD> Ms(const std::string& text) {
     std::optional<long> value = Number(text);
     return value && *value >= 0 ? std::optional<DWORD>(static_cast<DWORD>(*value)) : std::nullopt;
 }
 
-// Tests the condition until it holds or the time is up; true when it held.
 template <typename Condition>
 bool WaitUntil(DWORD timeoutMs, Condition condition) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
+    for (const ULONGLONG deadline = GetTickCount64() + timeoutMs;; Sleep(20)) {
         if (condition()) return true;
         if (GetTickCount64() >= deadline) return false;
-        Sleep(kWaitStepMs);
     }
+}
+
+int Result(bool held) { return held ? kSuccess : kConditionFailed; }
+
+template <typename Condition>
+int WaitFor(const std::string& ms, Condition condition) {
+    std::optional<DWORD> timeout = Ms(ms);
+    return timeout ? Result(WaitUntil(*timeout, condition)) : kUsageError;
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -68,7 +66,7 @@ bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 int Print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fputc('\n', stdout);
-    return 0;
+    return kSuccess;
 }
 
 DWORD ProcessOf(HWND window) {
@@ -77,18 +75,12 @@ DWORD ProcessOf(HWND window) {
     return process;
 }
 
-std::string ClassNameOf(HWND window) {
-    char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
+std::string NameOf(HWND window, bool className) {
+    char name[512] = {};
+    className ? GetClassNameA(window, name, sizeof name) : GetWindowTextA(window, name, sizeof name);
     return name;
 }
-
-// A top-level window's caption as the system keeps it; asks nothing of the window.
-std::string CaptionOf(HWND window) {
-    char caption[512] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    return caption;
-}
+std::string CaptionOf(HWND window) { return NameOf(window, false); }
 
 DWORD_PTR Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0, bool* answered = nullptr) {
     DWORD_PTR result = 0;
@@ -97,9 +89,7 @@ DWORD_PTR Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0, 
     return result;
 }
 
-// The text as the window itself reports it (WM_GETTEXT), which for an edit
-// box is its content. It may grow between the two requests: ask again with
-// room to spare until the answer no longer fills the buffer.
+// An edit box's text may grow between the two requests: ask until it no longer fills the buffer.
 std::string WindowText(HWND window) {
     for (DWORD_PTR room = 256;; room *= 4) {
         bool answered = false;
@@ -118,119 +108,81 @@ BOOL CALLBACK Collect(HWND window, LPARAM list) {
     return TRUE;
 }
 
-std::vector<HWND> TopWindows() {
-    std::vector<HWND> all;
+std::vector<HWND> TopWindows(const char* title = nullptr, DWORD process = 0) {
+    std::vector<HWND> all, found;
     EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
-    return all;
-}
-
-// Top-level windows with exactly this title, of one process (0: any).
-std::vector<HWND> WindowsTitled(const std::string& title, DWORD process = 0) {
-    std::vector<HWND> found;
-    for (HWND w : TopWindows())
-        if ((process == 0 || ProcessOf(w) == process) && CaptionOf(w) == title) found.push_back(w);
+    for (HWND w : all)
+        if ((process == 0 || ProcessOf(w) == process) && (title == nullptr || CaptionOf(w) == title)) found.push_back(w);
     return found;
 }
 
-HWND MainWindow() {
-    std::vector<HWND> found = WindowsTitled(kMainWindowTitle);
-    return found.empty() ? nullptr : found.front();
-}
-
-// Every other window the driver touches must belong to the main window's process.
+// The window of this title; any but the main one must belong to the main window's process.
 HWND ProgramWindow(const std::string& title) {
-    HWND main = MainWindow();
-    if (main == nullptr || title == kMainWindowTitle) return main;
-    std::vector<HWND> found = WindowsTitled(title, ProcessOf(main));
+    std::vector<HWND> main = TopWindows(kMainWindowTitle);
+    if (main.empty() || title == kMainWindowTitle) return main.empty() ? nullptr : main.front();
+    std::vector<HWND> found = TopWindows(title.c_str(), ProcessOf(main.front()));
     return found.empty() ? nullptr : found.front();
 }
+HWND MainWindow() { return ProgramWindow(kMainWindowTitle); }
 
-// A control of the window by id, 0 meaning the window itself.
-HWND Control(HWND window, const std::string& id) {
-    std::optional<long> number = Number(id);
-    if (!number) return nullptr;
-    return *number == 0 ? window : GetDlgItem(window, static_cast<int>(*number));
+// Posted, so that a message box it opens cannot block the driver, and it passes the message loop as input does.
+bool PostClick(HWND window, int x, int y, bool twice = false) {
+    const LPARAM at = MAKELPARAM(x, y);
+    const bool posted = PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(window, WM_LBUTTONUP, 0, at);
+    return posted && (!twice || (PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at) && PostMessageA(window, WM_LBUTTONUP, 0, at)));
 }
 
-// Input is posted, so that what it opens (a message box) cannot block the
-// driver, and it passes the program's message loop as real input does.
-bool PostClick(HWND window, LPARAM where, bool twice = false) {
-    const bool posted = PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where) && PostMessageA(window, WM_LBUTTONUP, 0, where);
-    return posted && (!twice || (PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, where) &&
-                                 PostMessageA(window, WM_LBUTTONUP, 0, where)));
-}
-
-int Result(bool held) { return held ? kSuccess : kConditionFailed; }
-
-// Waits up to MS (an argument) for the condition.
-template <typename Condition>
-int WaitFor(const std::string& ms, Condition condition) {
-    std::optional<DWORD> timeout = Ms(ms);
-    return timeout ? Result(WaitUntil(*timeout, condition)) : kUsageError;
-}
-
-// --- Message boxes ----------------------------------------------------------
 
 struct MessageButton {
     int id;
     const char* name;
 };
 constexpr std::array<MessageButton, 4> kButtons = {{{IDOK, "OK"}, {IDCANCEL, "Cancel"}, {IDYES, "Yes"}, {IDNO, "No"}}};
-// The program's own dialogs, which are never taken for a message box.
-constexpr std::array<const char*, 3> kOwnDialogTitles = {kMainWindowTitle, STATUS_WINDOW_TITLE, ABOUT_BOX_TITLE};
-
-// A visible dialog of the program's process that is none of its own windows.
-HWND MessageBoxOf(DWORD process) {
-    for (HWND w : TopWindows()) {
-        if (ProcessOf(w) != process || !IsWindowVisible(w) || ClassNameOf(w) != "#32770") continue;
-        if (std::find(kOwnDialogTitles.begin(), kOwnDialogTitles.end(), CaptionOf(w)) == kOwnDialogTitles.end()) return w;
-    }
-    return nullptr;
-}
+constexpr std::array<const char*, 4> kOwnDialogTitles = {kMainWindowTitle, STATUS_WINDOW_TITLE, ABOUT_BOX_TITLE, INTRUDERS_WINDOW_TITLE};
 
 HWND WaitForMessageBox(DWORD timeoutMs) {
-    HWND main = MainWindow();
-    HWND box = nullptr;
-    if (main != nullptr) WaitUntil(timeoutMs, [&] { return (box = MessageBoxOf(ProcessOf(main))) != nullptr; });
+    HWND main = MainWindow(), box = nullptr;
+    auto found = [&] {
+        for (HWND w : TopWindows(nullptr, ProcessOf(main)))
+            if (IsWindowVisible(w) && NameOf(w, true) == "#32770" &&
+                std::find(kOwnDialogTitles.begin(), kOwnDialogTitles.end(), CaptionOf(w)) == kOwnDialogTitles.end())
+                return (box = w) != nullptr;
+        return false;
+    };
+    if (main != nullptr) WaitUntil(timeoutMs, found);
     return box;
 }
 
 // Caption, the buttons present and the text (the icon is a static without text).
 void PrintMessageBox(HWND box) {
-    std::string buttons;
+    std::string buttons, text;
     for (const MessageButton& button : kButtons) {
         HWND control = GetDlgItem(box, button.id);
         if (control != nullptr && IsWindowVisible(control)) buttons += (buttons.empty() ? "" : " ") + std::string(button.name);
     }
     std::vector<HWND> children;
     EnumChildWindows(box, Collect, reinterpret_cast<LPARAM>(&children));
-    std::string text;
     for (HWND child : children)
-        if (text.empty() && ClassNameOf(child) == "Static") text = WindowText(child);
+        if (text.empty() && NameOf(child, true) == "Static") text = WindowText(child);
     std::printf("caption: %s\nbuttons: %s\ntext: ", CaptionOf(box).c_str(), buttons.c_str());
     Print(text);
 }
 
-// --- Handlers: the addressed window or control, and the arguments -----------
 
 int WaitWindow(HWND, const Args& a) { return WaitFor(a[1], [&] { return ProgramWindow(a[0]) != nullptr; }); }
 
-int WaitGone(HWND, const Args& a) { return WaitFor(a[1], [&] { return WindowsTitled(a[0]).empty(); }); }
+int WaitGone(HWND, const Args& a) { return WaitFor(a[1], [&] { return TopWindows(a[0].c_str()).empty(); }); }
 
-int CountWindows(HWND, const Args& a) { return Print(std::to_string(WindowsTitled(a[0]).size())); }
+int CountWindows(HWND, const Args& a) { return Print(std::to_string(TopWindows(a[0].c_str()).size())); }
 
 int WaitVisible(HWND window, const Args& a) {
     if (a[0] != "0" && a[0] != "1") return kUsageError;
     return WaitFor(a[1], [&] { return (IsWindowVisible(window) != FALSE) == (a[0] == "1"); });
 }
 
-// The title the system's file-title service gives a path: the caption of
-// the program's message boxes.
 int FileTitle(HWND, const Args& a) {
     char title[MAX_PATH] = {};
-    if (GetFileTitleA(a[0].c_str(), title, sizeof title) != 0) return kConditionFailed;
-    std::printf("%s\n", title);
-    return kSuccess;
+    return GetFileTitleA(a[0].c_str(), title, sizeof title) != 0 ? kConditionFailed : Print(title);
 }
 
 int Foreground(HWND, const Args&) {
@@ -240,7 +192,6 @@ int Foreground(HWND, const Args&) {
 
 int ProcessId(HWND main, const Args&) { return Print(std::to_string(ProcessOf(main))); }
 
-// Ends the program under test, by the process id of its main window.
 int Kill(HWND window, const Args&) {
     HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessOf(window));
     if (process == nullptr) return kConditionFailed;
@@ -251,7 +202,6 @@ int Kill(HWND window, const Args&) {
 
 int Close(HWND window, const Args&) { return Result(PostMessageA(window, WM_CLOSE, 0, 0)); }
 
-// Where the window stands on the screen: "X Y WIDTH HEIGHT", e.g. to crop a screenshot.
 int Rect(HWND window, const Args&) {
     RECT r = {};
     if (!GetWindowRect(window, &r)) return kConditionFailed;
@@ -259,10 +209,8 @@ int Rect(HWND window, const Args&) {
     return kSuccess;
 }
 
-// Moves the mouse pointer, e.g. off the windows before a screenshot.
 int Pointer(HWND, const Args& a) {
-    std::optional<long> x = Number(a[0]);
-    std::optional<long> y = Number(a[1]);
+    std::optional<long> x = Number(a[0]), y = Number(a[1]);
     return x && y ? Result(SetCursorPos(static_cast<int>(*x), static_cast<int>(*y))) : kUsageError;
 }
 
@@ -275,24 +223,20 @@ int SetText(HWND control, const Args& a) {
     return Result(answered && set != 0);
 }
 
-bool TextMatches(const std::string& mode, const std::string& text, const std::string& expected) {
-    if (mode == "is") return text == expected;
-    if (mode == "has") return text.find(expected) != std::string::npos;
-    if (mode == "lacks") return text.find(expected) == std::string::npos;
-    return text.starts_with(expected);
-}
-
 int WaitText(HWND control, const Args& a) {
     std::optional<DWORD> ms = Ms(a[3]);
-    if (!ms || (a[1] != "is" && a[1] != "has" && a[1] != "lacks" && a[1] != "starts")) return kUsageError;
+    const std::string& mode = a[1];
+    if (!ms || (mode != "is" && mode != "has" && mode != "lacks" && mode != "starts")) return kUsageError;
     std::string text;
-    const bool matched = WaitUntil(*ms, [&] { return TextMatches(a[1], text = WindowText(control), a[2]); });
-    // The last text seen tells a failing scenario what was there instead.
-    Print(text);
+    const bool matched = WaitUntil(*ms, [&] {
+        text = WindowText(control);
+        const bool has = text.find(a[2]) != std::string::npos;
+        return mode == "is" ? text == a[2] : mode == "has" ? has : mode == "lacks" ? !has : text.starts_with(a[2]);
+    });
+    Print(text);  // tells a failing scenario what was there instead
     return Result(matched);
 }
 
-// The text the selection of an edit box covers.
 int GetSelection(HWND edit, const Args&) {
     const DWORD_PTR packed = Send(edit, EM_GETSEL);
     const std::string text = WindowText(edit);
@@ -302,8 +246,7 @@ int GetSelection(HWND edit, const Args&) {
 
 int GetCheck(HWND control, const Args&) { return Print(std::to_string(Send(control, BM_GETCHECK))); }
 
-// Sets the state without a click: the program is not told, as when its own
-// code sets a box.
+// Sets the state without a click: the program is not told, as when its own code sets a box.
 int SetCheck(HWND control, const Args& a) {
     std::optional<long> state = Number(a[1]);
     if (!state) return kUsageError;
@@ -313,14 +256,12 @@ int SetCheck(HWND control, const Args& a) {
 
 int Click(HWND control, const Args&) { return Result(PostMessageA(control, BM_CLICK, 0, 0)); }
 
-// A command as a menu or accelerator sends it: WM_COMMAND with no control.
 int Command(HWND window, const Args& a) {
     std::optional<long> id = Number(a[0]);
     return id ? Result(PostMessageA(window, WM_COMMAND, MAKEWPARAM(*id, 0), 0)) : kUsageError;
 }
 
-// A key press posted to the window or control, where the program's dialog
-// navigation picks it up.
+// A key press posted where the program's dialog navigation picks it up.
 int Key(HWND target, const Args& a) {
     if (a[0] != "escape" && a[0] != "enter") return kUsageError;
     const WPARAM key = a[0] == "escape" ? VK_ESCAPE : VK_RETURN;
@@ -330,17 +271,13 @@ int Key(HWND target, const Args& a) {
                   PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(press | 0xC0000000u)));
 }
 
-// The tray icon's double-click, as the shell reports it through the callback message.
 int Tray(HWND main, const Args& a) {
-    const LPARAM event = a[0] == "dblclk"         ? WM_LBUTTONDBLCLK
-                         : a[0] == "rdown"        ? WM_RBUTTONDOWN
-                         : a[0] == "balloonclick" ? NIN_BALLOONUSERCLICK
-                                                  : 0;
+    const LPARAM event = a[0] == "dblclk" ? WM_LBUTTONDBLCLK : a[0] == "rdown" ? WM_RBUTTONDOWN
+                         : a[0] == "balloonclick" ? NIN_BALLOONUSERCLICK : 0;
     return event != 0 ? Result(PostMessageA(main, WM_TRAY_CALLBACK, TRAY_ICON_ID, event)) : kUsageError;
 }
 
-// A double-click in the middle of the first occurrence of TEXT in an edit
-// box, scrolled into view first, as the mouse sends it.
+// A double-click in the middle of the first TEXT in an edit box, scrolled into view.
 int DoubleClickText(HWND edit, const Args& a) {
     const std::size_t found = WindowText(edit).find(a[1]);
     if (a[1].empty() || found == std::string::npos) return kConditionFailed;
@@ -351,26 +288,23 @@ int DoubleClickText(HWND edit, const Args& a) {
     const POINT at{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))};
     RECT client = {};
     GetClientRect(edit, &client);
-    if (!PtInRect(&client, at)) return kConditionFailed;
     // Inside the character cell, not on its left edge or top line.
-    return Result(PostClick(edit, MAKELPARAM(at.x + 2, at.y + 4), true));
+    return PtInRect(&client, at) ? Result(PostClick(edit, at.x + 2, at.y + 4, true)) : kConditionFailed;
 }
 
-// A left click in the middle of a control, e.g. to put the focus into an edit box.
 int MouseClick(HWND control, const Args&) {
     RECT client = {};
     GetClientRect(control, &client);
-    return Result(PostClick(control, MAKELPARAM(client.right / 2, client.bottom / 2)));
+    return Result(PostClick(control, client.right / 2, client.bottom / 2));
 }
 
-// A click on a control that lets the mouse through (the animation): the
-// window under it gets the click, at the control's middle.
+// A click on a control that lets the mouse through (the animation): the window under it gets it.
 int ClickThrough(HWND control, const Args&) {
     HWND parent = GetParent(control);
     RECT area = {};
     GetWindowRect(control, &area);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-    return Result(PostClick(parent, MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2)));
+    return Result(PostClick(parent, (area.left + area.right) / 2, (area.top + area.bottom) / 2));
 }
 
 int Answer(HWND, const Args& a) {
@@ -393,7 +327,6 @@ int NoMessageBox(HWND, const Args& a) {
     return Result(box == nullptr);
 }
 
-// One WM_NULL round trip in milliseconds; nothing when the window did not answer.
 std::optional<double> RoundTrip(HWND window) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
@@ -407,13 +340,16 @@ std::optional<double> RoundTrip(HWND window) {
 
 int Ping(HWND window, const Args&) { return Result(RoundTrip(window).has_value()); }
 
-// Probes the window until STOPFILE exists or MAX_MS have passed; prints the
-// worst round trip and fails when it is above the limit or went unanswered.
+void Begun(const char* word) {
+    std::puts(word);
+    std::fflush(stdout);
+}
+
+// Probes until STOPFILE or MAX_MS; fails when the worst round trip is above the limit or any went unanswered.
 int WatchNull(HWND window, const Args& a) {
     std::optional<DWORD> maxMs = Ms(a[1]);
     if (!maxMs) return kUsageError;
-    std::puts("probing");  // tells the scenario that probing has begun
-    std::fflush(stdout);
+    Begun("probing");
     const ULONGLONG deadline = GetTickCount64() + *maxMs;
     double worst = 0.0;
     unsigned probes = 0, unanswered = 0;
@@ -426,7 +362,18 @@ int WatchNull(HWND window, const Args& a) {
     return Result(worst <= kWatchLimitMs && unanswered == 0 && probes > 0);
 }
 
-// The process's entries in the system-wide handle table; -1 when it cannot be read.
+// Another program holding a file open without sharing until STOPFILE or MAX_MS: the log file's lost writes.
+int HoldFile(HWND, const Args& a) {
+    std::optional<DWORD> ms = Ms(a[2]);
+    if (!ms) return kUsageError;
+    HANDLE file = CreateFileA(a[0].c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return kConditionFailed;
+    Begun("holding");
+    WaitUntil(*ms, [&] { return FileExists(a[1]); });
+    CloseHandle(file);
+    return kSuccess;
+}
+
 long HandlesInSystemTable(DWORD process) {
     constexpr auto kLengthMismatch = static_cast<NTSTATUS>(0xC0000004L);
     std::vector<unsigned char> buffer(256 * 1024);
@@ -445,10 +392,7 @@ long HandlesInSystemTable(DWORD process) {
     return count;
 }
 
-// The process's handles and private memory, for the long run that looks for
-// leaks, each with its source. Wine 8 answers GetProcessHandleCount with 0 and
-// leaves PrivateUsage at 0; the system's handle table and PagefileUsage (which
-// Windows keeps equal to PrivateUsage) hold the figures there.
+// For the long run: Wine 8 answers GetProcessHandleCount with 0 and leaves PrivateUsage at 0.
 int HandleCount(HWND main, const Args&) {
     const long count = HandlesInSystemTable(ProcessOf(main));
     if (count > 0) std::printf("%ld system-handle-table\n", count);
@@ -466,26 +410,7 @@ int PrivateBytes(HWND main, const Args&) {
     return Result(known && bytes != 0);
 }
 
-// Another program that holds a file open without sharing it, until STOPFILE
-// exists or MAX_MS have passed: the log file's lost writes.
-int HoldFile(HWND, const Args& a) {
-    std::optional<DWORD> ms = Ms(a[2]);
-    if (!ms) return kUsageError;
-    HANDLE file = CreateFileA(a[0].c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return kConditionFailed;
-    std::puts("holding");
-    std::fflush(stdout);
-    WaitUntil(*ms, [&] { return FileExists(a[1]); });
-    CloseHandle(file);
-    return kSuccess;
-}
-
-// --- The Intruders list, the clipboard and the balloon ------------------------
-// The list and the balloon live in other processes: what they fill in is
-// placed in the owning process's memory and read back from there.
-
-constexpr std::size_t kTextRoom = 512;
-
+// The list and the balloon fill in memory of the program's process.
 class RemoteBuffer {
 public:
     RemoteBuffer(HWND window, std::size_t size) : size_(size) {
@@ -500,12 +425,11 @@ public:
     RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
     char* At(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
-    LPARAM Param(std::size_t offset = 0) const { return reinterpret_cast<LPARAM>(At(offset)); }
-    bool Write(const void* data, std::size_t size, std::size_t offset = 0) {
-        return address_ != nullptr && offset + size <= size_ && WriteProcessMemory(process_, At(offset), data, size, nullptr);
-    }
-    bool Read(void* data, std::size_t size, std::size_t offset = 0) {
-        return address_ != nullptr && offset + size <= size_ && ReadProcessMemory(process_, At(offset), data, size, nullptr);
+    LPARAM Param() const { return reinterpret_cast<LPARAM>(address_); }
+    bool Copy(bool write, void* data, std::size_t size, std::size_t offset = 0) {
+        if (address_ == nullptr || offset + size > size_) return false;
+        return write ? WriteProcessMemory(process_, At(offset), data, size, nullptr)
+                     : ReadProcessMemory(process_, At(offset), data, size, nullptr);
     }
 
 private:
@@ -514,7 +438,6 @@ private:
     void* address_ = nullptr;
 };
 
-// Every row of a list view, its columns separated by tabs.
 int ListRows(HWND list, const Args&) {
     const auto columns = static_cast<int>(Send(reinterpret_cast<HWND>(Send(list, LVM_GETHEADER)), HDM_GETITEMCOUNT));
     const auto rows = static_cast<int>(Send(list, LVM_GETITEMCOUNT));
@@ -527,9 +450,9 @@ int ListRows(HWND list, const Args&) {
             item.pszText = buffer.At(sizeof item);
             item.cchTextMax = kTextRoom;
             char text[kTextRoom] = {};
-            if (!buffer.Write(&item, sizeof item)) return kConditionFailed;
+            if (!buffer.Copy(true, &item, sizeof item)) return kConditionFailed;
             Send(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), buffer.Param());
-            buffer.Read(text, sizeof text - 1, sizeof item);
+            buffer.Copy(false, text, sizeof text - 1, sizeof item);
             line += (column > 0 ? "\t" : "") + std::string(text);
         }
         Print(line);
@@ -543,21 +466,18 @@ int ListSelect(HWND list, const Args& a) {
     LVITEMA item = {};
     item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
     RemoteBuffer buffer(list, sizeof item);
-    return Result(buffer.Write(&item, sizeof item) && Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(*row), buffer.Param()));
+    return Result(buffer.Copy(true, &item, sizeof item) && Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(*row), buffer.Param()));
 }
 
-// A click on a column's header, as the mouse gives it.
 int HeaderClick(HWND list, const Args& a) {
     std::optional<long> column = Number(a[1]);
     if (!column) return kUsageError;
     const auto header = reinterpret_cast<HWND>(Send(list, LVM_GETHEADER));
     RECT r = {};
     RemoteBuffer buffer(header, sizeof r);
-    if (!buffer.Write(&r, sizeof r) || !Send(header, HDM_GETITEMRECT, static_cast<WPARAM>(*column), buffer.Param()) ||
-        !buffer.Read(&r, sizeof r)) {
-        return kConditionFailed;
-    }
-    return Result(PostClick(header, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2)));
+    const bool known = buffer.Copy(true, &r, sizeof r) &&
+                       Send(header, HDM_GETITEMRECT, static_cast<WPARAM>(*column), buffer.Param()) && buffer.Copy(false, &r, sizeof r);
+    return known ? Result(PostClick(header, (r.left + r.right) / 2, (r.top + r.bottom) / 2)) : kConditionFailed;
 }
 
 int Clipboard(HWND, const Args&) {
@@ -571,16 +491,9 @@ int Clipboard(HWND, const Args&) {
 }
 
 HWND VisibleBalloon() {
-    HWND found = nullptr;
-    EnumWindows(
-        [](HWND window, LPARAM result) -> BOOL {
-            const bool balloon = ClassNameOf(window) == TOOLTIPS_CLASSA && IsWindowVisible(window) &&
-                                 (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON) != 0;
-            if (balloon) *reinterpret_cast<HWND*>(result) = window;
-            return !balloon;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    for (HWND w : TopWindows())
+        if (NameOf(w, true) == TOOLTIPS_CLASSA && IsWindowVisible(w) && (GetWindowLongA(w, GWL_STYLE) & TTS_BALLOON) != 0) return w;
+    return nullptr;
 }
 
 // The balloon's text; its title is drawn by the tooltip and not read back.
@@ -588,20 +501,19 @@ std::string BalloonText(HWND balloon) {
     TOOLINFOW info = {};
     info.cbSize = sizeof info;
     RemoteBuffer buffer(balloon, sizeof info + kTextRoom * sizeof(wchar_t));
-    if (!buffer.Write(&info, sizeof info)) return "";
+    if (!buffer.Copy(true, &info, sizeof info)) return "";
     Send(balloon, TTM_ENUMTOOLSW, 0, buffer.Param());
-    buffer.Read(&info, sizeof info);
+    buffer.Copy(false, &info, sizeof info);
     info.lpszText = reinterpret_cast<wchar_t*>(buffer.At(sizeof info));
-    buffer.Write(&info, sizeof info);
+    buffer.Copy(true, &info, sizeof info);
     Send(balloon, TTM_GETTEXTW, kTextRoom, buffer.Param());
     wchar_t text[kTextRoom] = {};
-    buffer.Read(text, sizeof text - sizeof(wchar_t), sizeof info);
+    buffer.Copy(false, text, sizeof text - sizeof(wchar_t), sizeof info);
     char narrow[2 * kTextRoom] = {};
     std::snprintf(narrow, sizeof narrow, "%ls", text);
     return narrow;
 }
 
-// Waits for a balloon (1), printing its text, or for none to show within the time (0).
 int WaitBalloon(HWND, const Args& a) {
     std::optional<DWORD> ms = Ms(a[1]);
     if (!ms || (a[0] != "1" && a[0] != "0")) return kUsageError;
@@ -611,7 +523,6 @@ int WaitBalloon(HWND, const Args& a) {
     return Result(shown == (a[0] == "1"));
 }
 
-// --- The command table ------------------------------------------------------
 
 // What a command addresses: nothing, the -w window, the main window, the
 // control named by the first argument, or by the last one when it is given.
@@ -670,12 +581,14 @@ int Usage() {
     return kUsageError;
 }
 
-// The command's target; nullptr (and a note on stderr) when it is missing.
+// The command's target, a control by id (0: the window itself); nullptr (and a note) when missing.
 HWND Resolve(const DriverCommand& command, const std::string& title, const Args& args) {
-    HWND window = command.target == Target::Main ? MainWindow() : ProgramWindow(title);
+    HWND target = command.target == Target::Main ? MainWindow() : ProgramWindow(title);
     const bool byId = command.target == Target::FirstId || (command.target == Target::LastId && args.size() == command.maxArgs);
-    HWND target = window != nullptr && byId ? Control(window, command.target == Target::FirstId ? args.front() : args.back())
-                                            : window;
+    if (target != nullptr && byId) {
+        std::optional<long> id = Number(command.target == Target::FirstId ? args.front() : args.back());
+        target = !id ? nullptr : *id == 0 ? target : GetDlgItem(target, static_cast<int>(*id));
+    }
     if (target == nullptr) std::fprintf(stderr, "guidriver: no window \"%s\" or no such control\n", title.c_str());
     return target;
 }
@@ -685,12 +598,9 @@ HWND Resolve(const DriverCommand& command, const std::string& title, const Args&
 int main(int argc, char** argv) {
     // Texts go out byte for byte: the scenarios compare "\r\n" line breaks.
     _setmode(_fileno(stdout), _O_BINARY);
-    std::string title = kMainWindowTitle;
-    int next = 1;
-    if (next + 1 < argc && std::string_view(argv[next]) == "-w") {
-        title = argv[next + 1];
-        next += 2;
-    }
+    const bool window = argc > 2 && std::string_view(argv[1]) == "-w";
+    const std::string title = window ? argv[2] : kMainWindowTitle;
+    const int next = window ? 3 : 1;
     if (next >= argc) return Usage();
     const Args args(argv + next + 1, argv + argc);
     for (const DriverCommand& command : kCommands) {

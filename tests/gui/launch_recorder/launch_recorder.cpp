@@ -1,7 +1,6 @@
-// Stands in for the user's external program: writes the command line it was
-// started with and its current folder, in UTF-8, to launch_record.txt beside
-// itself, wherever that is. A program without a console or window, so that
-// starting it takes the focus from nothing.
+// Stands in for the user's external program: writes its command line and
+// current folder, in UTF-8, to launch_record.txt beside itself. No console or
+// window, so that starting it takes the focus from nothing.
 #include <windows.h>
 
 #include <cstdio>

@@ -20,21 +20,15 @@ write_old_router_log() {
 
 list_rows() { drv -w "$INTRUDERS_WINDOW_TITLE" list-rows $IDC_INTRUDERS_LIST | tr -d '\r'; }
 
-expect_rows() {
-  local expected seen
-  expected=$(printf '%s\n' "$@")
-  seen=$(list_rows)
-  [ "$seen" = "$expected" ] || fail "Intruders rows: expected
-$expected
-saw
-$seen"
-}
+expect_rows() { expect_same "Intruders rows" "$(list_rows)" "$(printf '%s\n' "$@")"; }
+
+sorted_by_address() { [ "$(list_rows | cut -f1 | tr '\n' ' ')" = "192.0.2.44 198.51.100.77 203.0.113.5 207.71.92.221 " ]; }
 
 scenario_intruders_window() {
   sim_start
   write_old_router_log
   install_recorder
-  preload_registry '"autoStart"=dword:00000000' '"dateformat"=dword:00000002' "$(external_program_line "$TOOLS/launch_recorder.exe")"
+  preload_registry '"autoStart"=dword:00000000' '"dateformat"=dword:00000002' "$(external_program_line)"
   start_vorlane
   drv command $ID_TRAY_INTRUDERS
   expect_visible -w "$INTRUDERS_WINDOW_TITLE" 1
@@ -48,51 +42,39 @@ scenario_intruders_window() {
   drv click $IDC_GET_IT_NOW
   expect_text -w "$INTRUDERS_WINDOW_TITLE" $IDC_INTRUDERS_MESSAGE is "4 addresses, 5 attempts" 15000
   drv -w "$INTRUDERS_WINDOW_TITLE" header-click $IDC_INTRUDERS_LIST 0
-  local addresses
-  for _ in $(seq 50); do
-    addresses=$(list_rows | cut -f1 | tr '\n' ' ')
-    [ "$addresses" = "192.0.2.44 198.51.100.77 203.0.113.5 207.71.92.221 " ] && break
-    sleep 0.1
-  done
-  [ "$addresses" = "192.0.2.44 198.51.100.77 203.0.113.5 207.71.92.221 " ] ||
-    fail "a click on the Address header sorted them as: $addresses"
-  screenshot_window "$INTRUDERS_WINDOW_TITLE" intruders-window
+  wait_for 5 sorted_by_address || fail "a click on the Address header sorted them as: $(list_rows | cut -f1)"
 
   drv -w "$INTRUDERS_WINDOW_TITLE" list-select $IDC_INTRUDERS_LIST 1
   drv -w "$INTRUDERS_WINDOW_TITLE" click $IDC_INTRUDERS_COPY
-  [ "$(drv clipboard | tr -d '\r')" = "198.51.100.77" ] || fail "Copy address put '$(drv clipboard)' on the clipboard"
+  expect_same "the clipboard after Copy address" "$(drv_line clipboard)" "198.51.100.77"
   drv set-text $IDC_EXTERNAL_ARGUMENT "probe %% now"
   drv -w "$INTRUDERS_WINDOW_TITLE" click $IDC_INTRUDERS_LAUNCH
   wait_launch_record
-  grep -q -F "probe 198.51.100.77 now" "$RECORD" || fail "Launch with this passed: $(cat "$RECORD")"
+  record_has "probe 198.51.100.77 now"
 }
 
 # Left 100, top 80, then the six column widths: 90 50 200 200 60 40.
 readonly LAYOUT_REG=hex:64,00,00,00,50,00,00,00,5a,00,00,00,32,00,00,00,c8,00,00,00,c8,00,00,00,3c,00,00,00,28,00,00,00
 
 scenario_popup_on_intrusion() {
-  sim_start
-  preload_registry '"autoStart"=dword:00000000' "\"intrudersWindow\"=$LAYOUT_REG"
-  start_vorlane
+  start_scene '"autoStart"=dword:00000000' "\"intrudersWindow\"=$LAYOUT_REG"
   drv click $IDC_GET_IT_NOW
   local balloon
-  balloon=$(drv wait-balloon 1 15000 | tr -d '\r') || fail "no balloon at the intrusion"
-  [ "$balloon" = "$SIM_INTRUSION_BALLOON" ] || fail "the balloon says: $balloon"
-  import -window root "$SCENARIO_DIR/balloon.png" 2>/dev/null || true
+  balloon=$(drv_line wait-balloon 1 15000) || fail "no balloon at the intrusion"
+  expect_same "the balloon" "$balloon" "$SIM_INTRUSION_BALLOON"
   drv tray balloonclick
   expect_visible -w "$INTRUDERS_WINDOW_TITLE" 1
   local rect
-  rect=$(drv -w "$INTRUDERS_WINDOW_TITLE" rect | tr -d '\r')
-  [ "${rect% * *}" = "100 80" ] || fail "the Intruders window stands at $rect, not where it was left"
+  rect=$(drv_line -w "$INTRUDERS_WINDOW_TITLE" rect)
+  expect_same "the Intruders window's place" "${rect% * *}" "100 80"
 
   # Turned off, saved, and still off at the next start.
   drv command $ID_TRAY_POPUP
   drv command $ID_TRAY_SHUTDOWN
   wait_vorlane_exit 10
-  [ "$(options_value popupOnIntrusion)" = 0x0 ] || fail "popupOnIntrusion saved as '$(options_value popupOnIntrusion)'"
+  expect_same popupOnIntrusion "$(options_value popupOnIntrusion)" 0x0
   local layout=${LAYOUT_REG#hex:}
-  [ "$(options_value intrudersWindow)" = "$(tr -d , <<<"${layout^^}")" ] ||
-    fail "intrudersWindow saved as $(options_value intrudersWindow)"
+  expect_same intrudersWindow "$(options_value intrudersWindow)" "$(tr -d , <<<"${layout^^}")"
   start_vorlane
   sim "log/add?text=Unrecognized%20access%20from%20203.0.113.9:5555%20to%20TCP%20port%2023&age=0"
   drv click $IDC_GET_IT_NOW

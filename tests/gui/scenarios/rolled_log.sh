@@ -6,30 +6,23 @@ line_date() { local line; line=$(grep -F -- " - $2" <<<"$1"); printf '%s' "${lin
 count_missed_lines() { grep -c '^\*\*\* Entries between ' || true; }
 
 scenario_rolled_log_says_entries_may_be_missing() {
-  sim_start
   # File lines without the GMT suffix read as the screen lines do.
-  preload_registry '"autoStart"=dword:00000000' '"logGMT"=dword:00000000'
-  start_vorlane
+  start_scene '"autoStart"=dword:00000000' '"logGMT"=dword:00000000'
   poll_now_watched has "$LAST_INTRUSION"
-  sim log/clear
-  sim "log/add?text=Rolled%20in%20first&age=5000"
-  sim "log/add?text=Rolled%20in%20last&age=3000"
+  sim log/clear "log/add?text=Rolled%20in%20first&age=5000" "log/add?text=Rolled%20in%20last&age=3000"
   poll_now_watched has "Rolled in last"
   local screen missed expected
-  screen=$(drv get-text $IDC_LOG_SCREEN | tr -d '\r')
+  screen=$(drv_line get-text $IDC_LOG_SCREEN)
   missed="*** Entries between $(line_date "$screen" "$LAST_INTRUSION") and $(line_date "$screen" "Rolled in first")"
   missed+=" may be missing: the router's log no longer holds them"
   expected=$(printf '%s\n' "$missed" "$(grep -F -- "Rolled in first" <<<"$screen")" \
     "$(grep -F -- "Rolled in last" <<<"$screen")")
-  [ "$(tail -n 3 <<<"$screen")" = "$expected" ] || fail "the screen should end in
-$expected
-but holds
-$screen"
-  [ "$(tr -d '\r' <"$APP_DIR/router.log" | tail -n 3)" = "$expected" ] || fail "router.log does not end in the same lines"
+  expect_same "the screen's last lines" "$(tail -n 3 <<<"$screen")" "$expected"
+  expect_same "router.log's last lines" "$(tr -d '\r' <"$APP_DIR/router.log" | tail -n 3)" "$expected"
   note "$missed"
   # A poll without a roll adds no second line.
   sim "log/add?text=After%20the%20roll&age=0"
   poll_now_watched has "After the roll"
-  [ "$(drv get-text $IDC_LOG_SCREEN | tr -d '\r' | count_missed_lines)" -eq 1 ] || fail "the screen says it twice"
+  [ "$(drv_line get-text $IDC_LOG_SCREEN | count_missed_lines)" -eq 1 ] || fail "the screen says it twice"
   [ "$(tr -d '\r' <"$APP_DIR/router.log" | count_missed_lines)" -eq 1 ] || fail "router.log says it twice"
 }
