@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <deque>
-#include <string>
-#include <vector>
 
 namespace {
 
