@@ -35,10 +35,10 @@ public:
     std::string WindowsDirectory() override { return "C:\\windows"; }
     std::string AnsiToUtf8(const std::string& text) override { return text; }
     std::string SystemMessageText(int code) override { return "system text " + std::to_string(code) + "\r\n"; }
-    // What these start is for the GUI tests to judge.
+    // What these start is for the GUI tests to judge; sounds are only counted.
     std::intptr_t OpenWithShell(const ShellRequest&) override { return 42; }
-    void PlaySoundFile(const std::string&) override {}
-    void PlaySoundResource(int) override {}
+    void PlaySoundFile(const std::string&) override { ++soundsPlayed; }
+    void PlaySoundResource(int) override { ++soundsPlayed; }
     std::optional<std::string> ChooseOpenFile(const OpenFileRequest&) override { return std::nullopt; }
     bool CopyTextToClipboard(const std::string&) override { return true; }
     void StartTimer(unsigned id, unsigned periodMs) override { auto lock = Lock(); timers[id] = periodMs; }
@@ -48,6 +48,7 @@ public:
     std::atomic<std::uint32_t> tick{1000};
     std::atomic<std::int64_t> now{1000000000};
     std::atomic<int> workersStarted{0};
+    std::atomic<int> soundsPlayed{0};
     std::string executablePath = "C:\\Program Files\\Vorlane\\Vorlane.exe";
     std::map<unsigned, unsigned> timers;
 

@@ -99,7 +99,6 @@ TEST_F(LogPageProcessor, ScreenIsEmptiedPastItsLimitAndNewLinesReplaceANotice) {
     EXPECT_EQ(dialog.Scrolls(), (std::vector<std::pair<int, int>>{{IDC_LOG_SCREEN, 999999}}));
     EXPECT_EQ(state.lastParagraph.Get(), LineA + LineB);
     EXPECT_EQ(state.lastDate, R - 30);
-    EXPECT_EQ(app.wanType.Get(), "PPPoE");
     EXPECT_FALSE(fs::exists(state.logFilePath));
 
     Process(PageAB + L2(0, "Event C"));

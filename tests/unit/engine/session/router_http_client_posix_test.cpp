@@ -30,7 +30,6 @@ TEST_F(RouterHttpClientPosixTest, FailuresLeaveNoSocketOpen) {
         EXPECT_TRUE(client.Connect(Address()));
         EXPECT_FALSE(client.FetchLogPage(false, "").empty());
         EXPECT_TRUE(client.Connect(Address()));
-        // Destroyed while connected.
     }
     EXPECT_EQ(OpenDescriptors(), before);
 }

@@ -62,7 +62,6 @@ TEST_F(RouterHttpClientTest, LoginTakesFourConnectionsAndAWrongPasswordEndsTheFe
 TEST_F(RouterHttpClientTest, AnErrorTextIsNoPageAndTheNextCallAsksAgain) {
     RouterHttpClient client(messages);
     EXPECT_FALSE(client.Connect("127.0.0.1:" + SimBody("freeport")));
-    // The text names the error the fetch met.
     const std::string error = client.FetchLogPage(false, "");
     EXPECT_EQ(error, "*** Socket Error no.:" + std::to_string(RouterHttpClient::LastErrorCode()));
     EXPECT_NE(RouterHttpClient::LastErrorCode(), 0);

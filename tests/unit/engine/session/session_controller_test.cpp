@@ -123,8 +123,11 @@ TEST_F(SessionTest, IntrusionFillsTheArgumentButAClickNeverOverwritesWhatTheUser
     dialog.SetText(IDC_EXTERNAL_ARGUMENT, "typed");
     alerts.AutofillArgument();
     EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), "typed");
-    alerts.RaiseIntrusionAlerts(intrusion);
+    alerts.RaiseIntrusionAlerts(intrusion);  // no sound without "Alert"
     EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), "203.0.113.5");
+    dialog.SetChecked(IDC_ALERT, true);
+    alerts.RaiseIntrusionAlerts(intrusion);
+    EXPECT_EQ(system.soundsPlayed, 1);
     dialog.SetText(IDC_EXTERNAL_ARGUMENT, "");
     alerts.AutofillArgument();
     EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), "203.0.113.5");
