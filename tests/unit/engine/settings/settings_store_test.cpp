@@ -46,20 +46,18 @@ TEST_F(SettingsTest, StoredValuesReachTheControlsAndState) {
     EXPECT_EQ(state.lastDate, 0x7ffffffe);
 }
 
-TEST_F(SettingsTest, EmptyTextsOddNumbersAndWrongSizes) {
+TEST_F(SettingsTest, EmptyTextsWrongSizesAndMissingValues) {
     Put("routerAddress", Text(""));
     Put("refreshRate", Text(""));
-    Put("dateformat", Dword(7));                                       // long format
     Put("alert", {RegistryType::Dword, std::string(8, '\0')});         // too large: default, checked
     Put("onlyIntrusion", {RegistryType::Dword, std::string(5, '\1')});  // too large: default, unchecked
     Put("rememberDate", {RegistryType::Binary, "\1"});                 // short, and no type check
     Put("lastDate", {RegistryType::Binary, "12345"});
     state.lastDate = 77;
-    dialog.SetChecked(IDC_WINDOWS_FORMAT, true);
-    run.Load();
+    run.Load();  // no date format stored: the Windows one
     EXPECT_EQ(dialog.GetText(IDC_ROUTER_ADDRESS), "");
     EXPECT_EQ(dialog.GetText(IDC_REFRESH_RATE), "30");
-    EXPECT_EQ(Checks(dialog), (std::vector<unsigned>{1, 0, 1, 0, 0, 1, 1, 0, 1, 1, 1, 1}));
+    EXPECT_EQ(Checks(dialog), (std::vector<unsigned>{1, 0, 1, 1, 0, 0, 1, 0, 1, 1, 1, 1}));
     EXPECT_EQ(state.lastDate, 0);
 }
 
