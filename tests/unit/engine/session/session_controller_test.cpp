@@ -123,8 +123,9 @@ TEST_F(SessionTest, IntrusionFillsTheArgumentButAClickNeverOverwritesWhatTheUser
     dialog.SetText(IDC_EXTERNAL_ARGUMENT, "typed");
     alerts.AutofillArgument();
     EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), "typed");
-    alerts.RaiseIntrusionAlerts(intrusion);  // no sound without "Alert"
+    alerts.RaiseIntrusionAlerts(intrusion);
     EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), "203.0.113.5");
+    EXPECT_EQ(system.soundsPlayed, 0);  // no sound without "Alert"
     dialog.SetChecked(IDC_ALERT, true);
     alerts.RaiseIntrusionAlerts(intrusion);
     EXPECT_EQ(system.soundsPlayed, 1);
