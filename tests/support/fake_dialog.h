@@ -1,5 +1,4 @@
 #pragma once
-#include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -11,11 +10,6 @@
 // A dialog of plain values. Thread-safe, like the real one.
 class FakeDialog : public DialogPort {
 public:
-    struct Message {
-        std::string text;
-        MessageButtons buttons;
-    };
-
     std::string GetText(int id) override { auto lock = Lock(); return texts_[id]; }
     void SetText(int id, const std::string& text) override {
         std::function<void(int, const std::string&)> hook;
@@ -34,16 +28,12 @@ public:
     void SetVisible(int, bool) override {}  // the GUI tests check what is shown
     MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) override {
         auto lock = Lock();
-        messages_.push_back({text, buttons});
-        if (answers_.empty()) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-        const MessageAnswer answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+        messages_.push_back(text);
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
 
     // Test side
-    void QueueAnswer(MessageAnswer answer) { auto lock = Lock(); answers_.push_back(answer); }
-    std::vector<Message> Messages() { auto lock = Lock(); return messages_; }
+    std::vector<std::string> Messages() { auto lock = Lock(); return messages_; }
     std::vector<std::string> TextHistory(int id) { auto lock = Lock(); return textHistory_[id]; }
     std::vector<std::pair<int, int>> Scrolls() { auto lock = Lock(); return scrolls_; }
     void ClearHistory() {
@@ -64,6 +54,5 @@ private:
     std::map<int, std::vector<std::string>> textHistory_;
     std::map<int, unsigned> checks_;
     std::vector<std::pair<int, int>> scrolls_;
-    std::vector<Message> messages_;
-    std::deque<MessageAnswer> answers_;
+    std::vector<std::string> messages_;
 };

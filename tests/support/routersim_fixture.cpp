@@ -56,6 +56,16 @@ private:
 }  // namespace
 #endif
 
+namespace {
+
+// Where the tests find the router simulator: VORLANE_ROUTERSIM_PORT when set
+// (tests/with-routersim.sh sets it for the Windows run under Wine), otherwise,
+// natively, one simulator started for the whole test run.
+struct RouterSimEndpoint {
+    int port = 0;
+    std::string failure;  // why there is none
+};
+
 // Under Wine the simulator cannot be started from here: the run's wrapper
 // starts the native one and passes its port.
 const RouterSimEndpoint& RouterSim() {
@@ -77,6 +87,7 @@ const RouterSimEndpoint& RouterSim() {
     return endpoint;
 }
 
+// One control request to the simulator; returns the whole answer.
 std::string SimExchange(int port, const std::string& rawRequest) {
     TcpSocket socket;
     if (!TcpSocket::StartSocketsLayer() || !socket.Create() || !socket.Connect("127.0.0.1", static_cast<std::uint16_t>(port)))
@@ -91,6 +102,8 @@ std::string SimExchange(int port, const std::string& rawRequest) {
     }
     return answer;
 }
+
+}  // namespace
 
 void RouterSimTest::SetUp() {
     const RouterSimEndpoint& sim = RouterSim();
@@ -120,11 +133,4 @@ std::vector<std::string> RouterSimTest::RecordedRequests() {
         at = newline + 1 + length;
     }
     return requests;
-}
-
-void RouterSimTest::UseFixedLog() {
-    Sim("log/clear");
-    Sim("log/add?text=Sync+time+with+time+server+192.0.2.123");
-    Sim("log/add?text=PPPoE+start+to+dial-up");
-    Sim("log/add?text=DHCP%3aack(DOL%3d1800,T1%3d900,T2%3d1200)");
 }

@@ -4,18 +4,6 @@
 #include <string>
 #include <vector>
 
-// Where the tests find the router simulator: VORLANE_ROUTERSIM_PORT when set
-// (tests/with-routersim.sh sets it for the Windows run under Wine), otherwise,
-// natively, one simulator started for the whole test run.
-struct RouterSimEndpoint {
-    int port = 0;
-    std::string failure;  // why there is none
-};
-const RouterSimEndpoint& RouterSim();
-
-// One control or raw request to the simulator; returns the whole answer.
-std::string SimExchange(int port, const std::string& rawRequest);
-
 // Tests that talk to the simulator. A missing simulator fails them, never skips.
 class RouterSimTest : public ::testing::Test {
 protected:
@@ -27,8 +15,6 @@ protected:
     std::string SimBody(const std::string& command);
     // Raw bytes of every router request since the last reset.
     std::vector<std::string> RecordedRequests();
-    // A log of untimed lines only, so that pages do not change between fetches.
-    void UseFixedLog();
 
     std::string Address() const { return "127.0.0.1:" + std::to_string(port); }
 

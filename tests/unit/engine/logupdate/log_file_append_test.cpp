@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <deque>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -14,19 +12,14 @@ namespace {
 // budget allows (0: the file cannot be opened), then all of them.
 struct ScriptedFiles : FilePort {
     std::size_t AppendToFile(const std::string&, std::string_view bytes) override {
-        std::size_t room = bytes.size();
-        if (!budgets.empty()) {
-            room = std::min(room, budgets.front());
-            budgets.pop_front();
-        }
+        std::size_t room = budgets.empty() ? bytes.size() : std::min(bytes.size(), budgets.front());
+        if (!budgets.empty()) budgets.pop_front();
         file.append(bytes.substr(0, room));
         return room;
     }
     bool CanReadFile(const std::string&) override { return true; }
     bool RemoveFile(const std::string&) override { return true; }
-    FileReadResult ReadFileInChunks(const std::string&, const std::function<bool(std::string_view)>&) override {
-        return {FileReadResult::Outcome::Missing, 2};
-    }
+    FileReadResult ReadFileInChunks(const std::string&, const std::function<bool(std::string_view)>&) override { return {}; }
     std::optional<std::uint64_t> FileSize(const std::string&) override { return std::nullopt; }
 
     std::deque<std::size_t> budgets;

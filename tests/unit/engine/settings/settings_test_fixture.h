@@ -4,10 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "monitor_context.h"
-#include "resource_ids.h"
 #include "in_memory_registry.h"
-#include "registry_values.h"
 #include "settings/settings_store.h"
 #include "local_files.h"
 #include "support/fake_dialog.h"
