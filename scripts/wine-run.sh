@@ -5,6 +5,6 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/scene.sh"
 use_wine_prefix "${WINEPREFIX:-$VORLANE_REPO/build/wineprefix}"
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"
+  exec $FIXED_LAYOUT xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"
 fi
-exec wine "$@"
+exec $FIXED_LAYOUT wine "$@"

@@ -21,6 +21,12 @@ while read -r name value; do
 done < <(sed -n 's/^#define \([A-Z_][A-Z0-9_]*\) \(.*\)$/\1 \2/p' "$VORLANE_REPO/resources/resource_ids.h")
 readonly IDOK=1  # the default button of every dialog: "&Hide", "&Close"
 
+# Wine maps the Windows shared user data page at a fixed address; with the
+# address space randomised, now and then something already sits there and a
+# Wine process dies at start ("failed to map the shared user data"). Wine
+# processes run with the layout fixed.
+readonly FIXED_LAYOUT="setarch $(uname -m) -R"
+
 # Runs the calling script again inside a network namespace of its own that
 # holds only loopback, and returns once inside it, so that no packet can
 # leave the machine even by mistake. Needs root; without it the script stops,
@@ -39,7 +45,7 @@ enter_loopback_namespace() {
       echo "$name: running the program needs root for a loopback-only network namespace (unshare -n)" >&2
       exit 1
     fi
-    exec unshare -n env VORLANE_IN_NAMESPACE=1 bash "$script" "$@"
+    exec unshare -n env VORLANE_IN_NAMESPACE=1 $FIXED_LAYOUT bash "$script" "$@"
   fi
   ip link set lo up
   if ip -o link show | grep -v -q ': lo:'; then
