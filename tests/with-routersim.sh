@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command beside a router simulator on loopback, passing its port in
-# VORLANE_ROUTERSIM_PORT. The Windows tests run under Wine and cannot start
-# the native simulator themselves.
+# VORLANE_ROUTERSIM_PORT: the unit tests' router, natively and under Wine.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib/scene.sh"
 sim=$1
