@@ -19,7 +19,6 @@ public:
         for (int shift = 0; shift < 32; shift += 8) value |= std::uint32_t{Byte()} << shift;
         return value;
     }
-    std::int32_t Int32() { return static_cast<std::int32_t>(Uint32()); }
     std::string_view Take(std::size_t count) {
         const auto taken = text_.substr(0, count);
         text_.remove_prefix(taken.size());

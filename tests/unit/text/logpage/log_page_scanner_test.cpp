@@ -12,9 +12,15 @@ constexpr auto U = LogEntry::Kind::Untimed;
 
 struct Entry {
     LogEntry::Kind kind;
-    std::int32_t time;  // timed entries only
-    std::string text;   // the message of a timed entry
+    std::int32_t time;  // 0 for untimed entries
+    std::string text;   // the message, or an untimed entry's text
 };
+
+std::size_t TextBytes(const std::vector<LogEntry>& entries) {
+    std::size_t bytes = 0;
+    for (const auto& entry : entries) bytes += entry.text.size() + entry.message.size();
+    return bytes;
+}
 }  // namespace
 
 TEST(LogPageScanner, PagesAndTheirEntries) {
@@ -27,7 +33,6 @@ TEST(LogPageScanner, PagesAndTheirEntries) {
         // Only calls after the log marker count.
         {"L1('Header');<BR><PRE>L1('Line');", R, {{U, 0, "Line"}}},
         {"L1('Line');", R, {}},
-        {LogPage(""), R, {}},
         // A timed entry drops the character after the quote; nothing left, an empty message.
         {LogPage(L2(65000, "Event one")), R, {{T, R - 65, "Event one"}}},
         {"<BR><PRE>L2(5,'');L2(6,');", R, {{T, R, ""}, {T, R, ""}}},
@@ -50,10 +55,8 @@ TEST(LogPageScanner, PagesAndTheirEntries) {
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const Entry& expected = c.entries[i];
             EXPECT_EQ(entries[i].kind, expected.kind) << c.page << " #" << i;
-            EXPECT_EQ(expected.kind == T ? entries[i].message : entries[i].text, expected.text) << c.page << " #" << i;
-            if (expected.kind == T) {
-                EXPECT_EQ(entries[i].time, expected.time) << c.page << " #" << i;
-            }
+            EXPECT_EQ(entries[i].message + entries[i].text, expected.text) << c.page << " #" << i;
+            EXPECT_EQ(entries[i].time, expected.time) << c.page << " #" << i;
         }
     }
 }
@@ -64,4 +67,31 @@ TEST(LogPageScanner, AgesAreReadLikeDecimalNumbersAndClampTo32Bits) {
         {"", 0},                    {"2147483647", INT32_MAX}, {"2147483648", INT32_MAX},
         {"-2147483648", INT32_MIN}, {"-99999999999999999999999", INT32_MIN}};
     for (const auto& [text, age] : ages) EXPECT_EQ(ParseAgeMs(text), age) << text;
+}
+
+TEST(LogPageScanner, NestedCallsStopWithinTheTextAllowance) {
+    // Each "L1(" lacks its terminator, so each entry holds the rest of the
+    // page: some hundred gigabytes in all, were the scan to go on.
+    std::string calls;
+    for (int i = 0; i < 200000; ++i) calls += "L1(x";
+    const std::string page = "<BR><PRE>" + calls + "');";
+
+    const auto entries = ScanLogEntries(page, R);
+    EXPECT_LE(TextBytes(entries), page.size() + NestedCallTextAllowance);
+    ASSERT_GE(entries.size(), 2u);
+    // Those taken are whole: the first runs from its own text to the terminator.
+    EXPECT_EQ(entries[0].text, calls.substr(4));
+    EXPECT_EQ(entries[1].text, calls.substr(8));
+}
+
+TEST(LogPageScanner, CallsOneAfterAnotherKeepEveryEntryWhateverTheSize) {
+    // Well past the allowance itself: the bound follows the page's size.
+    std::string calls;
+    const int count = 100000;
+    for (int i = 0; i < count; ++i) calls += L2(1000, "Unrecognized access from 10.0.0.1:1 to TCP port " + std::to_string(i));
+    ASSERT_GT(calls.size(), NestedCallTextAllowance);
+
+    const auto entries = ScanLogEntries(LogPage(calls), R);
+    ASSERT_EQ(entries.size(), static_cast<std::size_t>(count));
+    EXPECT_EQ(entries.back().message, "Unrecognized access from 10.0.0.1:1 to TCP port 99999");
 }

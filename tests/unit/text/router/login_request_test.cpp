@@ -1,23 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+
 #include "support/routersim_fixture.h"
 #include "router/login_request.h"
 
 namespace {
 
-const std::string FormPage =
-    "<HTML><BODY><FORM METHOD=POST ACTION=/login.cgi NAME=f>\r\n"
-    "<INPUT TYPE=HIDDEN NAME=mode VALUE=\"1\">\r\n"
-    "<INPUT TYPE=PASSWORD NAME=pws SIZE=10>\r\n"
-    "<INPUT TYPE=SUBMIT VALUE=\"OK\">\r\n"
-    "</FORM></BODY></HTML>";
-
-TEST(BuildLoginRequest, HiddenFieldsThenPasswordUnencoded) {
-    EXPECT_EQ(BuildLoginRequest(FormPage, "pa ss&w%rd"), "GET /login.cgi?mode=1&pws=pa ss&w%rd" + ExpectedTail);
-    EXPECT_EQ(BuildLoginRequest(FormPage, ""), "GET /login.cgi?mode=1&pws=" + ExpectedTail);
-}
-
-TEST(BuildLoginRequest, FieldNamesAndValuesAsTheTagsWriteThem) {
+TEST(BuildLoginRequest, HiddenFieldsAsTheTagsWriteThemThenPasswordUnencoded) {
+    const std::string form = "<FORM METHOD=POST ACTION=/login.cgi NAME=f>\r\n<INPUT TYPE=HIDDEN NAME=mode VALUE=\"1\">\r\n"
+                             "<INPUT TYPE=PASSWORD NAME=pws SIZE=10>\r\n<INPUT TYPE=SUBMIT VALUE=\"OK\"></FORM>";
+    EXPECT_EQ(BuildLoginRequest(form, "pa ss&w%rd"), "GET /login.cgi?mode=1&pws=pa ss&w%rd" + ExpectedTail);
     // Name closed by ">", value trimmed and encoded, a missing VALUE=" gives empty.
     const std::string page =
         "ACTION=\"/cgi/in\" x<INPUT TYPE=HIDDEN NAME= a~b  VALUE=\"  x y \"><INPUT TYPE=HIDDEN NAME=e VALUE=3>"
@@ -40,9 +34,25 @@ TEST(BuildLoginRequest, DegenerateForms) {
 TEST(UrlEncode, KeepsDigitsLettersRangeAndDotEncodesTheRest) {
     EXPECT_EQ(UrlEncode("a b-c"), "a+b%2dc");
     EXPECT_EQ(UrlEncode("Zz.9_@[\\]^`"), "Zz.9_@[\\]^`");
-    EXPECT_EQ(UrlEncode("~"), "%7e");
-    EXPECT_EQ(UrlEncode(std::string(1, static_cast<char>(233))), "%e9");
-    EXPECT_EQ(UrlEncode(std::string("\0/{", 3)), "%00%2f%7b");
+    EXPECT_EQ(UrlEncode(std::string("\0/{~\xe9", 5)), "%00%2f%7b%7e%e9");
+}
+
+TEST(HostileLoginForm, FieldsAreLookedForOnlyWithinTheScanLimit) {
+    const std::string early = "<INPUT TYPE=HIDDEN NAME=page VALUE=\"log\">";
+    const std::string late = "<INPUT TYPE=PASSWORD NAME=pws>";
+    const std::string padding(LoginFormScanLimit, ' ');
+    EXPECT_EQ(BuildLoginRequest("ACTION=/in " + early + padding + late + "</FORM>", "pw"),
+              "GET /in?page=log" + ExpectedTail);
+}
+
+TEST(HostileLoginForm, UnfinishedFieldsEndQuickly) {
+    // One blank at the very end: every field's type would run on to it, a
+    // search and a copy of the whole form per field, minutes for this page.
+    std::string fields;
+    for (int i = 0; i < 200000; ++i) fields += "<INPUT TYPE=";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(BuildLoginRequest("ACTION=/in " + fields + " ></FORM>", "pw"), "GET /in" + ExpectedTail);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 }  // namespace

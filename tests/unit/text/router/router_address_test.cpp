@@ -2,27 +2,14 @@
 
 #include "router/router_address.h"
 
-namespace {
-
-void ExpectSplit(const std::string& address, const std::string& host, std::uint32_t port) {
-    RouterAddress split = SplitRouterAddress(address);
-    EXPECT_EQ(split.host, host) << address;
-    EXPECT_EQ(split.port, port) << address;
+TEST(RouterAddress, PortFromLeadingDigitsAfterFirstColonZeroWithoutThem) {
+    const struct { const char *address, *host; std::uint32_t port; } cases[] = {{"192.168.123.254", "192.168.123.254", 80}, {"192.168.123.254:8080", "192.168.123.254", 8080},
+                 {"router.home:0081x", "router.home", 81},   {"a:12:34", "a", 12},
+                 {"192.168.123.254:abc", "192.168.123.254", 0}, {":", "", 0},
+                 {"", "", 80}};
+    for (const auto& c : cases) {
+        const RouterAddress split = SplitRouterAddress(c.address);
+        EXPECT_EQ(split.host, c.host) << c.address;
+        EXPECT_EQ(split.port, c.port) << c.address;
+    }
 }
-
-TEST(RouterAddress, PortFromLeadingDigitsAfterFirstColon) {
-    ExpectSplit("192.168.123.254", "192.168.123.254", 80);
-    ExpectSplit("192.168.123.254:8080", "192.168.123.254", 8080);
-    ExpectSplit("192.168.123.254:81x", "192.168.123.254", 81);
-    ExpectSplit("router.home:0080", "router.home", 80);
-    ExpectSplit("a:12:34", "a", 12);
-}
-
-TEST(RouterAddress, NoDigitsAfterColonGivePortZero) {
-    ExpectSplit("192.168.123.254:", "192.168.123.254", 0);
-    ExpectSplit("192.168.123.254:abc", "192.168.123.254", 0);
-    ExpectSplit(":", "", 0);
-    ExpectSplit("", "", 80);
-}
-
-}  // namespace
