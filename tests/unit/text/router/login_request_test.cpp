@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 
 #include "support/routersim_fixture.h"
@@ -45,14 +44,12 @@ TEST(HostileLoginForm, FieldsAreLookedForOnlyWithinTheScanLimit) {
               "GET /in?page=log" + ExpectedTail);
 }
 
-TEST(HostileLoginForm, UnfinishedFieldsEndQuickly) {
-    // One blank at the very end: every field's type would run on to it, a
-    // search and a copy of the whole form per field, minutes for this page.
+TEST(HostileLoginForm, UnfinishedFieldsEndAtTheNextField) {
+    // One blank at the very end: were every field's type to run on to it,
+    // this page would keep the suite busy for minutes.
     std::string fields;
     for (int i = 0; i < 200000; ++i) fields += "<INPUT TYPE=";
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(BuildLoginRequest("ACTION=/in " + fields + " ></FORM>", "pw"), "GET /in" + ExpectedTail);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 }  // namespace
