@@ -1,7 +1,7 @@
 # The Router Status window in one run: its fields from the router's status
 # page, the refresh after each poll while it shows, both page layouts with
-# the connection, lease and static rows, the ways to hide it, and an
-# unreachable router.
+# the connection, lease and static rows, an unreachable router, and the ways
+# to hide it.
 
 status_is() { expect_is -w "$STATUS_WINDOW_TITLE" "$@"; }
 status_visible() { expect_visible -w "$STATUS_WINDOW_TITLE" "$@"; }
@@ -69,15 +69,6 @@ scenario_router_status_window() {
   expect_text $IDC_STATUS_LINE is "Stopped" 15000
   sleep 1
   expect_requests 'GET /status.htm HTTP/1.0' 0
-  # The close box and the Close button hide it too, and the button's caption follows.
-  for hide in close "click $IDOK"; do
-    drv click $IDC_SHOW_STATUS
-    status_visible 1
-    expect_is $IDC_SHOW_STATUS "Hide Router Status"
-    drv -w "$STATUS_WINDOW_TITLE" $hide
-    status_visible 0
-    expect_is $IDC_SHOW_STATUS "Show Router Status"
-  done
   # Shown with the router unreachable: the fields the router gives are emptied.
   drv set-text $IDC_ROUTER_ADDRESS "127.0.0.1:$(free_port)"
   drv click $IDC_SHOW_STATUS
@@ -85,5 +76,14 @@ scenario_router_status_window() {
   status_is $IDC_ROUTER_STATUS_CONNECTION_TIME "" $IDC_ROUTER_STATUS_PRINTER "" $IDC_ROUTER_STATUS_SUBNET_MASK "" \
     $IDC_ROUTER_STATUS_GATEWAY "" $IDC_ROUTER_STATUS_EXTERNAL_ADDRESS "" $IDC_ROUTER_STATUS_DNS "" \
     $IDC_ROUTER_STATUS_LOCAL_ADDRESS "127.0.0.1" $IDC_ROUTER_STATUS_WAN_TYPE "PPPoE"
+  # The close box and the Close button hide it too, and the button's caption follows.
+  for hide in close "click $IDOK"; do
+    expect_is $IDC_SHOW_STATUS "Hide Router Status"
+    drv -w "$STATUS_WINDOW_TITLE" $hide
+    status_visible 0
+    expect_is $IDC_SHOW_STATUS "Show Router Status"
+    drv click $IDC_SHOW_STATUS
+    status_visible 1
+  done
   expect_alive
 }
