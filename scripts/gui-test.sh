@@ -45,7 +45,14 @@ for name in "${scenarios[@]}"; do
     failures+=("$name")
     printf 'FAIL %-50s %3d s  (log: %s)\n' "$name" $(($(date +%s) - begin)) "${dir#"$repo"/}"
     tail -n 15 "$dir/log" | sed 's/^/     | /'
-    end_leftovers "$dir"
+    # What the scenario left running, by the ids in its pids file, each only
+    # while it still runs one of our programs (an id can be reused).
+    while read -r pid; do
+      [ -r "/proc/$pid/cmdline" ] || continue
+      if tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -E 'Vorlane\.exe|guidriver\.exe|routersim'; then
+        kill -KILL "$pid" 2>/dev/null || true
+      fi
+    done < <(cat "$dir/pids" 2>/dev/null)
   fi
 done
 

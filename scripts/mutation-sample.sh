@@ -19,7 +19,7 @@ fault_list() {
   cat <<'EOF'
 text/external_argument.cpp | argument.replace(at, 2, lines); => argument.replace(at, 1, lines); | external_program_with_last_lines
 text/path_parts.cpp | path.substr(0, separator + 1) => path.substr(0, separator) | start_hidden_with_auto_start
-text/text_trim.cpp | last - first + 1 => last - first | router_status_refresh_after_each_poll
+text/text_trim.cpp | last - first + 1 => last - first | router_status_window
 text/password_scrambling.cpp | scrambled.size() > kClassicFormSize => scrambled.size() >= kClassicFormSize | options_saved_at_shutdown_and_loaded
 text/password_scrambling.cpp | KeyTextByte(kScrambleKey.size() - i) => KeyTextByte(kScrambleKey.size() - i - 1) | options_saved_at_shutdown_and_loaded
 text/window_geometry.cpp | rect.left < point.x && => rect.left <= point.x && | -
@@ -30,14 +30,14 @@ text/logpage/log_line_renderer.cpp | LogEntry::Kind::Timed && options.logGMT => 
 text/logpage/log_page_scanner.cpp | MessageOffset = 3; => MessageOffset = 2; | start_hidden_with_auto_start
 text/logpage/new_entry_selector.cpp | std::int64_t{time} > std::int64_t{lastDate} + 1 => std::int64_t{time} >= std::int64_t{lastDate} + 1 | start_hidden_with_auto_start
 text/logpage/new_entry_selector.cpp | if (timedEmitted && !options.onlyIntrusion) emit(entry); => if (!options.onlyIntrusion) emit(entry); | start_hidden_with_auto_start
-text/logpage/substring_filter.cpp | if (!MayContain(needle)) return false; => if (!MayContain(needle)) return true; | get_it_now
-text/logpage/last_date_reset.cpp | ShowsNoLogLines(screenText) && !rememberDate => ShowsNoLogLines(screenText) || !rememberDate | get_it_now
+text/logpage/substring_filter.cpp | if (!MayContain(needle)) return false; => if (!MayContain(needle)) return true; | get_it_now_and_login
+text/logpage/last_date_reset.cpp | ShowsNoLogLines(screenText) && !rememberDate => ShowsNoLogLines(screenText) || !rememberDate | get_it_now_and_login
 text/router/login_request.cpp | request.pop_back(); => ; | hostile_refusal_after_login
 text/router/login_request.cpp | (byte >= '0' && byte <= '9') => (byte >= '0' && byte < '9') | hostile_refusal_after_login
 text/router/response_length.cpp | return bodyStart + *length; => return headerEnd + *length; | hostile_connection_held_open
 text/router/router_address.cpp | address.substr(colon + 1) => address.substr(colon) | hostile_refused
-text/router/status_page_parser.cpp | if (label == kLeaseTimeLabel) => if (label != kLeaseTimeLabel) | router_status_layouts_and_connection_items
-text/router/status_page_parser.cpp | if (!IsNoticeText(connection)) { => if (IsNoticeText(connection)) { | router_status_refresh_after_each_poll
+text/router/status_page_parser.cpp | if (label == kLeaseTimeLabel) => if (label != kLeaseTimeLabel) | router_status_window
+text/router/status_page_parser.cpp | if (!IsNoticeText(connection)) { => if (IsNoticeText(connection)) { | router_status_window
 ports/in_memory_registry.cpp | return access == RegistryAccess::Write || access == RegistryAccess::AllAccess; => return access == RegistryAccess::Write; | -
 ports/registry_values.cpp | (value >> (8 * i)) & 0xFF => (value >> (8 * (3 - i))) & 0xFF | options_saved_at_shutdown_and_loaded
 ports/registry_values.cpp | {RegistryType::String, text + '\0'} => {RegistryType::String, text} | options_saved_at_shutdown_and_loaded
@@ -48,12 +48,12 @@ ports/registry_port_win32.cpp | buffer.resize(size); => ; | options_saved_at_shu
 ports/system_port_win32.cpp | TextOrNull(directory) => nullptr | external_program_with_last_lines
 engine/session/router_http_client.cpp | received.size() >= *expectedSize_ => received.size() > *expectedSize_ | hostile_connection_held_open
 engine/session/router_http_client.cpp | std::erase(received, '\0'); => ; | hostile_zero_bytes
-engine/session/router_pages.cpp | answer.find(WrongPasswordMarker1) != std::string::npos && => answer.find(WrongPasswordMarker1) != std::string::npos || | login_flow
-engine/session/router_pages.cpp | pageText.clear(); => ; | login_flow
+engine/session/router_pages.cpp | answer.find(WrongPasswordMarker1) != std::string::npos && => answer.find(WrongPasswordMarker1) != std::string::npos || | get_it_now_and_login
+engine/session/router_pages.cpp | pageText.clear(); => ; | get_it_now_and_login
 engine/session/session_controller.cpp | std::min<std::uint64_t>(seconds * 1000, UINT32_MAX) => std::min<std::uint64_t>(seconds * 100, UINT32_MAX) | start_hidden_with_auto_start
 engine/session/session_controller.cpp | if (IsNoticeText(response) || !IsAuthorizationRequired(response)) { => if (IsNoticeText(response) && !IsAuthorizationRequired(response)) { | start_hidden_with_auto_start
-engine/session/session_controller.cpp | if (context_.app.statusShown) shell_.RefreshRouterStatus(); => if (!context_.app.statusShown) shell_.RefreshRouterStatus(); | router_status_refresh_after_each_poll
-engine/logupdate/log_publisher.cpp | IsNoticeText(screenText) ? std::string_view() : std::string_view(screenText) => IsNoticeText(screenText) ? std::string_view(screenText) : std::string_view() | get_it_now
+engine/session/session_controller.cpp | if (context_.app.statusShown) shell_.RefreshRouterStatus(); => if (!context_.app.statusShown) shell_.RefreshRouterStatus(); | router_status_window
+engine/logupdate/log_publisher.cpp | IsNoticeText(screenText) ? std::string_view() : std::string_view(screenText) => IsNoticeText(screenText) ? std::string_view(screenText) : std::string_view() | get_it_now_and_login
 engine/logupdate/log_publisher.cpp | context.dialog.ScrollLines(IDC_LOG_SCREEN, ScrollToEndLines); => ; | start_hidden_with_auto_start
 engine/logupdate/log_page_processor.cpp | } else if (screenText.empty()) { => } else if (!screenText.empty()) { | hostile_garbage
 engine/logupdate/log_screen.cpp | text.size() <= LogScreenLimit => text.size() < LogScreenLimit | hostile_refused
@@ -63,8 +63,8 @@ engine/alerts/alert_responder.cpp | if (context_.dialog.IsChecked(IDC_ALERT)) Pl
 engine/alerts/alert_responder.cpp | if (!context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; => if (context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; | -
 engine/alerts/alert_responder.cpp | if (!ShellSucceeded(context_.system.OpenWithShell(request))) { => if (ShellSucceeded(context_.system.OpenWithShell(request))) { | external_program_with_last_lines
 engine/routerstatus/router_status_window.cpp | SetVisible(IDC_ROUTER_STATUS_CONNECTION_TIME, status.connectionRowVisible); => SetVisible(IDC_ROUTER_STATUS_CONNECTION_TIME, true); | hostile_status_page_without_labels
-engine/routerstatus/router_status_window.cpp | ClearRouterStatusFields(statusDialog); => ; | router_status_show_refresh_and_close
-engine/routerstatus/router_status_window.cpp | app_.statusShown = true; => app_.statusShown = false; | router_status_refresh_after_each_poll
+engine/routerstatus/router_status_window.cpp | ClearRouterStatusFields(statusDialog); => ; | router_status_window
+engine/routerstatus/router_status_window.cpp | app_.statusShown = true; => app_.statusShown = false; | router_status_window
 engine/settings/settings_store.cpp | kLogGmt{"logGMT", IDC_LOG_GMT, true}; => kLogGmt{"logGMT", IDC_LOG_GMT, false}; | options_saved_at_shutdown_and_loaded
 engine/settings/settings_store.cpp | if (context.dialog.GetText(IDC_PASSWORD) == kPasswordMask) return; => if (context.dialog.GetText(IDC_PASSWORD) != kPasswordMask) return; | options_saved_at_shutdown_and_loaded
 engine/settings/settings_store.cpp | kDateFormat.valueName).value_or(kWindowsFormat) => kDateFormat.valueName).value_or(kLongFormat) | options_saved_at_shutdown_and_loaded
@@ -78,7 +78,7 @@ shell/monitor_dialog_gui.cpp | return ControlEvent::TextChanged; => return Contr
 shell/monitor_dialog_gui.cpp | if (message.message == WM_LBUTTONDBLCLK && => if (message.message == WM_LBUTTONDOWN && | double_click_address_copy
 shell/monitor_dialog_gui.cpp | if (wParam == SIZE_MINIMIZED) => if (wParam == SIZE_MAXIMIZED) | one_copy_hide_and_show
 shell/router_monitor_app_gui.cpp | ShowWindow(running, SW_RESTORE); => ; | one_copy_hide_and_show
-shell/router_status_dialog_gui.cpp | if (HIWORD(wParam) != BN_CLICKED) return FALSE; => if (HIWORD(wParam) == BN_CLICKED) return FALSE; | router_status_show_refresh_and_close
+shell/router_status_dialog_gui.cpp | if (HIWORD(wParam) != BN_CLICKED) return FALSE; => if (HIWORD(wParam) == BN_CLICKED) return FALSE; | router_status_window
 shell/tray_icon_gui.cpp | image == TrayImage::Alert ? alertIcon_ : normalIcon_ => image == TrayImage::Alert ? normalIcon_ : alertIcon_ | start_hidden_with_auto_start
 EOF
 }

@@ -17,6 +17,16 @@ rm -rf "$GUI_ROOT"
 mkdir -p "$GUI_ROOT"
 trap 'cleanup_scenario; stop_scene' EXIT
 prepare_gui_scene
+
+# A picture of one of the program's windows alone, the pointer moved off it.
+screenshot_window() {
+  local x y width height
+  drv pointer 1000 20 || true
+  sleep 0.3
+  read -r x y width height < <(drv_line -w "$1" rect) || return 0
+  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$SCENARIO_DIR/$2.png" 2>/dev/null || true
+}
+
 # Read when the program starts, as Windows reads the display's scale at logon.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 

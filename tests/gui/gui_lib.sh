@@ -26,10 +26,7 @@ fail() {
 
 drv() { wine "$GUI_DRIVER" "$@"; }
 
-expect_same() { [ "$2" = "$3" ] || fail "$1: expected
-$3
-saw
-$2"; }
+expect_same() { [ "$2" = "$3" ] || fail "$(printf '%s: expected\n%s\nsaw\n%s' "$1" "$3" "$2")"; }
 drv_line() { drv "$@" | tr -d '\r'; }
 
 # Runs COMMAND... every 0.1 s until it succeeds, for up to SECONDS.
@@ -38,15 +35,6 @@ wait_for() {
   shift
   for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
   return 1
-}
-
-# A picture of one of the program's windows alone, the pointer moved off it.
-screenshot_window() {
-  local x y width height
-  drv pointer 1000 20 || true
-  sleep 0.3
-  read -r x y width height < <(drv_line -w "$1" rect) || return 0
-  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$SCENARIO_DIR/$2.png" 2>/dev/null || true
 }
 
 sim_start() {
@@ -65,13 +53,11 @@ sim() {
   done
 }
 
-# First lines of the router requests recorded since the last clear.
-sim_request_lines() { sim_body requests | tr -d '\r' | grep -E '^(GET|POST) ' || true; }
-
-sim_count_requests() { sim_request_lines | grep -c -F -- "$1" || true; }
+# How many router requests since the last clear hold TEXT in their first line.
+sim_count_requests() { sim_body requests | tr -d '\r' | grep -E '^(GET|POST) ' | grep -c -F -- "$1" || true; }
 
 expect_requests() {
-  [ "$(sim_count_requests "$1")" -eq "$2" ] || fail "expected $2 request(s) with '$1', saw: $(sim_request_lines)"
+  [ "$(sim_count_requests "$1")" -eq "$2" ] || fail "expected $2 request(s) with '$1', saw: $(sim_body requests | grep -E '^(GET|POST) ')"
 }
 
 requests_at_least() { [ "$(sim_count_requests "$1")" -ge "$2" ]; }
@@ -106,11 +92,7 @@ start_vorlane() {
 }
 
 # A fresh simulator and program, with the given .reg lines.
-start_scene() {
-  sim_start
-  preload_registry "$@"
-  start_vorlane
-}
+start_scene() { sim_start; preload_registry "$@"; start_vorlane; }
 
 stop_vorlane() {
   [ -n "$VORLANE_PID" ] || return 0
@@ -131,10 +113,7 @@ wait_vorlane_exit() {
   [ "$code" = 0 ] || fail "exit code $code"
 }
 
-show_main_window() {
-  drv tray dblclk
-  expect_visible 1
-}
+show_main_window() { drv tray dblclk; expect_visible 1; }
 
 # Runs the driver's COMMAND... in the background until touch DIR/NAME.stop,
 # once it has said WORD; its process id in BACKGROUND_PID.
@@ -148,18 +127,7 @@ drv_background() {
   wait_for 5 grep -q -s "$word" "$SCENARIO_DIR/$name.out" || fail "$name did not start"
 }
 
-# Another program holds the file open without sharing until release_file.
-hold_file() {
-  drv_background hold holding hold-file "$(windows_path "$1")"
-  HOLDER_PID=$BACKGROUND_PID
-}
-
-release_file() {
-  touch "$SCENARIO_DIR/hold.stop"
-  wait "$HOLDER_PID" || fail "the holder failed"
-}
-
-# expect_text [-w TITLE] ID is|isnot|has|lacks|starts TEXT [MS]
+# expect_text [-w TITLE] ID is|has|lacks|starts TEXT [MS]
 expect_text() {
   local window=("-w" "$MAIN_WINDOW_TITLE")
   if [ "$1" = -w ]; then window=("-w" "$2"); shift 2; fi
@@ -178,12 +146,7 @@ expect_is() {
 
 # expect_check ID STATE [ID STATE...]
 expect_check() {
-  local seen
-  while [ $# -gt 0 ]; do
-    seen=$(drv_line get-check "$1")
-    [ "$seen" = "$2" ] || fail "check box $1: expected state $2, saw $seen"
-    shift 2
-  done
+  while [ $# -gt 0 ]; do expect_same "check box $1" "$(drv_line get-check "$1")" "$2"; shift 2; done
 }
 
 # expect_visible [-w TITLE] 1|0 [ID...]
@@ -206,23 +169,16 @@ expect_alive() {
 
 # The message box shown now, its caption the executable's file title; answers it with ANSWER.
 expect_message_box() {
-  local text=$1 buttons=$2 answer=$3 seen caption expected
+  local text=$1 buttons=$2 answer=$3 seen caption
   caption=$(drv_line file-title "$(windows_path "$APP_DIR/Vorlane.exe")")
   seen=$(drv_line answer "$answer" 5000) || fail "no message box to answer '$answer' (expected '$text')"
-  expected=$(printf 'caption: %s\nbuttons: %s\ntext: %s' "$caption" "$buttons" "$text")
-  expect_same "message box" "$seen" "$expected"
+  expect_same "message box" "$seen" "$(printf 'caption: %s\nbuttons: %s\ntext: %s' "$caption" "$buttons" "$text")"
 }
 
-expect_no_message_box() {
-  local seen
-  seen=$(drv no-msgbox "${1:-1000}") || fail "unexpected message box: $seen"
-}
+expect_no_message_box() { local seen; seen=$(drv no-msgbox "${1:-1000}") || fail "unexpected message box: $seen"; }
 
 # Probes the main window with WM_NULL until watch_stop; each round trip must stay within 100 ms.
-watch_start() {
-  drv_background watch probing watch-null
-  WATCH_PID=$BACKGROUND_PID
-}
+watch_start() { drv_background watch probing watch-null; WATCH_PID=$BACKGROUND_PID; }
 
 watch_stop() {
   touch "$SCENARIO_DIR/watch.stop"
@@ -273,17 +229,4 @@ prepare_gui_scene() {
   use_wine_prefix "$GUI_ROOT/prefix"
   use_wine_desktop on
   wineserver -p
-}
-
-# Ends what an overrunning scenario left, by the ids in DIR/pids, each only
-# while it still runs one of our programs (an id can be reused).
-end_leftovers() {
-  local pids=$1/pids pid
-  [ -f "$pids" ] || return 0
-  while read -r pid; do
-    [ -r "/proc/$pid/cmdline" ] || continue
-    if tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -E 'Vorlane\.exe|guidriver\.exe|routersim'; then
-      kill -KILL "$pid" 2>/dev/null || true
-    fi
-  done <"$pids"
 }

@@ -131,7 +131,7 @@ bool PostClick(HWND window, int x, int y, bool twice = false) {
     const bool posted = PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(window, WM_LBUTTONUP, 0, at);
     return posted && (!twice || (PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at) && PostMessageA(window, WM_LBUTTONUP, 0, at)));
 }
-
+int ClickMiddle(HWND window, const RECT& r) { return Result(PostClick(window, (r.left + r.right) / 2, (r.top + r.bottom) / 2)); }
 
 struct MessageButton {
     int id;
@@ -173,8 +173,6 @@ int WaitWindow(HWND, const Args& a) { return WaitFor(a[1], [&] { return ProgramW
 
 int WaitGone(HWND, const Args& a) { return WaitFor(a[1], [&] { return TopWindows(a[0].c_str()).empty(); }); }
 
-int CountWindows(HWND, const Args& a) { return Print(std::to_string(TopWindows(a[0].c_str()).size())); }
-
 int WaitVisible(HWND window, const Args& a) {
     if (a[0] != "0" && a[0] != "1") return kUsageError;
     return WaitFor(a[1], [&] { return (IsWindowVisible(window) != FALSE) == (a[0] == "1"); });
@@ -185,12 +183,7 @@ int FileTitle(HWND, const Args& a) {
     return GetFileTitleA(a[0].c_str(), title, sizeof title) != 0 ? kConditionFailed : Print(title);
 }
 
-int Foreground(HWND, const Args&) {
-    HWND window = GetForegroundWindow();
-    return Print(window == nullptr ? "" : CaptionOf(window));
-}
-
-int ProcessId(HWND main, const Args&) { return Print(std::to_string(ProcessOf(main))); }
+int Foreground(HWND, const Args&) { return Print(CaptionOf(GetForegroundWindow())); }  // no window: no caption
 
 int Kill(HWND window, const Args&) {
     HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessOf(window));
@@ -295,7 +288,7 @@ int DoubleClickText(HWND edit, const Args& a) {
 int MouseClick(HWND control, const Args&) {
     RECT client = {};
     GetClientRect(control, &client);
-    return Result(PostClick(control, client.right / 2, client.bottom / 2));
+    return ClickMiddle(control, client);
 }
 
 // A click on a control that lets the mouse through (the animation): the window under it gets it.
@@ -304,7 +297,7 @@ int ClickThrough(HWND control, const Args&) {
     RECT area = {};
     GetWindowRect(control, &area);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-    return Result(PostClick(parent, (area.left + area.right) / 2, (area.top + area.bottom) / 2));
+    return ClickMiddle(parent, area);
 }
 
 int Answer(HWND, const Args& a) {
@@ -340,10 +333,7 @@ std::optional<double> RoundTrip(HWND window) {
 
 int Ping(HWND window, const Args&) { return Result(RoundTrip(window).has_value()); }
 
-void Begun(const char* word) {
-    std::puts(word);
-    std::fflush(stdout);
-}
+void Begun(const char* word) { std::puts(word), std::fflush(stdout); }
 
 // Probes until STOPFILE or MAX_MS; fails when the worst round trip is above the limit or any went unanswered.
 int WatchNull(HWND window, const Args& a) {
@@ -477,7 +467,7 @@ int HeaderClick(HWND list, const Args& a) {
     RemoteBuffer buffer(header, sizeof r);
     const bool known = buffer.Copy(true, &r, sizeof r) &&
                        Send(header, HDM_GETITEMRECT, static_cast<WPARAM>(*column), buffer.Param()) && buffer.Copy(false, &r, sizeof r);
-    return known ? Result(PostClick(header, (r.left + r.right) / 2, (r.top + r.bottom) / 2)) : kConditionFailed;
+    return known ? ClickMiddle(header, r) : kConditionFailed;
 }
 
 int Clipboard(HWND, const Args&) {
@@ -539,11 +529,9 @@ struct DriverCommand {
 constexpr DriverCommand kCommands[] = {
     {"wait-window", "TITLE MS", 2, 2, Target::None, WaitWindow},
     {"wait-gone", "TITLE MS", 2, 2, Target::None, WaitGone},
-    {"count-windows", "TITLE", 1, 1, Target::None, CountWindows},
     {"wait-visible", "1|0 MS [ID]", 2, 3, Target::LastId, WaitVisible},
     {"file-title", "PATH", 1, 1, Target::None, FileTitle},
     {"foreground", "", 0, 0, Target::None, Foreground},
-    {"pid", "", 0, 0, Target::Main, ProcessId},
     {"kill", "", 0, 0, Target::Main, Kill},
     {"close", "", 0, 0, Target::Window, Close},
     {"rect", "", 0, 0, Target::Window, Rect},

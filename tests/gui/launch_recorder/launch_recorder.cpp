@@ -19,9 +19,8 @@ std::string Utf8(const wchar_t* text) {
 std::wstring RecordPath() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring record = path;
-    const std::size_t separator = record.rfind(L'\\');
-    return record.substr(0, separator == std::wstring::npos ? 0 : separator + 1) + L"launch_record.txt";
+    const std::wstring module = path;
+    return module.substr(0, module.rfind(L'\\') + 1) + L"launch_record.txt";  // npos + 1 == 0: no folder
 }
 
 }  // namespace

@@ -55,25 +55,11 @@ scenario_hostile_refusal_after_login() {
   wait_request_count 'GET /cgi-bin/login?page=syslog&logout=&pws=vesto HTTP/1.0' 1
 }
 
-scenario_hostile_login_form_without_action() {
-  # The login request goes with an empty path; the router still refuses.
-  hostile_poll is "$AUTHORIZATION_FAILED" "auth?required=1&password=vesto" "menu?form=noaction"
-  wait_request_count 'GET  HTTP/1.0' 1
-}
-
-scenario_hostile_login_form_without_end() {
-  # No fields are read: the request carries no password.
-  hostile_poll is "*** Error: Invalid Admin Password" "auth?required=1&password=vesto" "menu?form=noend"
-  wait_request_count 'GET /cgi-bin/login? HTTP/1.0' 1
-}
-
 scenario_hostile_status_page_without_labels() {
   # A router that demands its password answers the status request with its
   # refusal page, which holds none of the labels.
-  sim_start
+  start_scene '"autoStart"=dword:00000000'
   sim "auth?required=1&password=vesto"
-  preload_registry '"autoStart"=dword:00000000'
-  start_vorlane
   show_main_window
   watch_start
   drv click $IDC_SHOW_STATUS

@@ -2,29 +2,17 @@
 # the login, hiding and showing, one copy, options across runs, the address
 # copy, the external program and the shutdown question.
 
-# The simulator's ten entries less its two acknowledgements.
-readonly DEFAULT_LOG_LINES=8
 readonly NO_AUTO_START='"autoStart"=dword:00000000' AUTO_START='"autoStart"=dword:00000001'
 
-count_lines() { tr -d '\r' | grep -c . || true; }
-
-expect_log_lines() {
-  local lines
-  lines=$(drv get-text $IDC_LOG_SCREEN | count_lines)
-  [ "$lines" -eq "$1" ] || fail "expected $1 log lines, saw $lines"
-}
-
-expect_foreground_main() {
-  [ "$(drv_line foreground)" = "$MAIN_WINDOW_TITLE" ] || fail "the main window did not come forward"
-  [ "$(drv_line count-windows "$MAIN_WINDOW_TITLE")" = 1 ] || fail "expected one main window"
-}
+expect_foreground_main() { [ "$(drv_line foreground)" = "$MAIN_WINDOW_TITLE" ] || fail "the main window did not come forward"; }
 
 scenario_start_hidden_with_auto_start() {
   start_scene "$AUTO_START"
   expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
   expect_text $IDC_LOG_SCREEN has "$FIRST_ENTRY"
   expect_is $IDC_STATUS_LINE "Waiting..." $IDC_START_STOP "&Stop Session"
-  expect_log_lines $DEFAULT_LOG_LINES
+  # The simulator's ten entries less its two acknowledgements.
+  [ "$(drv_line get-text $IDC_LOG_SCREEN | grep -c .)" -eq 8 ] || fail "expected 8 log lines"
   # Nothing shows but the tray icon, and the auto-start asks nothing.
   expect_visible 0
   expect_no_message_box 500
@@ -32,43 +20,21 @@ scenario_start_hidden_with_auto_start() {
   grep -q -F "$LAST_INTRUSION" "$APP_DIR/router.log" || fail "router.log lacks the first poll's lines"
 }
 
-scenario_get_it_now() {
+# No session: nothing is polled until "Get it Now". The router asks for its
+# password: with none stored the factory one is tried and refused, an empty
+# one means the login is disabled, the typed one logs in.
+scenario_get_it_now_and_login() {
   start_scene "$NO_AUTO_START"
+  sim "auth?required=1&password=s3cret"
   sleep 1.5
   expect_is $IDC_STATUS_LINE "Idle" $IDC_START_STOP "&Start Session" $IDC_LOG_SCREEN ""
   [ "$(sim_body connections | tr -d '\n')" = 0 ] || fail "the program polled without a session"
-  poll_now_watched has "$LAST_INTRUSION"
-  # The next poll adds only what is new.
-  sim "log/add?text=Unrecognized%20access%20from%20203.0.113.9:5555%20to%20TCP%20port%2023&age=0"
-  poll_now_watched has "203.0.113.9:5555"
-  [ "$(drv get-text $IDC_LOG_SCREEN | grep -c -F "$FIRST_ENTRY")" -eq 1 ] || fail "an old entry was shown twice"
-  expect_log_lines $((DEFAULT_LOG_LINES + 1))
-  expect_is $IDC_START_STOP "&Start Session"
-}
-
-# One "Get it Now" poll until the log screen meets MODE TEXT and the status line rests.
-poll_expect() {
-  drv click $IDC_GET_IT_NOW
-  expect_text $IDC_LOG_SCREEN "$1" "$2" 15000
-  expect_text $IDC_STATUS_LINE is "Stopped"
-}
-
-scenario_login_flow() {
-  sim_start
-  sim "auth?required=1&password=s3cret"
-  preload_registry "$NO_AUTO_START"
-  start_vorlane
-  # No stored password: the factory one is tried and refused.
-  poll_expect is "*** Error: Invalid Admin Password"
+  poll_now_watched is "*** Error: Invalid Admin Password"
   drv set-text $IDC_PASSWORD ""
-  poll_expect is "*** Error: Login disabled."
-  sim requests/clear
+  poll_now_watched is "*** Error: Login disabled."
   drv set-text $IDC_PASSWORD "s3cret"
-  poll_expect has "$LAST_INTRUSION"
-  local expected
-  expected=$(printf '%s\n' "GET /syslog.htm HTTP/1.0" "GET /menu.htm HTTP/1.0" \
-    "GET /cgi-bin/login?page=syslog&logout=&pws=s3cret HTTP/1.0" "GET /syslog.htm HTTP/1.0")
-  expect_same "login requests" "$(sim_request_lines)" "$expected"
+  poll_now_watched has "$LAST_INTRUSION"
+  expect_is $IDC_START_STOP "&Start Session"
 }
 
 scenario_connect_error_text() {
@@ -89,8 +55,7 @@ scenario_connect_error_text() {
 scenario_one_copy_hide_and_show() {
   start_scene "$NO_AUTO_START"
   expect_visible 0
-  local first second way
-  first=$(drv_line pid)
+  local second way hide status back
   (cd "$APP_DIR" && exec wine Vorlane.exe) >>"$SCENARIO_DIR/second.out" 2>&1 &
   second=$!
   echo "$second" >>"$SCENARIO_DIR/pids"
@@ -98,7 +63,6 @@ scenario_one_copy_hide_and_show() {
   wait "$second" || true
   expect_visible 1
   expect_foreground_main
-  [ "$(drv_line pid)" = "$first" ] || fail "the main window belongs to another process"
   expect_visible -w "$STATUS_WINDOW_TITLE" 0
   drv close
   expect_visible 0
@@ -106,22 +70,18 @@ scenario_one_copy_hide_and_show() {
   expect_foreground_main
   drv click $IDC_SHOW_STATUS
   expect_visible -w "$STATUS_WINDOW_TITLE" 1
-  # The status window goes with the main one, except on Escape; the tray double-click brings both back.
-  for way in "click $IDOK:0" "key escape:1" "close:0"; do
-    drv ${way%:*}
+  # The status window goes with the main one, except on Escape; the tray
+  # double-click or its menu's "Preferences/Screen log..." brings both back.
+  for way in "click $IDOK|0|tray dblclk" "key escape|1|tray dblclk" "close|0|command $ID_TRAY_PREFERENCES"; do
+    IFS='|' read -r hide status back <<<"$way"
+    drv $hide
     expect_visible 0
-    expect_visible -w "$STATUS_WINDOW_TITLE" "${way#*:}"
+    expect_visible -w "$STATUS_WINDOW_TITLE" "$status"
     expect_alive
-    drv tray dblclk
+    drv $back
     expect_visible 1
     expect_visible -w "$STATUS_WINDOW_TITLE" 1
   done
-  # The tray menu's "Preferences/Screen log..." shows both again.
-  drv close
-  expect_visible 0
-  drv command $ID_TRAY_PREFERENCES
-  expect_visible 1
-  expect_visible -w "$STATUS_WINDOW_TITLE" 1
 }
 
 scenario_auto_start_box_asks_to_connect() {
@@ -148,17 +108,13 @@ scenario_auto_start_box_asks_to_connect() {
 }
 
 scenario_options_saved_at_shutdown_and_loaded() {
-  sim_start
+  start_scene "$NO_AUTO_START" '"refreshRate"="30"'
   sim "auth?required=1&password=n3w%20pass"
-  preload_registry "$NO_AUTO_START" '"refreshRate"="30"'
-  start_vorlane
   show_main_window
   drv set-text $IDC_REFRESH_RATE 45
-  local id expected value
+  local id
   for id in $IDC_ONLY_INTRUSION $IDC_SHORT_FORMAT $IDC_REMEMBER_DATE; do drv click $id; done
   drv set-text $IDC_PASSWORD "n3w pass"
-  expect_is $IDC_REFRESH_RATE 45
-  expect_check $IDC_ONLY_INTRUSION 1 $IDC_SHORT_FORMAT 1
   # Shut&down asks first, and saves nothing on No.
   drv click $IDC_SHUTDOWN
   expect_message_box "Are you sure you want to shutdown?" "Yes No" No
@@ -168,14 +124,6 @@ scenario_options_saved_at_shutdown_and_loaded() {
   drv click $IDC_SHUTDOWN
   expect_message_box "Are you sure you want to shutdown?" "Yes No" Yes
   wait_vorlane_exit 10
-  for expected in "refreshRate=45" "onlyIntrusion=0x1" "dateformat=0x1" "rememberDate=0x1" "autoStart=0x0" \
-    "routerAddress=127.0.0.1:$SIM_PORT"; do
-    expect_same "registry ${expected%%=*}" "$(options_value "${expected%%=*}")" "${expected#*=}"
-  done
-  value=$(options_value password)
-  # Stored scrambled: never the clear bytes.
-  [ -n "$value" ] && [ "$value" != "6E33772070617373" ] && [ "$value" != "6E3377207061737300" ] ||
-    fail "the password is not saved, or saved in clear: '$value'"
   [ -n "$(options_value lastDate)" ] || fail "lastDate was not saved"
 
   start_vorlane
@@ -223,10 +171,10 @@ install_recorder() {
   cp "$GUI_RECORDER" "$TOOLS/launch_recorder.exe"
 }
 
-# The registry line naming PROGRAM (default the recorder) the external program.
+# The registry line naming the recorder the external program.
 external_program_line() {
   local program
-  program=$(windows_path "${1:-$TOOLS/launch_recorder.exe}")
+  program=$(windows_path "$TOOLS/launch_recorder.exe")
   printf '"externalApi"="%s"' "${program//\\/\\\\}"
 }
 
@@ -263,7 +211,6 @@ scenario_external_program_with_last_lines() {
   local part
   # %% is replaced by the last lines, first to last, between the argument's head and tail.
   for part in "before " "$FIRST_ENTRY" "$LAST_INTRUSION" " after"; do record_has "$part"; done
-  if grep -q -F "%%" "$RECORD"; then fail "%% is still in the argument"; fi
   # Enter in the argument box launches too, and the window stays.
   rm -f "$RECORD"
   show_main_window
@@ -273,51 +220,4 @@ scenario_external_program_with_last_lines() {
   wait_launch_record
   record_has "by enter"
   expect_visible 1
-}
-
-# A host name chosen on the LAN reaches a .bat only as plain text, and a
-# crafted "from ... :" is no address to fill in.
-scenario_router_text_never_reaches_the_interpreter() {
-  sim_start
-  sim "log/clear" "log/add?text=DHCP%20lease%20for%20host%20x%22%20%26%20calc%20%26%20%22&age=2000" \
-    "log/add?text=Unrecognized%20access%20from%20x%22%26calc%26%22:80%20to%20TCP%20port%2080&age=1000"
-  install_recorder
-  printf '@"%%~dp0launch_recorder.exe" %%*\r\n' >"$TOOLS/notify.bat"
-  preload_registry "$AUTO_START" '"autofill"=dword:00000001' "$(external_program_line "$TOOLS/notify.bat")"
-  start_vorlane
-  expect_text $IDC_LOG_SCREEN has "calc" 15000
-  show_main_window
-  expect_is $IDC_EXTERNAL_ARGUMENT ""
-  drv set-text $IDC_EXTERNAL_ARGUMENT "%%"
-  drv click $IDC_LAUNCH_EXTERNAL
-  wait_launch_record
-  record_has 'host x_ _ calc _ _'
-  if grep -q -F '&' "$RECORD"; then fail "an & reached the program: $(cat "$RECORD")"; fi
-  expect_alive
-}
-
-# A poll that adds LINE (2.5 s after the last, so the router's seconds tell them apart).
-poll_new_line() {
-  sleep 2.5
-  sim "log/add?text=${1// /%20}&age=0"
-  poll_expect has "$1"
-}
-
-# router.log held open without sharing by another program across two polls:
-# once it is free, every line is there once and in order, and no message.
-scenario_log_file_held_by_another_program() {
-  start_scene "$NO_AUTO_START" '"logToFile"=dword:00000001'
-  local log=$APP_DIR/router.log
-  poll_new_line "Before the hold"
-  hold_file "$log"
-  poll_new_line "Held line one"
-  poll_new_line "Held line two"
-  if grep -q -F "Held line" "$log"; then fail "router.log took lines while held"; fi
-  release_file
-  poll_new_line "After the release"
-  expect_no_message_box
-  expect_same "router.log lines" "$(grep -o -F -e "$LAST_INTRUSION" -e "Before the hold" -e "Held line one" \
-    -e "Held line two" -e "After the release" "$log" | paste -sd '|')" \
-    "$LAST_INTRUSION|Before the hold|Held line one|Held line two|After the release"
-  expect_alive
 }

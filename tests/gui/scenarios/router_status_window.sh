@@ -1,6 +1,7 @@
-# The Router Status window: shown and hidden from the main window, its
-# fields from the router's status page, both page layouts, the connection,
-# lease and static cases, an unreachable router, the refresh after a poll.
+# The Router Status window in one run: its fields from the router's status
+# page, the refresh after each poll while it shows, both page layouts with
+# the connection, lease and static rows, an unreachable router, and the ways
+# to hide it.
 
 status_is() { expect_is -w "$STATUS_WINDOW_TITLE" "$@"; }
 status_visible() { expect_visible -w "$STATUS_WINDOW_TITLE" "$@"; }
@@ -32,70 +33,15 @@ refresh_and_expect_connection_row() {
   expect_router_fields
 }
 
-# The program with a first poll done, its main window and status window shown.
-# Given simulator requests, made first.
-start_with_status_shown() {
-  sim_start
-  [ $# -eq 0 ] || sim "$@"
-  preload_registry '"autoStart"=dword:00000001'
-  start_vorlane
-  expect_text $IDC_LOG_SCREEN has "Unrecognized access" 15000
-  show_main_window
-  drv click $IDC_SHOW_STATUS
-  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is "" 10000
-}
-
-# Shown with its fields; the close box, the Close button and the main
-# window's button each hide it, and the button's caption follows; then an
-# unreachable router empties the fields the router gives.
-scenario_router_status_show_refresh_and_close() {
-  start_with_status_shown "wan?type=DHCP"
-  expect_router_fields
-  status_is $IDC_ROUTER_STATUS_WAN_TYPE "DHCP" $IDC_ROUTER_STATUS_CONNECTION_LABEL "Connection Time:"
-  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_TIME starts "0 day 00:"
-  local hide
-  for hide in close "click $IDOK" button; do
-    expect_is $IDC_SHOW_STATUS "Hide Router Status"
-    if [ "$hide" = button ]; then drv click $IDC_SHOW_STATUS; else drv -w "$STATUS_WINDOW_TITLE" $hide; fi
-    status_visible 0
-    expect_is $IDC_SHOW_STATUS "Show Router Status"
-    drv click $IDC_SHOW_STATUS
-    status_visible 1
-  done
-  drv set-text $IDC_ROUTER_ADDRESS "127.0.0.1:$(free_port)"
-  drv -w "$STATUS_WINDOW_TITLE" click $IDC_ROUTER_STATUS_REFRESH
-  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is "*** Error: Can't connect to routeur address" 10000
-  status_is $IDC_ROUTER_STATUS_CONNECTION_TIME "" $IDC_ROUTER_STATUS_PRINTER "" $IDC_ROUTER_STATUS_SUBNET_MASK "" \
-    $IDC_ROUTER_STATUS_GATEWAY "" $IDC_ROUTER_STATUS_EXTERNAL_ADDRESS "" $IDC_ROUTER_STATUS_DNS "" \
-    $IDC_ROUTER_STATUS_LOCAL_ADDRESS "127.0.0.1" $IDC_ROUTER_STATUS_WAN_TYPE "DHCP"
-  expect_alive
-}
-
-scenario_router_status_layouts_and_connection_items() {
-  start_with_status_shown
-  status_is $IDC_ROUTER_STATUS_CONNECTION_LABEL "Connection Time:"
-  # Each step changes the row, so that its expectation cannot be met early;
-  # a later page with a lease shows the hidden row again.
-  sim requests/clear "status?layout=common&item=lease"
-  refresh_and_expect_connection_row "Remaining Lease Time:" "0 day 00:"
-  expect_requests 'GET /status.htm HTTP/1.0' 1
-  local step layout item row
-  for step in "common none" "variant lease Remaining Lease Time:|0 day 00:" "variant connection Connection Time:|0 day 00:00:" \
-    "variant none" "common connection Connection Time:|0 day 00:00:"; do
-    read -r layout item row <<<"$step"
-    sim "status?layout=$layout&item=$item"
-    refresh_and_expect_connection_row "${row%|*}" "${row#*|}"
-  done
-  expect_alive
-}
-
-scenario_router_status_refresh_after_each_poll() {
+scenario_router_status_window() {
   start_scene '"autoStart"=dword:00000000'
   show_main_window
   drv click $IDC_SHOW_STATUS
   expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is "" 10000
   # No log page read yet: no WAN type.
   status_is $IDC_ROUTER_STATUS_WAN_TYPE "" $IDC_ROUTER_STATUS_CONNECTION_LABEL "Connection Time:"
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_TIME starts "0 day 00:"
+  expect_router_fields
   sim "status?layout=common&item=lease" requests/clear
   drv click $IDC_GET_IT_NOW
   expect_text $IDC_STATUS_LINE is "Stopped" 15000
@@ -103,14 +49,41 @@ scenario_router_status_refresh_after_each_poll() {
   expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_CONNECTION_LABEL is "Remaining Lease Time:" 10000
   status_is $IDC_ROUTER_STATUS_WAN_TYPE "PPPoE"
   expect_requests 'GET /status.htm HTTP/1.0' 1
-  # Hidden, it is not refreshed.
+  # Each step changes the row, so that its expectation cannot be met early;
+  # a later page with a lease shows the hidden row again.
+  local step layout item row hide
+  for step in "common none" "variant lease Remaining Lease Time:|0 day 00:" "variant connection Connection Time:|0 day 00:00:" \
+    "variant none" "common connection Connection Time:|0 day 00:00:"; do
+    read -r layout item row <<<"$step"
+    sim "status?layout=$layout&item=$item"
+    refresh_and_expect_connection_row "${row%|*}" "${row#*|}"
+  done
+  # Hidden by the main window's button, it is not refreshed.
+  expect_is $IDC_SHOW_STATUS "Hide Router Status"
   drv click $IDC_SHOW_STATUS
   status_visible 0
+  expect_is $IDC_SHOW_STATUS "Show Router Status"
   sim requests/clear
   drv click $IDC_GET_IT_NOW
   wait_request_count 'GET /syslog.htm HTTP/1.0' 1
   expect_text $IDC_STATUS_LINE is "Stopped" 15000
   sleep 1
   expect_requests 'GET /status.htm HTTP/1.0' 0
-  expect_requests 'GET /syslog.htm HTTP/1.0' 1
+  # Shown with the router unreachable: the fields the router gives are emptied.
+  drv set-text $IDC_ROUTER_ADDRESS "127.0.0.1:$(free_port)"
+  drv click $IDC_SHOW_STATUS
+  expect_text -w "$STATUS_WINDOW_TITLE" $IDC_ROUTER_STATUS_MESSAGE is "*** Error: Can't connect to routeur address" 10000
+  status_is $IDC_ROUTER_STATUS_CONNECTION_TIME "" $IDC_ROUTER_STATUS_PRINTER "" $IDC_ROUTER_STATUS_SUBNET_MASK "" \
+    $IDC_ROUTER_STATUS_GATEWAY "" $IDC_ROUTER_STATUS_EXTERNAL_ADDRESS "" $IDC_ROUTER_STATUS_DNS "" \
+    $IDC_ROUTER_STATUS_LOCAL_ADDRESS "127.0.0.1" $IDC_ROUTER_STATUS_WAN_TYPE "PPPoE"
+  # The close box and the Close button hide it too, and the button's caption follows.
+  for hide in close "click $IDOK"; do
+    expect_is $IDC_SHOW_STATUS "Hide Router Status"
+    drv -w "$STATUS_WINDOW_TITLE" $hide
+    status_visible 0
+    expect_is $IDC_SHOW_STATUS "Show Router Status"
+    drv click $IDC_SHOW_STATUS
+    status_visible 1
+  done
+  expect_alive
 }
