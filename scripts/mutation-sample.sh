@@ -47,7 +47,7 @@ ports/dialog_port_win32.cpp | buffer(static_cast<std::size_t>(length) + 1, => bu
 ports/registry_port_win32.cpp | buffer.resize(size); => ; | options_saved_at_shutdown_and_loaded
 ports/system_port_win32.cpp | TextOrNull(directory) => nullptr | external_program_with_last_lines
 engine/session/router_http_client.cpp | received.size() >= *expectedSize_ => received.size() > *expectedSize_ | hostile_connection_held_open
-engine/session/router_http_client.cpp | std::erase(received, '\0'); => ; | hostile_zero_bytes
+engine/session/router_http_client.cpp | std::erase(received, '\0'); => ; | hostile_garbage
 engine/session/router_pages.cpp | answer.find(WrongPasswordMarker1) != std::string::npos && => answer.find(WrongPasswordMarker1) != std::string::npos || | get_it_now_and_login
 engine/session/router_pages.cpp | pageText.clear(); => ; | get_it_now_and_login
 engine/session/session_controller.cpp | std::min<std::uint64_t>(seconds * 1000, UINT32_MAX) => std::min<std::uint64_t>(seconds * 100, UINT32_MAX) | start_hidden_with_auto_start

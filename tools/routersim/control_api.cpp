@@ -44,7 +44,7 @@ long long Number(const Fields& fields, const std::string& name, long long otherw
 std::optional<DeliveryMode> ModeNamed(const std::string& name) {
     static const std::map<std::string, DeliveryMode> modes = {
         {"normal", DeliveryMode::Normal},   {"keepopen", DeliveryMode::KeepOpen}, {"noanswer", DeliveryMode::NoAnswer},
-        {"drip", DeliveryMode::Drip},       {"zero", DeliveryMode::ZeroBytes},    {"reset", DeliveryMode::Reset},
+        {"drip", DeliveryMode::Drip},       {"reset", DeliveryMode::Reset},
         {"garbage", DeliveryMode::Garbage}, {"refuse", DeliveryMode::Refuse},
     };
     auto found = modes.find(name);

@@ -19,7 +19,7 @@ bool IsControlRequest(const HttpRequest& request);
 // /_sim/moved?on=0|1
 // /_sim/menu?form=complete|noaction|noend     the login form whole, without ACTION=, without </FORM>
 // /_sim/status?layout=common|variant&item=connection|lease|none
-// /_sim/mode?name=normal|keepopen|noanswer|drip|zero|reset|garbage|refuse
+// /_sim/mode?name=normal|keepopen|noanswer|drip|reset|garbage|refuse
 //            [&interval=MS][&contentlength=0|1]
 // /_sim/logout?delay=MS              the logout answers MS later (a slow router)
 // /_sim/requests                    each recorded request as "<length>\n<bytes>"

@@ -16,16 +16,6 @@ constexpr std::size_t GarbageSize = 2048;
 
 }  // namespace
 
-std::string WithZeroBytes(const std::string& body) {
-    std::string result;
-    for (std::string::size_type i = 0; i < body.size(); ++i) {
-        if (i == 10) result += std::string(2, '\0');
-        if (i > 0 && i % 37 == 0) result += '\0';
-        result += body[i];
-    }
-    return result;
-}
-
 std::string GarbageBytes(std::size_t size) {
     std::string noise(size, '\0');
     std::uint32_t generator = 12345;
@@ -43,7 +33,6 @@ void DeliverPlainAnswer(int fd, const HttpResponse& answer) {
 
 void DeliverRouterAnswer(int fd, const HttpResponse& answer, const SimSettings& settings) {
     HttpResponse sent = answer;
-    if (settings.mode == DeliveryMode::ZeroBytes) sent.body = WithZeroBytes(sent.body);
     std::string bytes = FrameResponse(sent, settings.contentLength);
     switch (settings.mode) {
     case DeliveryMode::KeepOpen:
@@ -67,7 +56,6 @@ void DeliverRouterAnswer(int fd, const HttpResponse& answer, const SimSettings& 
     case DeliveryMode::Refuse:
         break;
     case DeliveryMode::Normal:
-    case DeliveryMode::ZeroBytes:
         SendAllBytes(fd, bytes);
         break;
     }

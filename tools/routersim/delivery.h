@@ -9,8 +9,5 @@ void DeliverRouterAnswer(int fd, const HttpResponse& answer, const SimSettings& 
 // A plain answer (control requests), then close.
 void DeliverPlainAnswer(int fd, const HttpResponse& answer);
 
-// Body with a zero byte after every 37 bytes and a pair of them near the start.
-std::string WithZeroBytes(const std::string& body);
-
 // Deterministic binary noise: zero bytes, high bytes, no HTTP at all.
 std::string GarbageBytes(std::size_t size);

@@ -12,7 +12,6 @@ enum class DeliveryMode {
     KeepOpen,  // answer, then hold the connection silent until the client closes
     NoAnswer,  // read the request, never answer, hold the connection
     Drip,      // answer one byte every dripIntervalMs
-    ZeroBytes, // answer with zero bytes scattered through the body
     Reset,     // send half the answer, then reset the connection
     Garbage,   // binary noise instead of an answer
     Refuse,    // read the request and close at once

@@ -25,12 +25,6 @@ scenario_hostile_no_answer() { hostile_poll is "$EMPTY_NOTICE" "mode?name=noansw
 # One byte every 200 ms: the read deadline cuts it within the page's head.
 scenario_hostile_drip() { hostile_poll is "$EMPTY_NOTICE" "mode?name=drip&interval=200"; }
 
-scenario_hostile_zero_bytes() {
-  # The zero bytes are dropped; the text around them stays whole.
-  hostile_poll has "$LAST_INTRUSION" "mode?name=zero"
-  expect_text $IDC_LOG_SCREEN has "$FIRST_ENTRY"
-}
-
 scenario_hostile_reset_mid_answer() {
   # The first half of the page arrives before the reset: its entries count.
   hostile_poll has "$FIRST_ENTRY" "mode?name=reset"

@@ -128,17 +128,6 @@ TEST_F(LogPageProcessor, AlertsAndLaunchFollowOnlyUpdatesThatAddLines) {
     EXPECT_EQ(alerts.calls, (Texts{"launch"}));
 }
 
-TEST_F(LogPageProcessor, OnlyIntrusionKeepsOtherLinesOffScreenAndFile) {
-    ShowOnScreen("");
-    dialog.SetChecked(IDC_ONLY_INTRUSION, true);
-    dialog.SetChecked(IDC_LOG_TO_FILE, true);
-    dialog.SetChecked(IDC_AUTO_LAUNCH, true);
-    Process(PageAB + IntrusionCall + L1("detail"));
-    EXPECT_EQ(Screen(), IntrusionLine);
-    EXPECT_EQ(LogFile(), IntrusionLine);
-    EXPECT_EQ(alerts.calls, (Texts{"alert", "launch"}));
-}
-
 TEST_F(LogPageProcessor, RolledLogIsSaidOnceAndPassesTheIntrusionFilter) {
     const std::string Missed = "*** Entries between 2001/03/05 - 09:04 and 2001/03/05 - 09:06 may be missing: the "
                                "router's log no longer holds them\r\n";
