@@ -6,8 +6,7 @@
 
 MonitorEngine::MonitorEngine(const MonitorPorts& ports, std::string optionsKeyPath)
     : mainDialog_(ports.mainDialog),
-      system_(ports.system),
-      tray_(ports.tray),
+      trayIcon_(ports.tray, ports.system),
       registry_(ports.registry),
       mainWindow_(ports.mainWindow),
       optionsKeyPath_(std::move(optionsKeyPath)),
@@ -81,24 +80,13 @@ void MonitorEngine::OnShutdownButton() {
     if (ConfirmShutdown(context_)) mainWindow_.ShutdownApplication();
 }
 
-void MonitorEngine::AddTrayIcon() {
-    // Started with Windows, the program may run before the taskbar exists;
-    // without the icon the user could not reach it at all.
-    if (tray_.AddTrayIcon()) {
-        system_.KillTimer(TRAY_RETRY_TIMER_ID);
-    } else {
-        system_.StartTimer(TRAY_RETRY_TIMER_ID, TRAY_RETRY_PERIOD_MS);
-    }
-}
+void MonitorEngine::AddTrayIcon() { trayIcon_.AddIcon(); }
 
-void MonitorEngine::OnTaskbarCreated() { AddTrayIcon(); }
+void MonitorEngine::OnTaskbarCreated() { trayIcon_.AddIcon(); }
 
 void MonitorEngine::OnTimer(unsigned timerId) {
-    if (timerId == TRAY_RETRY_TIMER_ID) {
-        AddTrayIcon();
-    } else if (timerId == SESSION_TIMER_ID) {
-        session_.OnSessionTick();
-    }
+    if (trayIcon_.OnTimer(timerId)) return;
+    if (timerId == SESSION_TIMER_ID) session_.OnSessionTick();
 }
 
 void MonitorEngine::OnTrayNotify(unsigned iconOrRequest, TrayMouseEvent event) {

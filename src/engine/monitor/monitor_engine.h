@@ -12,6 +12,7 @@
 #include "routerstatus/router_status_window.h"
 #include "main_window_port.h"
 #include "monitor/tray_animation.h"
+#include "monitor/tray_icon_keeper.h"
 
 // How a control or menu reported itself in a command.
 enum class ControlEvent { Clicked, TextChanged, Other };
@@ -92,8 +93,7 @@ private:
     void OnShutdownButton();
 
     DialogPort& mainDialog_;
-    SystemPort& system_;
-    TrayPort& tray_;
+    TrayIconKeeper trayIcon_;
     RegistryPort& registry_;
     MainWindowPort& mainWindow_;
     std::string optionsKeyPath_;
