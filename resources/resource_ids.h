@@ -80,17 +80,18 @@
 #define ID_TRAY_POPUP 32777
 #define ID_ABOUT_COMMAND 100
 
-// Timer and tray. The tray callback's wParam is the icon's id, or the
-// auto-start request that the main window posts to itself.
+// Timers, the tray icon, and the main window's private messages: in the
+// WM_APP range, since a dialog's own messages take the WM_USER range
+// (WM_USER + 1 is DM_SETDEFID). WM_APP + 3 carries the tasks that workers
+// post to the GUI thread (src/ports/system_port_win32.h).
 #define SESSION_TIMER_ID 22132
 #define SESSION_TIMER_PERIOD_MS 200
 #define TRAY_RETRY_TIMER_ID 22133
 #define TRAY_RETRY_PERIOD_MS 2000
-#define WM_TRAY_CALLBACK (WM_USER + 1)
+#define WM_TRAY_CALLBACK (WM_APP + 1)
 #define TRAY_ICON_ID 1
-#define AUTO_START_REQUEST 32775
-// Posted to the Intruders window when its table changed on another thread.
-#define WM_INTRUDERS_REFRESH (WM_APP + 1)
+// Posted to itself while loading when the session is to start by itself.
+#define WM_AUTO_START (WM_APP + 2)
 
 // The program's key of options and its value under the system's Run key.
 #define OPTIONS_KEY_PATH "SOFTWARE\\Kestrine\\Quillmere"

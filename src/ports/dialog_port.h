@@ -3,8 +3,8 @@
 
 #include "message_port.h"
 
-// One dialog window's controls, by numeric id. The Win32 side carries every
-// request out on the GUI thread (SendMessage), so workers may call it too.
+// One dialog window's controls, by numeric id. GUI thread only: workers
+// post their results to the GUI thread instead.
 class DialogPort : public MessagePort {
 public:
     virtual std::string GetText(int controlId) = 0;

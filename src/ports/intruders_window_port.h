@@ -18,7 +18,7 @@ struct IntrudersWindowLayout {
 };
 
 // The Intruders window as a whole: its list and its placement. Its other
-// controls go through a DialogPort. GUI thread, except RequestRefresh.
+// controls go through a DialogPort. GUI thread.
 class IntrudersWindowPort {
 public:
     virtual ~IntrudersWindowPort() = default;
@@ -31,8 +31,6 @@ public:
     virtual void ShowRows(std::vector<IntruderRowText> rows, const std::string& selectedAddress) = 0;
     // The first column of the selected row; empty when none is.
     virtual std::string SelectedAddress() = 0;
-    // Any thread: the window's own thread is to show the table again. Never waits.
-    virtual void RequestRefresh() = 0;
     virtual IntrudersWindowLayout CurrentLayout() = 0;
     virtual void ApplyLayout(const IntrudersWindowLayout& layout) = 0;
 };

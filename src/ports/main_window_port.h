@@ -8,9 +8,9 @@ public:
     // Restored (SW_RESTORE, which also shows a hidden window) and brought to the foreground.
     virtual void RestoreAndBringForward() = 0;
     virtual void Hide() = 0;
-    // The keyboard focus is in the argument box 1025.
+    // The keyboard focus is in the argument box IDC_EXTERNAL_ARGUMENT.
     virtual bool ArgumentHasFocus() = 0;
-    // Plays the animation 1029 (true) or rests it on its first frame (false).
+    // Plays the animation IDC_SESSION_ANIMATION (true) or rests it on its first frame (false).
     virtual void PlaySessionAnimation(bool play) = 0;
     // The tray icon's popup menu at the mouse, with the pop-up item ticked or
     // not; returns when it has closed.

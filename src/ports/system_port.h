@@ -38,6 +38,9 @@ public:
     virtual void Sleep(std::uint32_t milliseconds) = 0;
     // Runs the work on a new thread of normal priority; does not wait.
     virtual void StartWorker(std::function<void()> work) = 0;
+    // Runs the task on the GUI thread after everything posted before it.
+    // Any thread; never waits. Workers hand their results back this way.
+    virtual void PostToGuiThread(std::function<void()> task) = 0;
 
     // Paths are UTF-8.
     virtual std::string ExecutablePath() = 0;

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -36,6 +37,19 @@ void Win32System::StartWorker(std::function<void()> work) {
         // No thread to be had: the work still has to happen, so it blocks this one.
         work();
     }
+}
+
+void Win32System::PostToGuiThread(std::function<void()> task) {
+    const HWND window = mainWindow_;
+    // Without the window a post would go to the calling thread's own queue, where nothing reads it.
+    if (window == nullptr) return;
+    auto* posted = new std::function<void()>(std::move(task));
+    if (!PostMessageA(window, kRunPostedTaskMessage, 0, reinterpret_cast<LPARAM>(posted))) delete posted;
+}
+
+void RunPostedTask(LPARAM lParam) {
+    const std::unique_ptr<std::function<void()>> task(reinterpret_cast<std::function<void()>*>(lParam));
+    (*task)();
 }
 
 std::string Win32System::ExecutablePath() { return Utf8FromWide(ModuleFileName()); }

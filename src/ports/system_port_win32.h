@@ -17,6 +17,7 @@ public:
     std::int64_t CurrentTime() override;
     void Sleep(std::uint32_t milliseconds) override;
     void StartWorker(std::function<void()> work) override;
+    void PostToGuiThread(std::function<void()> task) override;
 
     std::string ExecutablePath() override;
     std::string WindowsDirectory() override;
@@ -36,6 +37,11 @@ private:
     HINSTANCE instance_;
     std::atomic<HWND> mainWindow_{nullptr};
 };
+
+// The main window's private message that carries a posted task; its lParam
+// owns the task until RunPostedTask runs and frees it.
+inline constexpr UINT kRunPostedTaskMessage = WM_APP + 3;
+void RunPostedTask(LPARAM lParam);
 
 // "Name|patterns|...||" into the NUL-separated list the file dialog reads.
 std::string FileDialogFilter(const std::string& barSeparated);

@@ -18,7 +18,7 @@ public:
     TcpSocket(const TcpSocket&) = delete;
     TcpSocket& operator=(const TcpSocket&) = delete;
 
-    // Starts the sockets layer for the calling thread (once per thread).
+    // Starts the sockets layer for the process; later calls only say whether it runs.
     static bool StartSocketsLayer();
     // The calling thread's last sockets error (WSAGetLastError / errno).
     static int LastErrorCode();

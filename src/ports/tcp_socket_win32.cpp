@@ -4,28 +4,9 @@
 #include <ws2tcpip.h>
 
 #include <cstring>
-
+#include <mutex>
 
 namespace {
-
-// Winsock wants a start-up on each thread that uses it; the matching clean-up
-// runs when the thread ends.
-class ThreadSocketsLayer {
-public:
-    ThreadSocketsLayer() {
-        WSADATA data;
-        started_ = WSAStartup(MAKEWORD(1, 1), &data) == 0;
-    }
-    ~ThreadSocketsLayer() {
-        if (started_) WSACleanup();
-    }
-    ThreadSocketsLayer(const ThreadSocketsLayer&) = delete;
-    ThreadSocketsLayer& operator=(const ThreadSocketsLayer&) = delete;
-    bool Started() const { return started_; }
-
-private:
-    bool started_ = false;
-};
 
 SOCKET ToSocket(std::uintptr_t handle) { return static_cast<SOCKET>(handle); }
 
@@ -45,8 +26,15 @@ bool ResolveIpv4(const std::string& host, in_addr& address) {
 }  // namespace
 
 bool TcpSocket::StartSocketsLayer() {
-    thread_local ThreadSocketsLayer layer;
-    return layer.Started();
+    // Winsock's start-up holds for the whole process; one that failed is tried again.
+    static std::mutex mutex;
+    static bool started = false;
+    const std::lock_guard lock(mutex);
+    if (!started) {
+        WSADATA data;
+        started = WSAStartup(MAKEWORD(1, 1), &data) == 0;
+    }
+    return started;
 }
 
 int TcpSocket::LastErrorCode() { return WSAGetLastError(); }

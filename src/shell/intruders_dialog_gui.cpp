@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "modeless_dialog_gui.h"
-#include "monitor/monitor_engine.h"
+#include "mainwindow/main_window_engine.h"
 #include "resource_ids.h"
 
 namespace {
@@ -80,10 +80,6 @@ std::string IntrudersDialog::SelectedAddress() {
     return rows_[static_cast<std::size_t>(index)][0];
 }
 
-void IntrudersDialog::RequestRefresh() {
-    if (window_ != nullptr) PostMessageA(window_, WM_INTRUDERS_REFRESH, 0, 0);
-}
-
 IntrudersWindowLayout IntrudersDialog::CurrentLayout() {
     RECT rect = {};
     GetWindowRect(window_, &rect);
@@ -123,7 +119,6 @@ INT_PTR IntrudersDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         engine_->OnIntrudersCommand(LOWORD(wParam));
         return TRUE;
     case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-    case WM_INTRUDERS_REFRESH: engine_->OnIntrudersRefresh(); return TRUE;
     case WM_CLOSE: engine_->OnIntrudersCommand(IDCANCEL); return TRUE;
     default: return FALSE;
     }

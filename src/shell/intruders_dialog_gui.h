@@ -6,7 +6,7 @@
 
 #include "intruders_window_port.h"
 
-class MonitorEngine;
+class MainWindowEngine;
 
 // The "Intruders" window: a top-level modeless dialog, hidden until the
 // tray menu or a balloon opens it. Its list is virtual: the rows live here
@@ -14,7 +14,7 @@ class MonitorEngine;
 class IntrudersDialog : public IntrudersWindowPort {
 public:
     // The engine is known after the window objects exist; it is set before the window is created.
-    void SetEngine(MonitorEngine& engine) { engine_ = &engine; }
+    void SetEngine(MainWindowEngine& engine) { engine_ = &engine; }
     // False when the window cannot be created (the user was told).
     bool Create(HINSTANCE instance);
     HWND Window() const { return window_; }
@@ -25,7 +25,6 @@ public:
     bool IsVisible() override;
     void ShowRows(std::vector<IntruderRowText> rows, const std::string& selectedAddress) override;
     std::string SelectedAddress() override;
-    void RequestRefresh() override;
     IntrudersWindowLayout CurrentLayout() override;
     void ApplyLayout(const IntrudersWindowLayout& layout) override;
 
@@ -37,7 +36,7 @@ private:
     HWND List() const;
     int SelectedIndex() const;
 
-    MonitorEngine* engine_ = nullptr;
+    MainWindowEngine* engine_ = nullptr;
     HWND window_ = nullptr;
     // GUI thread only: the list's rows, and the text it was last handed.
     std::vector<IntruderRowText> rows_;

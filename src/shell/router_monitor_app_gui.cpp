@@ -5,7 +5,7 @@
 
 #include "message_box_win32.h"
 #include "resource_ids.h"
-#include "monitor_dialog_gui.h"
+#include "main_window_gui.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ public:
 private:
     HINSTANCE instance_;
     // Never freed: the process ends with it alive.
-    MonitorDialog* mainWindow_ = nullptr;
+    MainWindow* mainWindow_ = nullptr;
 };
 
 bool BringRunningCopyForward() {
@@ -43,7 +43,7 @@ void RegisterCommonControls() {
 bool RouterMonitorApp::Start() {
     if (BringRunningCopyForward()) return false;
     RegisterCommonControls();
-    mainWindow_ = new (std::nothrow) MonitorDialog(instance_);
+    mainWindow_ = new (std::nothrow) MainWindow(instance_);
     if (mainWindow_ == nullptr) {
         ShowApplicationMessage(nullptr, kCannotAllocateText, MessageButtons::Ok);
         return false;

@@ -1,7 +1,7 @@
 #include "router_status_dialog_gui.h"
 
 #include "modeless_dialog_gui.h"
-#include "monitor/monitor_engine.h"
+#include "mainwindow/main_window_engine.h"
 #include "resource_ids.h"
 
 namespace {

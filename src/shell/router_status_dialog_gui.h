@@ -3,14 +3,14 @@
 
 #include "router_status_window_port.h"
 
-class MonitorEngine;
+class MainWindowEngine;
 
 // The "Router Status" window: a top-level modeless dialog of its own,
-// hidden until the main window's button 1032 shows it.
+// hidden until the main window's IDC_SHOW_STATUS shows it.
 class RouterStatusDialog : public RouterStatusWindowPort {
 public:
     // The engine is known after the window objects exist; it is set before the window is created.
-    void SetEngine(MonitorEngine& engine) { engine_ = &engine; }
+    void SetEngine(MainWindowEngine& engine) { engine_ = &engine; }
     // False when the window cannot be created (the user was told).
     bool Create(HINSTANCE instance);
     HWND Window() const { return window_; }
@@ -23,6 +23,6 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam);
 
-    MonitorEngine* engine_ = nullptr;
+    MainWindowEngine* engine_ = nullptr;
     HWND window_ = nullptr;
 };

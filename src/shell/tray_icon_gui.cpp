@@ -18,6 +18,8 @@ constexpr char kShutdownItem[] = "Shutdown";
 
 // The record form whose tip holds 64 characters: 88 bytes in a 32-bit program.
 static_assert(NOTIFYICONDATAA_V1_SIZE == (sizeof(void*) == 8 ? 104 : 88));
+// The menu's corner goes a few pixels up and left of the pointer, so that the
+// pointer starts on the menu rather than on its edge.
 constexpr int kMenuOffset = 5;
 
 // The notification area shows small icons: 16 pixels at 96 DPI, more on scaled displays.
@@ -76,8 +78,8 @@ void TrayIcon::ShowMenu(bool popupOnIntrusion) {
     // Without the foreground the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(data_.hWnd);
     TrackPopupMenu(menu_, TPM_RIGHTBUTTON, cursor.x - kMenuOffset, cursor.y - kMenuOffset, 0, data_.hWnd, nullptr);
-    // A message after the menu lets it close properly on the next click (the known tray menu quirk).
-    PostMessageA(data_.hWnd, WM_USER, 0, 0);
+    // A tray menu stays open after a click elsewhere unless a message follows it (a known Win32 quirk).
+    PostMessageA(data_.hWnd, WM_NULL, 0, 0);
 }
 
 void TrayIcon::ShowTrayImage(TrayImage image) {

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string screen = screenKind == 0 ? std::string()
                                : screenKind == 1 ? std::string("*** (empty) ***")
                                : screenKind == 2 ? std::string(page.substr(0, screenLength))
-                                                 : RenderLogUpdate(SelectNewEntries(scanned, {}, options, 0).entries,
+                                                 : RenderLogLines(SelectNewEntries(scanned, {}, options, 0).entries,
                                                                    render).displayText;
     const auto selection = SelectNewEntries(scanned, screen, options, lastDate);
     std::size_t next = 0;
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Every line ends in "\r\n"; texts from the page may hold more of them.
-    const auto update = RenderLogUpdate(selection.entries, render);
+    const auto update = RenderLogLines(selection.entries, render);
     std::size_t lineEnds = selection.entries.size();
     for (const auto& entry : selection.entries) lineEnds += CountOf(entry.message, LineEnd) + CountOf(entry.text, LineEnd);
     FuzzCheck(CountOf(update.displayText, LineEnd) == lineEnds, "one line end per rendered entry");

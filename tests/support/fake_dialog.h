@@ -1,15 +1,20 @@
 #pragma once
+#include <atomic>
 #include <functional>
 #include <map>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "dialog_port.h"
 
-// A dialog of plain values. Thread-safe, like the real one.
+// A dialog of plain values. It counts the calls made off the thread that
+// created it, the GUI thread: a worker must never touch a control.
 class FakeDialog : public DialogPort {
 public:
+    std::atomic<int> callsOffGuiThread{0};
+
     std::string GetText(int id) override { auto lock = Lock(); return texts_[id]; }
     void SetText(int id, const std::string& text) override {
         std::function<void(int, const std::string&)> hook;
@@ -47,7 +52,12 @@ public:
     std::function<void(int, const std::string&)> onTextChanged;
 
 private:
-    std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(mutex_); }
+    std::unique_lock<std::mutex> Lock() {
+        if (std::this_thread::get_id() != guiThread_) ++callsOffGuiThread;
+        return std::unique_lock<std::mutex>(mutex_);
+    }
+
+    const std::thread::id guiThread_ = std::this_thread::get_id();
 
     std::mutex mutex_;
     std::map<int, std::string> texts_;

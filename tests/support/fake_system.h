@@ -1,5 +1,7 @@
 #pragma once
 #include <atomic>
+#include <deque>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -9,7 +11,8 @@
 #include "system_port.h"
 
 // A system with a settable clock. Workers run on real threads and are
-// joined by WaitForWorkers(), so tests see their whole effect.
+// joined by WaitForWorkers(); what they post waits for RunPosted() on the
+// test's thread, which plays the GUI thread. Settle() does both until quiet.
 class FakeSystem : public SystemPort {
 public:
     ~FakeSystem() override { WaitForWorkers(); }
@@ -21,6 +24,31 @@ public:
         auto lock = Lock();
         ++workersStarted;
         workers_.emplace_back(std::move(work));
+    }
+    void PostToGuiThread(std::function<void()> task) override {
+        auto lock = Lock();
+        posted_.push_back(std::move(task));
+    }
+    // The test's thread is the GUI thread: runs what the workers posted, and
+    // what that posts in turn, in order.
+    void RunPosted() {
+        for (;;) {
+            std::function<void()> task;
+            {
+                auto lock = Lock();
+                if (posted_.empty()) return;
+                task = std::move(posted_.front());
+                posted_.pop_front();
+            }
+            task();
+        }
+    }
+    // Workers to their end, then what they posted.
+    void Settle() {
+        do {
+            WaitForWorkers();
+            RunPosted();
+        } while (!Idle());
     }
     void WaitForWorkers() {
         std::vector<std::thread> workers;
@@ -35,8 +63,11 @@ public:
     std::string WindowsDirectory() override { return "C:\\windows"; }
     std::string AnsiToUtf8(const std::string& text) override { return text; }
     std::string SystemMessageText(int code) override { return "system text " + std::to_string(code) + "\r\n"; }
-    // What these start is for the GUI tests to judge; sounds are only counted.
-    std::intptr_t OpenWithShell(const ShellRequest&) override { return 42; }
+    // What these start is for the GUI tests to judge; launches and sounds are only counted.
+    std::intptr_t OpenWithShell(const ShellRequest&) override {
+        ++shellOpens;
+        return 42;
+    }
     void PlaySoundFile(const std::string&) override { ++soundsPlayed; }
     void PlaySoundResource(int) override { ++soundsPlayed; }
     std::optional<std::string> ChooseOpenFile(const OpenFileRequest&) override { return std::nullopt; }
@@ -49,12 +80,19 @@ public:
     std::atomic<std::int64_t> now{1000000000};
     std::atomic<int> workersStarted{0};
     std::atomic<int> soundsPlayed{0};
+    std::atomic<int> shellOpens{0};
     std::string executablePath = "C:\\Program Files\\Vorlane\\Vorlane.exe";
     std::map<unsigned, unsigned> timers;
 
 private:
     std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(mutex_); }
 
+    bool Idle() {
+        auto lock = Lock();
+        return workers_.empty() && posted_.empty();
+    }
+
     std::mutex mutex_;
     std::vector<std::thread> workers_;
+    std::deque<std::function<void()>> posted_;
 };

@@ -13,7 +13,6 @@ struct SilentIntrudersWindow : IntrudersWindowPort {
     bool IsVisible() override { return false; }
     void ShowRows(std::vector<IntruderRowText>, const std::string&) override {}
     std::string SelectedAddress() override { return {}; }
-    void RequestRefresh() override {}
     IntrudersWindowLayout CurrentLayout() override { return {}; }
     void ApplyLayout(const IntrudersWindowLayout&) override {}
 };

@@ -84,7 +84,7 @@ Measurement Measure(const std::string& page, const std::string& screen) {
         auto entries = ScanLogEntries(page, ReferenceTime);
         const auto scanned = entries.size();
         const auto selection = SelectNewEntries(std::move(entries), screen, {}, 0);
-        const auto update = RenderLogUpdate(selection.entries, {DateFormat::Windows, true});
+        const auto update = RenderLogLines(selection.entries, {DateFormat::Windows, true});
         const double elapsed = CpuMilliseconds() - start;
         if (update.displayText.empty()) std::puts("nothing rendered");
         best.entries = scanned;

@@ -1,32 +1,53 @@
 #pragma once
+#include <optional>
 #include <string>
 
-#include "intruders/intruders_controller.h"
-#include "logupdate/intrusion_alerts.h"
-#include "monitor_context.h"
+#include "alerts/tray_animation.h"
+#include "common/message_boxes.h"
+#include "dialog_port.h"
+#include "file_port.h"
+#include "intruders/intrusion_report.h"
+#include "options/options.h"
+#include "system_port.h"
 #include "tray_port.h"
 
-// The alerts of an intrusion attempt and the external program.
-class AlertResponder : public IntrusionAlerts {
+// The intrusion attempts of one update, for the pop-up.
+struct UpdateAttempts {
+    std::optional<IntrusionReport> latest;
+    std::size_t count = 0;
+};
+
+// The alerts of an intrusion attempt and the external program. GUI thread.
+class AlertResponder {
 public:
-    AlertResponder(MonitorContext& context, TrayPort& tray, IntrudersController& intruders);
+    AlertResponder(DialogPort& mainDialog, SystemPort& system, FilePort& files, TrayPort& tray, TrayAnimation& animation,
+                   MessageBoxes& boxes, const Options& options);
 
-    void RaiseIntrusionAlerts(const std::string& displayText) override;
-    void LaunchExternalProgram() override;
-    // The same launch with "%%" standing for the given text.
+    // intruder.wav beside the executable, when it is there.
+    void SetAlertSoundPath(std::string path) { alertSoundPath_ = std::move(path); }
+
+    // An update showed intrusion attempts: the icon blinks, the sound plays,
+    // the first address fills the argument box and the latest pops up, each
+    // as the options say.
+    void RaiseIntrusionAlerts(const std::optional<std::string>& firstAddress, const UpdateAttempts& attempts);
+    // The external program with the argument box's text, "%%" standing for
+    // the replacement. Failures say so in a box of their own.
     void LaunchExternalProgramWith(const std::string& replacement);
-
-    void PlayIntrusionSound();
-    void ChooseExternalProgram();
-    void AutofillArgument();
-    void BuildAlertSoundPath();
+    // "Choose External Program...": the chosen file becomes the program.
+    void ChooseExternalProgram(Options& options);
+    // A click on IDC_AUTOFILL: the address fills an empty argument box.
+    void AutofillArgument(const std::optional<std::string>& addressOnScreen);
 
 private:
-    void FillArgumentWithIntruder(const std::string& text);
+    void PlayIntrusionSound();
+    void PopUp(const UpdateAttempts& attempts);
 
-    void PopUpAttempts(const UpdateAttempts& attempts);
-
-    MonitorContext& context_;
+    DialogPort& mainDialog_;
+    SystemPort& system_;
+    FilePort& files_;
     TrayPort& tray_;
-    IntrudersController& intruders_;
+    TrayAnimation& animation_;
+    MessageBoxes& boxes_;
+    const Options& options_;
+    std::string alertSoundPath_;
 };

@@ -1,12 +1,12 @@
 #include "intruders/intruders_controller.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
-#include <vector>
 
+#include "common/worker_guard.h"
 #include "intruders/local_stamp.h"
 #include "intruders/router_log_intruder_reader.h"
-#include "logupdate/log_options.h"
 #include "resource_ids.h"
 #include "text_trim.h"
 
@@ -47,85 +47,74 @@ std::string SummaryText(std::uint64_t addresses, std::uint64_t attempts) {
     return Counted(addresses, "address", "addresses") + ", " + Counted(attempts, "attempt", "attempts");
 }
 
-// Each line of the text that reports an intrusion, in order.
-template <typename Visit>
-void ForEachReport(std::string_view text, Visit visit) {
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        auto line = text.substr(0, end);
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        if (auto report = ParseIntrusionReport(line)) visit(line, std::move(*report));
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
-    }
-}
-
-}  // namespace
-
-IntrudersController::IntrudersController(MonitorContext& context, DialogPort& dialog, IntrudersWindowPort& window)
-    : context_(context), dialog_(dialog), window_(window) {}
-
-void IntrudersController::StartReadingRouterLog() {
-    // Lines this run appends come to the table as updates, so the read
-    // stops where the file ends now and nothing counts twice.
-    const std::string path = context_.state.logFilePath;
-    const std::uint64_t limit = context_.files.FileSize(path).value_or(0);
-    {
-        const std::lock_guard lock(mutex_);
-        reading_ = true;
-    }
-    context_.system.StartWorker([this, path, limit] { ReadRouterLog(path, limit); });
-}
-
-void IntrudersController::ReadRouterLog(const std::string& path, std::uint64_t limit) {
+// The table of router.log's first limit bytes.
+IntruderTable ReadTable(FilePort& files, const std::string& path, std::uint64_t limit, FileReadResult& result) {
     IntruderTable table;
     RouterLogIntruderReader reader(table);
     std::uint64_t left = limit;
-    const FileReadResult result = context_.files.ReadFileInChunks(path, [&](std::string_view chunk) {
+    result = files.ReadFileInChunks(path, [&](std::string_view chunk) {
         const auto taken = static_cast<std::size_t>(std::min<std::uint64_t>(left, chunk.size()));
         reader.Feed(chunk.substr(0, taken));
         left -= taken;
         return left > 0;
     });
     reader.Finish();
-    {
-        const std::lock_guard lock(mutex_);
-        std::swap(table_, table);
-        RouterLogIntruderReader updates(table_);
-        updates.Feed(updatesWhileReading_);
-        updates.Finish();
-        updatesWhileReading_.clear();
-    }
-    FinishReading(result);
+    return table;
 }
 
-void IntrudersController::FinishReading(const FileReadResult& result) {
-    std::string failure;
-    if (result.outcome == FileReadResult::Outcome::Unreadable) {
-        failure = kCannotReadText + std::string(TrimWhiteSpace(context_.system.SystemMessageText(result.errorCode)));
-    }
-    {
-        const std::lock_guard lock(mutex_);
-        readFailure_ = std::move(failure);
-        reading_ = false;
-    }
-    window_.RequestRefresh();
-}
+}  // namespace
 
-UpdateAttempts IntrudersController::RecordUpdate(std::string_view displayText) {
-    UpdateAttempts attempts;
-    const std::lock_guard lock(mutex_);
-    ForEachReport(displayText, [&](std::string_view line, IntrusionReport report) {
-        if (reading_) {
-            updatesWhileReading_.append(line).append("\n");
-        } else {
-            table_.Add(report, ParseLeadingDate(line));
-        }
-        attempts.latest = std::move(report);
-        ++attempts.count;
+IntrudersController::IntrudersController(DialogPort& dialog, IntrudersWindowPort& window, SystemPort& system,
+                                         FilePort& files, const Options& options)
+    : dialog_(dialog), window_(window), system_(system), files_(files), options_(options) {}
+
+void IntrudersController::StartReadingRouterLog(const std::string& path) {
+    // Lines this run appends come to the table as updates, so the read
+    // stops where the file ends now and nothing counts twice.
+    const std::uint64_t limit = files_.FileSize(path).value_or(0);
+    reading_ = true;
+    system_.StartWorker([this, path, limit] {
+        auto table = std::make_shared<IntruderTable>();
+        std::string failure;
+        RunGuarded(
+            [&] {
+                FileReadResult result;
+                *table = ReadTable(files_, path, limit, result);
+                if (result.outcome == FileReadResult::Outcome::Unreadable) {
+                    failure = kCannotReadText + std::string(TrimWhiteSpace(system_.SystemMessageText(result.errorCode)));
+                }
+            },
+            [&](std::string escaped) {
+                *table = {};
+                failure = std::move(escaped);
+            });
+        system_.PostToGuiThread([this, table, failure] { FinishReading(std::move(*table), failure); });
     });
-    if (attempts.count > 0) window_.RequestRefresh();
-    return attempts;
+}
+
+void IntrudersController::FinishReading(IntruderTable table, std::string failure) {
+    table_ = std::move(table);
+    reading_ = false;
+    readFailure_ = std::move(failure);
+    for (Attempt& attempt : waiting_) Add(std::move(attempt));
+    waiting_.clear();
+    Refresh();
+}
+
+void IntrudersController::Add(Attempt attempt) {
+    if (!reading_) {
+        table_.Add(attempt.report, attempt.seen);
+        return;
+    }
+    if (waiting_.size() == kMaxAttemptsWaitingForTheFile) waiting_.pop_front();
+    waiting_.push_back(std::move(attempt));
+}
+
+void IntrudersController::Record(const std::vector<ReportedAttempt>& attempts) {
+    for (const ReportedAttempt& attempt : attempts) {
+        Add({attempt.report, attempt.time ? StampFromTime(*attempt.time) : std::nullopt});
+    }
+    if (!attempts.empty()) Refresh();
 }
 
 void IntrudersController::Open() {
@@ -138,20 +127,16 @@ void IntrudersController::Close() { window_.Hide(); }
 
 void IntrudersController::Refresh() {
     if (!window_.Exists() || !window_.IsVisible()) return;
-    const DateFormat format = ReadDateFormat(context_.dialog);
     std::vector<IntruderRowText> rows;
     std::uint64_t attempts = 0;
-    std::string message;
-    {
-        const std::lock_guard lock(mutex_);
-        if (reading_) {
-            message = kReadingText;
-        } else {
-            for (const auto& row : table_.SortedRows(sortColumn_, descending_)) {
-                attempts += row.attempts;
-                rows.push_back(RowText(row, format));
-            }
-            message = readFailure_;
+    std::string message = readFailure_;
+    if (reading_) {
+        message = kReadingText;
+    } else {
+        const DateFormat format = LogDateFormat(options_);
+        for (const auto& row : table_.SortedRows(sortColumn_, descending_)) {
+            attempts += row.attempts;
+            rows.push_back(RowText(row, format));
         }
     }
     if (message.empty()) message = SummaryText(rows.size(), attempts);
@@ -170,15 +155,16 @@ void IntrudersController::OnColumnClick(int column) {
 
 void IntrudersController::CopySelectedAddress() {
     const std::string address = SelectedAddress();
-    if (!address.empty()) context_.system.CopyTextToClipboard(address);
+    if (!address.empty()) system_.CopyTextToClipboard(address);
 }
 
 std::string IntrudersController::SelectedAddress() { return window_.Exists() ? window_.SelectedAddress() : ""; }
 
-void IntrudersController::ApplyStoredLayout() {
-    if (window_.Exists() && context_.state.intrudersLayout) window_.ApplyLayout(*context_.state.intrudersLayout);
+void IntrudersController::ApplyLayout(const std::optional<IntrudersWindowLayout>& layout) {
+    if (window_.Exists() && layout) window_.ApplyLayout(*layout);
 }
 
-void IntrudersController::RememberLayout() {
-    if (window_.Exists()) context_.state.intrudersLayout = window_.CurrentLayout();
+std::optional<IntrudersWindowLayout> IntrudersController::CurrentLayout() {
+    if (!window_.Exists()) return std::nullopt;
+    return window_.CurrentLayout();
 }

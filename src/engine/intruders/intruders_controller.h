@@ -1,35 +1,41 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
+#include <deque>
 #include <optional>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "dialog_port.h"
+#include "file_port.h"
 #include "intruders/intruder_table.h"
-#include "intruders/intrusion_report.h"
 #include "intruders_window_port.h"
-#include "monitor_context.h"
+#include "intruders/intrusion_report.h"
+#include "options/options.h"
+#include "system_port.h"
 
-// The intrusion attempts one log update held, for the pop-up.
-struct UpdateAttempts {
-    std::optional<IntrusionReport> latest;
-    std::size_t count = 0;
+// An intrusion attempt as an update reports it.
+struct ReportedAttempt {
+    IntrusionReport report;
+    std::optional<std::int32_t> time;  // none when its line has no time
 };
+
+// At most this many attempts wait while router.log is read; older ones give way.
+inline constexpr std::size_t kMaxAttemptsWaitingForTheFile = 100000;
 
 // The Intruders window's behaviour and the table behind it: built from
 // router.log once at start, on a worker, and kept up to date by each update.
+// GUI thread.
 class IntrudersController {
 public:
-    IntrudersController(MonitorContext& context, DialogPort& dialog, IntrudersWindowPort& window);
+    IntrudersController(DialogPort& dialog, IntrudersWindowPort& window, SystemPort& system, FilePort& files,
+                        const Options& options);
 
     // Reads router.log as it stands now on a worker; the window says so meanwhile.
-    void StartReadingRouterLog();
-    // From a poll's worker: the update's attempts go into the table.
-    UpdateAttempts RecordUpdate(std::string_view displayText);
+    void StartReadingRouterLog(const std::string& path);
+    // An update's intrusion attempts go into the table.
+    void Record(const std::vector<ReportedAttempt>& attempts);
 
-    // GUI thread from here on.
     void Open();
     void Close();
     // Shows the table again when the window is visible.
@@ -38,24 +44,30 @@ public:
     void CopySelectedAddress();
     // The selected row's address; empty when there is none.
     std::string SelectedAddress();
-    // The layout stored in the state goes to the window, and back at exit.
-    void ApplyStoredLayout();
-    void RememberLayout();
+    // The stored layout goes to the window at start, and back at exit.
+    void ApplyLayout(const std::optional<IntrudersWindowLayout>& layout);
+    std::optional<IntrudersWindowLayout> CurrentLayout();
 
 private:
-    void ReadRouterLog(const std::string& path, std::uint64_t limit);
-    void FinishReading(const FileReadResult& result);
+    struct Attempt {
+        IntrusionReport report;
+        std::optional<LocalStamp> seen;
+    };
+    void FinishReading(IntruderTable table, std::string failure);
+    void Add(Attempt attempt);
 
-    MonitorContext& context_;
     DialogPort& dialog_;
     IntrudersWindowPort& window_;
+    SystemPort& system_;
+    FilePort& files_;
+    const Options& options_;
 
-    std::mutex mutex_;
-    IntruderTable table_;            // under mutex_
-    bool reading_ = false;           // under mutex_
-    std::string updatesWhileReading_;  // under mutex_: applied in order once the file is read
-    std::string readFailure_;        // under mutex_
+    IntruderTable table_;
+    bool reading_ = false;
+    // Applied in order once the file is read.
+    std::deque<Attempt> waiting_;
+    std::string readFailure_;
 
-    IntruderColumn sortColumn_ = IntruderColumn::Attempts;
-    bool descending_ = true;
+    IntruderColumn sortColumn_ = DefaultIntruderColumn;
+    bool descending_ = DefaultIntruderDescending;
 };

@@ -27,7 +27,6 @@ void KeepWithinLimit(PendingLogText& pending) {
 }  // namespace
 
 void AppendToLogFile(FilePort& files, const std::string& path, std::string_view text, PendingLogText& pending) {
-    std::lock_guard<std::mutex> lock(pending.mutex);
     const std::string notice = DroppedLinesNotice(pending.droppedLines);
     std::string bytes = notice + pending.text;
     bytes.append(text);
@@ -42,8 +41,4 @@ void AppendToLogFile(FilePort& files, const std::string& path, std::string_view 
     KeepWithinLimit(pending);
 }
 
-void DropPendingLogText(PendingLogText& pending) {
-    std::lock_guard<std::mutex> lock(pending.mutex);
-    pending.text.clear();
-    pending.droppedLines = 0;
-}
+void DropPendingLogText(PendingLogText& pending) { pending = {}; }

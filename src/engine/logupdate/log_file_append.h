@@ -3,7 +3,12 @@
 #include <string_view>
 
 #include "file_port.h"
-#include "monitor_state.h"
+
+// The lines that router.log could not take yet, kept for the next write.
+struct PendingLogText {
+    std::string text;
+    std::size_t droppedLines = 0;  // lines given up to keep text small
+};
 
 // At most this much text waits for router.log; older lines give way.
 inline constexpr std::size_t kMaxPendingLogBytes = std::size_t{1} << 20;

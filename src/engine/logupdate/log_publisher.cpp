@@ -1,47 +1,68 @@
 #include "logupdate/log_publisher.h"
 
-#include <string_view>
-
-#include "logpage/intrusion_marker.h"
-#include "logupdate/log_file_append.h"
-#include "notice_text.h"
-#include "resource_ids.h"
+#include <utility>
+#include <vector>
 
 namespace {
-// Enough to bring the newest line into view on any screen.
-constexpr int ScrollToEndLines = 999999;
+constexpr char kEmptyLogNotice[] = "*** (empty) ***";
 
-// A notice on the screen gives way to the first log lines; log lines stay.
-void ShowOnLogScreen(MonitorContext& context, const std::string& displayText, const std::string& screenText) {
-    const std::string_view base = IsNoticeText(screenText) ? std::string_view() : std::string_view(screenText);
-    std::string text;
-    text.reserve(base.size() + displayText.size());
-    text += base;
-    text += displayText;
-    context.dialog.SetText(IDC_LOG_SCREEN, text);
-    context.dialog.ScrollLines(IDC_LOG_SCREEN, ScrollToEndLines);
+std::optional<std::string> FirstAddress(const LogUpdate& update) {
+    for (const LogRecord& record : update.records) {
+        if (record.attempt) return AddressText(record.attempt->address);
+    }
+    return std::nullopt;
+}
+
+std::vector<ReportedAttempt> AttemptsOf(const LogUpdate& update) {
+    std::vector<ReportedAttempt> attempts;
+    for (const LogRecord& record : update.records) {
+        if (record.attempt) attempts.push_back({*record.attempt, record.time});
+    }
+    return attempts;
+}
+
+// The latest attempt and how many came with it, for the pop-up.
+UpdateAttempts Summary(const std::vector<ReportedAttempt>& attempts) {
+    if (attempts.empty()) return {};
+    return {attempts.back().report, attempts.size()};
 }
 }  // namespace
 
-void PublishLogUpdate(MonitorContext& context, const LogUpdate& update, const std::string& screenText,
-                      IntrusionAlerts& alerts) {
-    auto& dialog = context.dialog;
-    const bool onlyIntrusion = dialog.IsChecked(IDC_ONLY_INTRUSION);
-    const bool intrusionShown = ContainsIntrusionMarker(update.displayText);
-
+void LogPublisher::Publish(const LogUpdate& update) {
+    screen_.StartUpdate();
+    if (update.lines.displayText.empty()) {
+        if (screen_.Text().empty()) screen_.Replace(kEmptyLogNotice);
+        return;
+    }
+    const bool intrusionShown = update.HoldsIntrusion();
     // Missed entries matter most to a user who watches only intrusions: the
     // line passes the filter, but alone it alerts and launches nothing.
-    const bool passes = !onlyIntrusion || intrusionShown;
-    const bool launch = passes && dialog.IsChecked(IDC_AUTO_LAUNCH);
-    if (passes || update.opensWithMissedEntries) {
-        ShowOnLogScreen(context, update.displayText, screenText);
-        context.state.lastParagraph.Set(update.displayText);
+    const bool passes = !update.onlyIntrusion || intrusionShown;
+    if (passes || update.opensWithMissedEntries) ShowLines(update);
+    if (intrusionShown) {
+        const std::vector<ReportedAttempt> attempts = AttemptsOf(update);
+        intruders_.Record(attempts);
+        alerts_.RaiseIntrusionAlerts(FirstAddress(update), Summary(attempts));
     }
-    if (intrusionShown) alerts.RaiseIntrusionAlerts(update.displayText);
-    const bool fileTextPasses =
-        !onlyIntrusion || ContainsIntrusionMarker(update.fileText) || update.opensWithMissedEntries;
-    if (dialog.IsChecked(IDC_LOG_TO_FILE) && fileTextPasses) {
-        AppendToLogFile(context.files, context.state.logFilePath, update.fileText, context.state.pendingLogText);
+    const bool filed = IsOn(options_.logToFile) && (passes || update.opensWithMissedEntries);
+    if (filed) file_.Append(update.lines.fileText);
+    if (!passes || !IsOn(options_.autoLaunchExternal)) return;
+    if (filed) {
+        file_.ThenOnGuiThread([this, lines = lastParagraph_] { alerts_.LaunchExternalProgramWith(lines); });
+    } else {
+        alerts_.LaunchExternalProgramWith(lastParagraph_);
     }
-    if (launch) alerts.LaunchExternalProgram();
 }
+
+void LogPublisher::ShowLines(const LogUpdate& update) {
+    const bool startedOver = screen_.Append(update.lines.displayText);
+    lastParagraph_ = update.lines.displayText;
+    if (startedOver || !firstAddressOnScreen_) firstAddressOnScreen_ = FirstAddress(update);
+}
+
+void LogPublisher::ShowNotice(std::string text) {
+    screen_.Replace(std::move(text));
+    firstAddressOnScreen_.reset();
+}
+
+void LogPublisher::ClearScreen() { ShowNotice({}); }

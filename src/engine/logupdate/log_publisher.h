@@ -1,12 +1,47 @@
 #pragma once
+#include <optional>
 #include <string>
 
-#include "monitor_context.h"
-#include "logupdate/intrusion_alerts.h"
-#include "logpage/log_update.h"
+#include "alerts/alert_responder.h"
+#include "intruders/intruders_controller.h"
+#include "logupdate/log_file_writer.h"
+#include "logupdate/log_screen.h"
+#include "logupdate/log_update.h"
+#include "options/options.h"
 
-// Applies a non-empty update to the log screen, lastParagraph, the alerts,
-// router.log and the external program, in that order. screenText is the
-// screen as read at the start of the update.
-void PublishLogUpdate(MonitorContext& context, const LogUpdate& update, const std::string& screenText,
-                      IntrusionAlerts& alerts);
+// The one owner of what a log update changes: the log screen, the latest
+// lines ("%%" of the external program), router.log, the Intruders table, the
+// alerts and the automatic launch. Every log source hands its updates here,
+// on the GUI thread, in the order they come.
+class LogPublisher {
+public:
+    LogPublisher(LogScreen& screen, LogFileWriter& file, IntrudersController& intruders, AlertResponder& alerts,
+                 const Options& options)
+        : screen_(screen), file_(file), intruders_(intruders), alerts_(alerts), options_(options) {}
+
+    // Applies an update: the screen, the latest lines, the table and the
+    // alerts, router.log, then the launch. An update without lines leaves
+    // an empty screen saying so.
+    void Publish(const LogUpdate& update);
+    // An error text or notice in place of the log.
+    void ShowNotice(std::string text);
+    // "Clear Screen".
+    void ClearScreen();
+
+    // The lines of the latest update shown.
+    const std::string& LastParagraph() const { return lastParagraph_; }
+    // The address of the first intrusion attempt the screen shows.
+    const std::optional<std::string>& FirstAddressOnScreen() const { return firstAddressOnScreen_; }
+
+private:
+    void ShowLines(const LogUpdate& update);
+
+    LogScreen& screen_;
+    LogFileWriter& file_;
+    IntrudersController& intruders_;
+    AlertResponder& alerts_;
+    const Options& options_;
+
+    std::string lastParagraph_;
+    std::optional<std::string> firstAddressOnScreen_;
+};

@@ -1,8 +1,27 @@
 #pragma once
 #include <string>
 
-#include "monitor_context.h"
+#include "dialog_port.h"
 
-// The log screen's text at the start of an update. A screen grown past its
-// limit is emptied first, and the empty text is given.
-std::string ReadLogScreen(MonitorContext& context);
+// The log screen IDC_LOG_SCREEN. What it shows is kept here as well, so that
+// nothing reads it back from the control. GUI thread.
+class LogScreen {
+public:
+    explicit LogScreen(DialogPort& mainDialog) : mainDialog_(mainDialog) {}
+
+    const std::string& Text() const { return text_; }
+    // The screen as the next update sees it: one grown past its limit starts
+    // over, empty, at that update.
+    std::string TextForUpdate() const;
+    // A notice, an error text or nothing in place of everything shown.
+    void Replace(std::string text);
+    // Lines after what the screen shows, scrolled into view; a notice, or a
+    // screen past its limit, gives way to them. True when the screen started over.
+    bool Append(const std::string& lines);
+    // Empties a screen grown past its limit, as an update starts.
+    void StartUpdate();
+
+private:
+    DialogPort& mainDialog_;
+    std::string text_;
+};

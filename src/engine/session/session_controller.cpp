@@ -1,23 +1,16 @@
 #include "session/session_controller.h"
 
 #include <algorithm>
-#include <exception>
-#include <functional>
+#include <memory>
+#include <utility>
 
-#include "logpage/authorization_check.h"
-#include "logupdate/log_page_processor.h"
-#include "notice_text.h"
-#include "router/router_requests.h"
-#include "logupdate/status_line.h"
+#include "common/worker_guard.h"
 #include "resource_ids.h"
-#include "session/router_http_client.h"
 #include "session/session_texts.h"
 
 namespace {
 
-constexpr char kPollFailedText[] = "*** Error: ";
-
-// The refresh rate box holds seconds; its leading digits count, 0 means no schedule.
+// The refresh rate holds seconds; its leading digits count, 0 means no schedule.
 std::uint32_t RefreshIntervalMs(const std::string& text) {
     std::uint64_t seconds = 0;
     for (char c : text) {
@@ -27,186 +20,146 @@ std::uint32_t RefreshIntervalMs(const std::string& text) {
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(seconds * 1000, UINT32_MAX));
 }
 
-// Releases pollBusy however the exchange ends, or no poll would ever run
-// again. A poll's end is also stamped, which schedules the next poll.
-class PollBusyRelease {
-public:
-    PollBusyRelease(MonitorState& state, SystemPort* pollClock) : state_(state), pollClock_(pollClock) {}
-    PollBusyRelease(const PollBusyRelease&) = delete;
-    PollBusyRelease& operator=(const PollBusyRelease&) = delete;
-    ~PollBusyRelease() {
-        if (pollClock_ != nullptr) state_.lastPollEnd = pollClock_->TickCount();
-        state_.pollBusy = false;
-    }
-
-private:
-    MonitorState& state_;
-    SystemPort* pollClock_;
-};
-
 }  // namespace
 
-SessionController::SessionController(MonitorContext& context, IntrusionAlerts& alerts, TrayPort& tray,
-                                     SessionShell& shell)
-    : context_(context), alerts_(alerts), tray_(tray), shell_(shell) {}
+SessionController::SessionController(DialogPort& mainDialog, SystemPort& system, MessageBoxes& boxes,
+                                     const Options& options, const LogScreen& screen, TrayAnimation& animation,
+                                     SessionListener& listener)
+    : mainDialog_(mainDialog),
+      system_(system),
+      boxes_(boxes),
+      options_(options),
+      screen_(screen),
+      animation_(animation),
+      listener_(listener) {}
 
 void SessionController::ToggleSession() {
-    MonitorState& state = context_.state;
-    if (state.sessionRunning) {
-        context_.dialog.SetText(IDC_START_STOP, kStartSessionCaption);
-        state.sessionRunning = false;
-        state.stopRequested = true;
-        ShowOnStatusLine(kStatusStopped);
-        shell_.SetSessionAnimation(false);
+    if (running_) {
+        mainDialog_.SetText(IDC_START_STOP, kStartSessionCaption);
+        running_ = false;
+        stopRequested_ = true;
+        ShowStatus(kStatusStopped);
+        listener_.OnSessionRunning(false);
         return;
     }
-    context_.dialog.SetText(IDC_START_STOP, kStopSessionCaption);
-    state.sessionRunning = true;
-    context_.system.StartTimer(SESSION_TIMER_ID, SESSION_TIMER_PERIOD_MS);
-    state.stopRequested = false;
-    ShowOnStatusLine(kStatusWaiting);
-    shell_.SetSessionAnimation(true);
+    mainDialog_.SetText(IDC_START_STOP, kStopSessionCaption);
+    running_ = true;
+    system_.StartTimer(SESSION_TIMER_ID, SESSION_TIMER_PERIOD_MS);
+    stopRequested_ = false;
+    ShowStatus(kStatusWaiting);
+    listener_.OnSessionRunning(true);
 }
 
 void SessionController::OnSessionTick() {
-    MonitorState& state = context_.state;
-    if (state.sessionRunning && !state.pollBusy) {
-        const std::uint32_t now = context_.system.TickCount();
-        if (state.lastPollEnd == 0) {
-            state.lastPollEnd = now;
+    if (running_ && !pollBusy_) {
+        const std::uint32_t now = system_.TickCount();
+        if (lastPollEnd_ == 0) {
+            lastPollEnd_ = now;
             StartPoll();
         } else if (PollIsDue(now)) {
             StartPoll();
         }
     }
     // A stopped session still lets a running alert blink to its end.
-    if (state.animating) AdvanceTrayAnimation(state, context_.dialog, tray_);
-    if (state.stopRequested && !state.animating && !state.pollBusy) context_.system.KillTimer(SESSION_TIMER_ID);
+    animation_.Advance(IsOn(options_.keepAnimation));
+    if (stopRequested_ && !animation_.Running() && !pollBusy_) system_.KillTimer(SESSION_TIMER_ID);
 }
 
-bool SessionController::PollIsDue(std::uint32_t now) {
-    const std::string rate = context_.dialog.GetText(IDC_REFRESH_RATE);
-    if (rate.empty()) return false;
-    const std::uint32_t interval = RefreshIntervalMs(rate);
-    return interval != 0 && now - context_.state.lastPollEnd > interval;
+bool SessionController::PollIsDue(std::uint32_t now) const {
+    if (options_.refreshRate.empty()) return false;
+    const std::uint32_t interval = RefreshIntervalMs(options_.refreshRate);
+    return interval != 0 && now - lastPollEnd_ > interval;
 }
 
 void SessionController::PollNow() {
     if (!StartPoll()) return;
     // Without a session the timer is off; run it so that an alert of this poll blinks.
-    if (!context_.state.sessionRunning) {
-        context_.state.stopRequested = true;
-        context_.system.StartTimer(SESSION_TIMER_ID, SESSION_TIMER_PERIOD_MS);
+    if (!running_) {
+        stopRequested_ = true;
+        system_.StartTimer(SESSION_TIMER_ID, SESSION_TIMER_PERIOD_MS);
     }
 }
 
 bool SessionController::StartPoll() {
-    // Claiming the flag and deciding to poll are one step.
-    if (context_.state.pollBusy.exchange(true)) return false;
-    context_.system.StartWorker([this] { PollRouter(); });
+    if (pollBusy_) return false;
+    pollBusy_ = true;
+    system_.StartWorker([this, request = MakeRequest()] { RunOnWorker(request); });
     return true;
 }
 
-void SessionController::PollRouter() {
-    context_.state.pollBusy = true;
-    ReportFailure([this] { FetchAndShowLogPage(context_.dialog.GetText(IDC_ROUTER_ADDRESS)); });
-    FinishPoll();
+PollRequest SessionController::MakeRequest() const {
+    PollRequest request;
+    request.routerAddress = options_.routerAddress;
+    request.password = options_.routerPassword;
+    LogPageContext& page = request.page;
+    page.lastDate = lastDate_;
+    page.pageHeldLastDate = pageHeldLastDate_;
+    page.screenText = screen_.TextForUpdate();
+    page.selection = {IsOn(options_.rememberDate), IsOn(options_.onlyIntrusion)};
+    page.render = {LogDateFormat(options_), IsOn(options_.logGMT)};
+    return request;
 }
 
-void SessionController::ReportFailure(const std::function<void()>& exchange) {
-    try {
-        exchange();
-    } catch (const std::exception& failure) {
-        ShowOnLogScreen(std::string(kPollFailedText) + failure.what());
-    }
+void SessionController::RunOnWorker(PollRequest request) {
+    auto outcome = std::make_shared<PollOutcome>();
+    const auto showStatus = [this](const char* text) { PostStatus(text); };
+    RunGuarded([&] { *outcome = RunPoll(request, system_, boxes_.ForWorkers(), showStatus); },
+               [&](std::string failure) { *outcome = {std::move(failure), std::nullopt}; });
+    system_.PostToGuiThread([this, outcome] {
+        ApplyOutcome(*outcome);
+        FinishPoll();
+    });
 }
 
-void SessionController::FetchAndShowLogPage(const std::string& address) {
-    MonitorState& state = context_.state;
-    RouterHttpClient client(context_.dialog);
-    ShowOnStatusLine(kStatusConnecting);
-    if (!client.Connect(address)) {
-        const int error = RouterHttpClient::LastErrorCode();
-        ShowOnLogScreen(kCannotConnectText + context_.system.SystemMessageText(error));
+void SessionController::ApplyOutcome(const PollOutcome& outcome) {
+    if (outcome.page) {
+        const std::int32_t before = lastDate_;
+        lastDate_ = outcome.page->lastDate;
+        pageHeldLastDate_ = outcome.page->pageHeldLastDate;
+        if (outcome.page->authorizationFailed) ShowStatus(kLoggingInStatus);
+        listener_.OnPollOutcome(outcome);
+        if (lastDate_ != before) listener_.OnLastDateChanged(lastDate_);
         return;
     }
-    ShowOnStatusLine(kStatusGettingContent);
-    state.referenceTime = static_cast<std::int32_t>(context_.system.CurrentTime());
-    std::string response = client.FetchLogPage(false, "");
-    if (IsMovedAnswer(response)) response = kPageMovedText + response;
-    state.lastResponse.Set(response);
-
-    if (IsNoticeText(response) || !IsAuthorizationRequired(response)) {
-        ShowOrProcess(response);
-        return;
-    }
-    const std::string password = state.routerPassword.Get();
-    if (password.empty()) {
-        ShowOnLogScreen(kLoginDisabledText);
-        return;
-    }
-    if (!client.Connect(address)) {
-        ShowOnLogScreen(kLoginConnectFailedText);
-        return;
-    }
-    ShowOnStatusLine(kStatusLoggingIn);
-    response = client.FetchLogPage(true, password);
-    state.lastResponse.Set(response);
-    ShowOrProcess(response);
-}
-
-void SessionController::ShowOrProcess(const std::string& response) {
-    if (IsNoticeText(response)) {
-        ShowOnLogScreen(response);
-        return;
-    }
-    ShowOnStatusLine(kStatusParsing);
-    const std::int32_t lastDate = context_.state.lastDate;
-    ProcessLogPage(context_, response, alerts_);
-    if (context_.state.lastDate != lastDate) shell_.LastDateChanged();
+    listener_.OnPollOutcome(outcome);
 }
 
 void SessionController::FinishPoll() {
-    const PollBusyRelease release(context_.state, &context_.system);
-    ShowOnStatusLine(IdleStatusText());
-    if (context_.app.statusShown) shell_.RefreshRouterStatus();
+    ShowStatus(IdleStatusText());
+    listener_.OnPollFinished();
+    lastPollEnd_ = system_.TickCount();
+    pollBusy_ = false;
 }
 
 void SessionController::ForceLogout() {
-    MonitorState& state = context_.state;
-    if (state.pollBusy) {
-        context_.dialog.ShowMessage(kLogoutBusyText, MessageButtons::Ok);
+    if (pollBusy_) {
+        mainDialog_.ShowMessage(kLogoutBusyText, MessageButtons::Ok);
         return;
     }
-    if (context_.dialog.ShowMessage(kLogoutQuestionText, MessageButtons::YesNo) != MessageAnswer::Yes) return;
+    if (mainDialog_.ShowMessage(kLogoutQuestionText, MessageButtons::YesNo) != MessageAnswer::Yes) return;
     // The question's own message loop may have let a poll start meanwhile.
-    if (state.pollBusy.exchange(true)) {
-        context_.dialog.ShowMessage(kLogoutBusyText, MessageButtons::Ok);
+    if (pollBusy_) {
+        mainDialog_.ShowMessage(kLogoutBusyText, MessageButtons::Ok);
         return;
     }
+    pollBusy_ = true;
     // A slow router must not freeze the window: the exchange runs on a worker.
-    context_.system.StartWorker([this] { LogOutOfRouter(); });
-}
-
-void SessionController::LogOutOfRouter() {
-    {
-        const PollBusyRelease release(context_.state, nullptr);
-        ReportFailure([this] {
-            RouterHttpClient client(context_.dialog);
-            ShowOnStatusLine(kStatusConnecting);
-            if (client.Connect(context_.dialog.GetText(IDC_ROUTER_ADDRESS))) {
-                ShowOnStatusLine(kStatusLoggingOut);
-                client.Logout();
-            }
+    system_.StartWorker([this, address = options_.routerAddress] {
+        std::string failure;
+        RunGuarded([&] { RunLogout(address, boxes_.ForWorkers(), [this](const char* text) { PostStatus(text); }); },
+                   [&](std::string escaped) { failure = std::move(escaped); });
+        system_.PostToGuiThread([this, failure] {
+            if (!failure.empty()) listener_.OnPollOutcome({failure, std::nullopt});
+            pollBusy_ = false;
+            ShowStatus(IdleStatusText());
         });
-    }
-    ShowOnStatusLine(IdleStatusText());
+    });
 }
 
-const char* SessionController::IdleStatusText() const {
-    return context_.state.sessionRunning ? kStatusWaiting : kStatusStopped;
+const char* SessionController::IdleStatusText() const { return running_ ? kStatusWaiting : kStatusStopped; }
+
+void SessionController::ShowStatus(const std::string& text) { mainDialog_.SetText(IDC_STATUS_LINE, text); }
+
+void SessionController::PostStatus(const char* text) {
+    system_.PostToGuiThread([this, text] { ShowStatus(text); });
 }
-
-void SessionController::ShowOnStatusLine(const std::string& text) { SetStatusLineText(context_, text); }
-
-void SessionController::ShowOnLogScreen(const std::string& text) { context_.dialog.SetText(IDC_LOG_SCREEN, text); }

@@ -8,18 +8,14 @@
 #include <memory>
 #include <utility>
 
-#include "resource_ids.h"
 #include "password_scrambling.h"
 #include "registry_values.h"
-#include "settings/startup_registration.h"
 
 namespace {
 
 constexpr char kDefaultRouterAddress[] = "192.168.123.254:80";
 constexpr char kDefaultRefreshRate[] = "30";
 constexpr char kDefaultPassword[] = "vesto";
-// Shown in edit box 1009 instead of the password.
-constexpr char kPasswordMask[] = "*********";
 
 constexpr char kRouterAddressValue[] = "routerAddress";
 constexpr char kRefreshRateValue[] = "refreshRate";
@@ -41,21 +37,21 @@ constexpr std::size_t kPasswordBufferSize = 1 + 32767 + 1;
 
 struct CheckOption {
     const char* valueName;
-    int controlId;
+    CheckState Options::*option;
     bool checkedWhenMissing;
 };
 
-constexpr CheckOption kAlert{"alert", IDC_ALERT, true};
-constexpr CheckOption kAutoLaunchExternal{"autoLaunchExternal", IDC_AUTO_LAUNCH, false};
-constexpr CheckOption kAutofill{"autofill", IDC_AUTOFILL, true};
-constexpr CheckOption kLogGmt{"logGMT", IDC_LOG_GMT, true};
-constexpr CheckOption kOnlyIntrusion{"onlyIntrusion", IDC_ONLY_INTRUSION, false};
-constexpr CheckOption kLogToFile{"logToFile", IDC_LOG_TO_FILE, true};
-constexpr CheckOption kAutoStart{"autoStart", IDC_AUTO_START, true};
-constexpr CheckOption kKeepAnimation{"keepAnimation", IDC_KEEP_ANIMATION, true};
-constexpr CheckOption kRememberDate{"rememberDate", IDC_REMEMBER_DATE, false};
+constexpr CheckOption kAlert{"alert", &Options::alert, true};
+constexpr CheckOption kAutoLaunchExternal{"autoLaunchExternal", &Options::autoLaunchExternal, false};
+constexpr CheckOption kAutofill{"autofill", &Options::autofill, true};
+constexpr CheckOption kLogGmt{"logGMT", &Options::logGMT, true};
+constexpr CheckOption kOnlyIntrusion{"onlyIntrusion", &Options::onlyIntrusion, false};
+constexpr CheckOption kLogToFile{"logToFile", &Options::logToFile, true};
+constexpr CheckOption kAutoStart{"autoStart", &Options::autoStart, true};
+constexpr CheckOption kKeepAnimation{"keepAnimation", &Options::keepAnimation, true};
+constexpr CheckOption kRememberDate{"rememberDate", &Options::rememberDate, false};
 // The radio group: its own rules, in the same lists.
-constexpr CheckOption kDateFormat{"dateformat", 0, false};
+constexpr CheckOption kDateFormat{"dateformat", nullptr, false};
 
 // Loading reads the values in one order and saving writes them in another,
 // the order in which they stand in the key.
@@ -70,60 +66,48 @@ enum DateFormatCode : std::uint32_t { kWindowsFormat = 0, kShortFormat = 1, kLon
 
 // --- Loading ---
 
-void ApplyFirstRunDefaults(MonitorContext& context) {
-    DialogPort& dialog = context.dialog;
-    dialog.SetText(IDC_ROUTER_ADDRESS, kDefaultRouterAddress);
-    dialog.SetText(IDC_PASSWORD, kPasswordMask);
-    context.state.routerPassword.Set(kDefaultPassword);
-    dialog.SetText(IDC_REFRESH_RATE, kDefaultRefreshRate);
-    dialog.SetChecked(IDC_ONLY_INTRUSION, false);
-    for (int id : {IDC_ALERT, IDC_LOG_TO_FILE, IDC_AUTO_START, IDC_KEEP_ANIMATION}) dialog.SetChecked(id, true);
+Options FirstRunOptions() {
+    Options options;
+    options.routerAddress = kDefaultRouterAddress;
+    options.routerPassword = kDefaultPassword;
+    options.refreshRate = kDefaultRefreshRate;
+    options.alert = options.logToFile = options.autoStart = options.keepAnimation = 1;
+    return options;
 }
 
-void LoadCheckOption(DialogPort& dialog, RegistryKey& key, const CheckOption& option) {
-    if (const auto state = ReadDword(key, option.valueName)) {
-        dialog.SetCheckState(option.controlId, *state);
-    } else {
-        dialog.SetChecked(option.controlId, option.checkedWhenMissing);
-    }
+DateFormat DateFormatOfCode(std::uint32_t code) {
+    if (code == kWindowsFormat) return DateFormat::Windows;
+    if (code == kShortFormat) return DateFormat::Short;
+    return DateFormat::Long;
 }
 
-void SelectDateFormat(DialogPort& dialog, std::uint32_t code) {
-    const int selected = code == kWindowsFormat ? IDC_WINDOWS_FORMAT
-                         : code == kShortFormat ? IDC_SHORT_FORMAT
-                                                : IDC_LONG_FORMAT;
-    for (int id : {IDC_WINDOWS_FORMAT, IDC_SHORT_FORMAT, IDC_LONG_FORMAT}) dialog.SetChecked(id, id == selected);
-}
-
-void LoadDwordOptions(DialogPort& dialog, RegistryKey& key) {
-    for (const CheckOption* option : kLoadOrder) {
-        if (option == &kDateFormat) {
-            SelectDateFormat(dialog, ReadDword(key, kDateFormat.valueName).value_or(kWindowsFormat));
+void LoadDwordOptions(RegistryKey& key, Options& options) {
+    for (const CheckOption* check : kLoadOrder) {
+        if (check == &kDateFormat) {
+            options.dateFormat = DateFormatOfCode(ReadDword(key, kDateFormat.valueName).value_or(kWindowsFormat));
         } else {
-            LoadCheckOption(dialog, key, *option);
+            options.*check->option = ReadDword(key, check->valueName).value_or(check->checkedWhenMissing ? 1 : 0);
         }
     }
 }
 
-void LoadTextOptions(MonitorContext& context, RegistryKey& key) {
-    context.dialog.SetText(IDC_ROUTER_ADDRESS,
-                           ReadText(key, kRouterAddressValue, kTextBufferSize).value_or(kDefaultRouterAddress));
+void LoadTextOptions(RegistryKey& key, Options& options) {
+    options.routerAddress = ReadText(key, kRouterAddressValue, kTextBufferSize).value_or(kDefaultRouterAddress);
     const std::string refreshRate = ReadText(key, kRefreshRateValue, kTextBufferSize).value_or("");
-    context.dialog.SetText(IDC_REFRESH_RATE, refreshRate.empty() ? kDefaultRefreshRate : refreshRate);
+    options.refreshRate = refreshRate.empty() ? kDefaultRefreshRate : refreshRate;
     if (auto externalApi = key.QueryUnicodeText(kExternalApiValue, kExternalApiBufferSize)) {
-        context.state.externalProgramPath.Set(std::move(*externalApi));
+        options.externalProgramPath = std::move(*externalApi);
     }
 }
 
-void LoadPassword(MonitorContext& context, RegistryKey& key) {
-    context.dialog.SetText(IDC_PASSWORD, kPasswordMask);
+void LoadPassword(RegistryKey& key, Options& options) {
     const auto stored = ReadBinary(key, kPasswordValue, kPasswordBufferSize);
-    context.state.routerPassword.Set(stored ? PasswordFromStoredValue(*stored) : kDefaultPassword);
+    options.routerPassword = stored ? PasswordFromStoredValue(*stored) : kDefaultPassword;
 }
 
-void LoadLastDate(MonitorState& state, RegistryKey& key) {
+std::int32_t LoadLastDate(RegistryKey& key) {
     const auto stored = ReadBinary(key, kLastDateValue, kLastDateBufferSize);
-    state.lastDate = static_cast<std::int32_t>(stored ? FromLittleEndianBytes(*stored) : 0);
+    return static_cast<std::int32_t>(stored ? FromLittleEndianBytes(*stored) : 0);
 }
 
 // Read back exactly as written; anything else keeps the window's own layout.
@@ -145,9 +129,9 @@ std::string BytesOfLayout(const IntrudersWindowLayout& layout) {
     return bytes;
 }
 
-void LoadIntrudersOptions(MonitorState& state, RegistryKey& key) {
-    state.popupOnIntrusion = ReadDword(key, kPopupValue).value_or(1) != 0;
-    state.intrudersLayout = LayoutFromBytes(ReadBinary(key, kIntrudersWindowValue, kLayoutBufferSize));
+void LoadIntrudersOptions(RegistryKey& key, Options& options) {
+    options.popupOnIntrusion = ReadDword(key, kPopupValue).value_or(1) != 0;
+    options.intrudersLayout = LayoutFromBytes(ReadBinary(key, kIntrudersWindowValue, kLayoutBufferSize));
 }
 
 std::unique_ptr<RegistryKey> OpenOptionsKeyForLoading(RegistryPort& registry, const std::string& keyPath) {
@@ -159,45 +143,44 @@ std::unique_ptr<RegistryKey> OpenOptionsKeyForLoading(RegistryPort& registry, co
 
 // --- Saving ---
 
-void SaveCheckOption(DialogPort& dialog, RegistryKey& key, const CheckOption& option) {
-    WriteDword(key, option.valueName, dialog.GetCheckState(option.controlId));
-}
-
-std::uint32_t SelectedDateFormat(DialogPort& dialog) {
-    if (dialog.IsChecked(IDC_WINDOWS_FORMAT)) return kWindowsFormat;
-    if (dialog.IsChecked(IDC_SHORT_FORMAT)) return kShortFormat;
+std::uint32_t DateFormatCodeOf(const Options& options) {
+    switch (LogDateFormat(options)) {
+    case DateFormat::Windows: return kWindowsFormat;
+    case DateFormat::Short: return kShortFormat;
+    case DateFormat::Long: break;
+    }
     return kLongFormat;
 }
 
-void SaveDwordOptions(DialogPort& dialog, RegistryKey& key) {
-    for (const CheckOption* option : kSaveOrder) {
-        if (option == &kDateFormat) {
-            WriteDword(key, kDateFormat.valueName, SelectedDateFormat(dialog));
+void SaveDwordOptions(const Options& options, RegistryKey& key) {
+    for (const CheckOption* check : kSaveOrder) {
+        if (check == &kDateFormat) {
+            WriteDword(key, kDateFormat.valueName, DateFormatCodeOf(options));
         } else {
-            SaveCheckOption(dialog, key, *option);
+            WriteDword(key, check->valueName, options.*check->option);
         }
     }
 }
 
-void SaveTextOptions(MonitorContext& context, RegistryKey& key) {
-    WriteText(key, kRefreshRateValue, context.dialog.GetText(IDC_REFRESH_RATE));
-    WriteText(key, kRouterAddressValue, context.dialog.GetText(IDC_ROUTER_ADDRESS));
-    key.SetUnicodeText(kExternalApiValue, context.state.externalProgramPath.Get());
+void SaveTextOptions(const Options& options, RegistryKey& key) {
+    WriteText(key, kRefreshRateValue, options.refreshRate);
+    WriteText(key, kRouterAddressValue, options.routerAddress);
+    key.SetUnicodeText(kExternalApiValue, options.externalProgramPath);
 }
 
 // While the box shows the mask the user has not touched the password.
-void SaveChangedPassword(MonitorContext& context, RegistryKey& key) {
-    if (context.dialog.GetText(IDC_PASSWORD) == kPasswordMask) return;
-    WriteBinary(key, kPasswordValue, StoredPasswordValue(context.state.routerPassword.Get()));
+void SaveChangedPassword(const Options& options, RegistryKey& key) {
+    if (options.passwordMasked) return;
+    WriteBinary(key, kPasswordValue, StoredPasswordValue(options.routerPassword));
 }
 
-void WriteLastDate(MonitorState& state, RegistryKey& key) {
-    WriteBinary(key, kLastDateValue, LittleEndianBytes(static_cast<std::uint32_t>(state.lastDate.load())));
+void WriteLastDate(std::int32_t lastDate, RegistryKey& key) {
+    WriteBinary(key, kLastDateValue, LittleEndianBytes(static_cast<std::uint32_t>(lastDate)));
 }
 
-void SaveIntrudersOptions(MonitorState& state, RegistryKey& key) {
-    WriteDword(key, kPopupValue, state.popupOnIntrusion ? 1 : 0);
-    if (state.intrudersLayout) WriteBinary(key, kIntrudersWindowValue, BytesOfLayout(*state.intrudersLayout));
+void SaveIntrudersOptions(const Options& options, RegistryKey& key) {
+    WriteDword(key, kPopupValue, options.popupOnIntrusion ? 1 : 0);
+    if (options.intrudersLayout) WriteBinary(key, kIntrudersWindowValue, BytesOfLayout(*options.intrudersLayout));
 }
 
 // A fresh key of the user's holds no password; the one in use came from the
@@ -226,33 +209,31 @@ std::unique_ptr<RegistryKey> OpenOptionsKeyForSaving(RegistryPort& registry, con
 
 }  // namespace
 
-void LoadSettings(MonitorContext& context, RegistryPort& registry, const std::string& keyPath) {
-    if (auto key = OpenOptionsKeyForLoading(registry, keyPath)) {
-        LoadDwordOptions(context.dialog, *key);
-        LoadTextOptions(context, *key);
-        LoadPassword(context, *key);
-        LoadLastDate(context.state, *key);
-        LoadIntrudersOptions(context.state, *key);
-    } else {
-        ApplyFirstRunDefaults(context);
-    }
-    LoadStartupRegistration(context.dialog, registry, context.system.ExecutablePath());
+StoredSettings LoadSettings(RegistryPort& registry, const std::string& keyPath) {
+    auto key = OpenOptionsKeyForLoading(registry, keyPath);
+    if (!key) return {FirstRunOptions(), 0};
+    StoredSettings settings;
+    LoadDwordOptions(*key, settings.options);
+    LoadTextOptions(*key, settings.options);
+    LoadPassword(*key, settings.options);
+    settings.lastDate = LoadLastDate(*key);
+    LoadIntrudersOptions(*key, settings.options);
+    return settings;
 }
 
-void SaveSettings(MonitorContext& context, RegistryPort& registry, const std::string& keyPath) {
-    if (auto key = OpenOptionsKeyForSaving(registry, keyPath)) {
-        SaveDwordOptions(context.dialog, *key);
-        SaveTextOptions(context, *key);
-        SaveChangedPassword(context, *key);
-        WriteLastDate(context.state, *key);
-        SaveIntrudersOptions(context.state, *key);
-    }
-    SaveStartupRegistration(context.dialog, registry, context.system.ExecutablePath());
+void SaveSettings(const StoredSettings& settings, RegistryPort& registry, const std::string& keyPath) {
+    auto key = OpenOptionsKeyForSaving(registry, keyPath);
+    if (!key) return;
+    SaveDwordOptions(settings.options, *key);
+    SaveTextOptions(settings.options, *key);
+    SaveChangedPassword(settings.options, *key);
+    WriteLastDate(settings.lastDate, *key);
+    SaveIntrudersOptions(settings.options, *key);
 }
 
-void SaveLastDate(MonitorState& state, RegistryPort& registry, const std::string& keyPath) {
+void SaveLastDate(std::int32_t lastDate, RegistryPort& registry, const std::string& keyPath) {
     // Into the key the next load reads; if neither can be written, the exit saves it.
     auto key = registry.OpenKey(RegistryRoot::CurrentUser, keyPath, RegistryAccess::Write);
     if (!key) key = registry.OpenKey(RegistryRoot::LocalMachine, keyPath, RegistryAccess::Write);
-    if (key) WriteLastDate(state, *key);
+    if (key) WriteLastDate(lastDate, *key);
 }

@@ -1,17 +1,27 @@
 #pragma once
 #include <string>
 
-#include "dialog_port.h"
 #include "registry_port.h"
 
 // Start with Windows: the value "Quillmere" in the system's Run key, mirrored
-// by check box 1016. The machine's Run key is used where it can be written,
-// the current user's otherwise.
+// by check box IDC_LAUNCH_AT_STARTUP. The machine's Run key is used where it
+// can be written, the current user's otherwise.
 
-// Checks 1016 when the registered program is this executable (same bytes,
-// same letter case); warns and unchecks it when it is another one.
-void LoadStartupRegistration(DialogPort& dialog, RegistryPort& registry, const std::string& executablePath);
+// Shown when the Run value names another program.
+inline constexpr char kAnotherProgramWarning[] =
+    "WARNING: Another program is registered to run at Windows startup.\n"
+    "The 'Launch at Windows startup' option has been turned off.\n"
+    "Please re-enable it manually";
 
-// Registers this executable when 1016 is checked, removes the registration
+// What the Run keys say of this program at start.
+enum class StartupRegistration {
+    NoRunKey,        // no Run key could be read: the box stays as it is
+    Registered,      // this executable, same bytes, same letter case
+    NotRegistered,
+    AnotherProgram,  // the box goes off, with kAnotherProgramWarning
+};
+StartupRegistration ReadStartupRegistration(RegistryPort& registry, const std::string& executablePath);
+
+// Registers this executable when launchAtStartup, removes the registration
 // otherwise. Failures are silent.
-void SaveStartupRegistration(DialogPort& dialog, RegistryPort& registry, const std::string& executablePath);
+void SaveStartupRegistration(bool launchAtStartup, RegistryPort& registry, const std::string& executablePath);

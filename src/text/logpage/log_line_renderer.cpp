@@ -35,19 +35,19 @@ void AppendLocalTime(std::string& out, std::int32_t time, DateFormat format) {
     if (const auto local = ToLocalTime(time)) AppendDateText(out, *local, format);
 }
 
-LogUpdate RenderLogUpdate(const std::vector<LogEntry>& entries, RenderOptions options) {
-    LogUpdate update;
+RenderedLines RenderLogLines(const std::vector<LogEntry>& entries, RenderOptions options) {
+    RenderedLines lines;
     const auto capacity = EstimatedTextSize(entries);
-    update.displayText.reserve(capacity);
-    update.fileText.reserve(capacity);
+    lines.displayText.reserve(capacity);
+    lines.fileText.reserve(capacity);
     for (const auto& entry : entries) {
         // The file line is the display line, with the UTC time after it.
-        const auto lineStart = update.displayText.size();
-        AppendDisplayLine(update.displayText, entry, options.dateFormat);
-        update.fileText.append(update.displayText, lineStart);
-        if (entry.kind == LogEntry::Kind::Timed && options.logGMT) AppendGmtSuffix(update.fileText, entry.time);
-        update.displayText += LineEnd;
-        update.fileText += LineEnd;
+        const auto lineStart = lines.displayText.size();
+        AppendDisplayLine(lines.displayText, entry, options.dateFormat);
+        lines.fileText.append(lines.displayText, lineStart);
+        if (entry.kind == LogEntry::Kind::Timed && options.logGMT) AppendGmtSuffix(lines.fileText, entry.time);
+        lines.displayText += LineEnd;
+        lines.fileText += LineEnd;
     }
-    return update;
+    return lines;
 }

@@ -3,7 +3,7 @@
 
 #include "logpage/date_text.h"
 #include "logpage/log_entry.h"
-#include "logpage/log_update.h"
+#include "logpage/rendered_lines.h"
 
 struct RenderOptions {
     DateFormat dateFormat = DateFormat::Long;
@@ -15,4 +15,4 @@ void AppendLocalTime(std::string& out, std::int32_t time, DateFormat format);
 
 // The selected entries as screen and file lines, in order. Timed entries
 // show their local time; a time that cannot be converted shows as nothing.
-LogUpdate RenderLogUpdate(const std::vector<LogEntry>& entries, RenderOptions options);
+RenderedLines RenderLogLines(const std::vector<LogEntry>& entries, RenderOptions options);

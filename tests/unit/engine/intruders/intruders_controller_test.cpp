@@ -11,14 +11,14 @@
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
 #include "support/silent_intruders_window.h"
+#include "unit/text/logpage/time_zone_guard.h"
 
 namespace {
 constexpr char kOldLog[] =
     "Monday, March 05, 2001 09:05:07 - Unrecognized access from 203.0.113.5:1025 to TCP port 23\r\n"
     "Monday, March 05, 2001 10:15:00 - Unrecognized access from 203.0.113.5:1026 to UDP port 137\r\n";
-constexpr char kUpdate[] =
-    "Tuesday, March 06, 2001 08:00:00 - Unrecognized access from 192.0.2.44:80 to TCP port 8080\r\n"
-    "Tuesday, March 06, 2001 08:00:01 - Unrecognized access from 203.0.113.5:9 to UDP port 53\r\n";
+// 2001-03-06 08:00:00 UTC; 192.0.2.44 is 0xC000022C, 203.0.113.5 is 0xCB007105.
+constexpr std::int32_t kMarch6th = 983865600;
 
 // router.log, read only once the test opens the gate.
 struct GatedFiles : LocalFiles {
@@ -42,27 +42,26 @@ struct ShownIntrudersWindow : SilentIntrudersWindow {
 // lines, by then in the file too, are not read again: each attempt counts
 // once, and the update's last attempt stays the last.
 TEST(IntrudersController, RouterLogThenUpdatesCountEachAttemptOnce) {
+    const TimeZoneGuard zone("UTC0");
     const auto folder = std::filesystem::temp_directory_path() / "vorlane-intruders-test";
     std::filesystem::create_directories(folder);
+    const std::string path = (folder / "router.log").string();
+    std::ofstream(path, std::ios::binary) << kOldLog;
     FakeSystem system;
-    FakeDialog dialog, intrudersDialog;
-    MonitorState state;
-    AppSharedValues app;
+    FakeDialog intrudersDialog;
     GatedFiles files;
-    MonitorContext context{state, app, dialog, system, files};
+    Options options;
+    options.dateFormat = DateFormat::Short;
     ShownIntrudersWindow window;
-    IntrudersController intruders(context, intrudersDialog, window);
-    std::ofstream(state.logFilePath = (folder / "router.log").string(), std::ios::binary) << kOldLog;
-    dialog.SetChecked(IDC_SHORT_FORMAT, true);
+    IntrudersController intruders(intrudersDialog, window, system, files, options);
 
-    intruders.StartReadingRouterLog();
-    std::ofstream(state.logFilePath, std::ios::binary | std::ios::app) << kUpdate;
-    const UpdateAttempts attempts = intruders.RecordUpdate(kUpdate);
-    files.gate.set_value();
-    system.WaitForWorkers();
+    intruders.StartReadingRouterLog(path);
+    std::ofstream(path, std::ios::binary | std::ios::app) << "the update's lines, in the file too\r\n";
+    intruders.Record({{{0xC000022C, "TCP", "8080"}, kMarch6th}, {{0xCB007105, "UDP", "53"}, kMarch6th + 1}});
     intruders.Refresh();
-    EXPECT_EQ(attempts.count, 2u);
-    EXPECT_EQ(AddressText(attempts.latest->address), "203.0.113.5");
+    EXPECT_EQ(intrudersDialog.GetText(IDC_INTRUDERS_MESSAGE), "Reading router.log...");
+    files.gate.set_value();
+    system.Settle();
     EXPECT_EQ(intrudersDialog.GetText(IDC_INTRUDERS_MESSAGE), "2 addresses, 4 attempts");
     ASSERT_EQ(window.rows.size(), 2u);
     EXPECT_EQ(window.rows[0], (IntruderRowText{"203.0.113.5", "3", "2001/03/05 - 09:05", "2001/03/06 - 08:00", "UDP",

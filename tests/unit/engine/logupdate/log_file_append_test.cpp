@@ -2,31 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <deque>
 
-namespace {
+#include "support/scripted_files.h"
 
-// router.log in memory; each append takes only as many bytes as the next
-// budget allows (0: the file cannot be opened), then all of them.
-struct ScriptedFiles : FilePort {
-    std::size_t AppendToFile(const std::string&, std::string_view bytes) override {
-        std::size_t room = budgets.empty() ? bytes.size() : std::min(bytes.size(), budgets.front());
-        if (!budgets.empty()) budgets.pop_front();
-        file.append(bytes.substr(0, room));
-        return room;
-    }
-    bool CanReadFile(const std::string&) override { return true; }
-    bool RemoveFile(const std::string&) override { return true; }
-    FileReadResult ReadFileInChunks(const std::string&, const std::function<bool(std::string_view)>&) override { return {}; }
-    std::optional<std::uint64_t> FileSize(const std::string&) override { return std::nullopt; }
-
-    std::deque<std::size_t> budgets;
-    std::string file;
-};
-
-}  // namespace
 
 TEST(LogFileAppend, RefusedAndPartialWritesReachTheFileOnceAndInOrder) {
     ScriptedFiles files;

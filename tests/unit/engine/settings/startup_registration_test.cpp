@@ -1,16 +1,12 @@
+#include "settings/startup_registration.h"
+
 #include <gtest/gtest.h>
 
-#include "settings/startup_registration.h"
 #include "unit/engine/settings/settings_test_fixture.h"
 
 namespace {
 
-// FakeSystem's executable path: the copy that runs.
 constexpr char kThisCopy[] = "C:\\Program Files\\Vorlane\\Vorlane.exe";
-constexpr char kWarning[] =
-    "WARNING: Another program is registered to run at Windows startup.\n"
-    "The 'Launch at Windows startup' option has been turned off.\n"
-    "Please re-enable it manually";
 
 RegistryValue RunValue(const std::string& path) { return {RegistryType::String, path + '\0'}; }
 
@@ -22,31 +18,20 @@ protected:
     std::optional<RegistryValue> Registered(RegistryRoot root = RegistryRoot::LocalMachine) {
         return registry.GetValue(root, kRunKey, "Quillmere");
     }
-    bool LoadChecked(bool checkedBefore) {
-        dialog.SetChecked(IDC_LAUNCH_AT_STARTUP, checkedBefore);
-        run.Load();
-        return dialog.IsChecked(IDC_LAUNCH_AT_STARTUP);
-    }
-    void Save(bool checked) {
-        dialog.SetChecked(IDC_LAUNCH_AT_STARTUP, checked);
-        run.Save();
-    }
+    StartupRegistration Read() { return ReadStartupRegistration(registry, kThisCopy); }
+    void Save(bool launch) { SaveStartupRegistration(launch, registry, kThisCopy); }
 };
 
 }  // namespace
 
-TEST_F(StartupRegistrationTest, LoadChecksTheBoxOnlyForThisVeryCopy) {
-    EXPECT_FALSE(LoadChecked(true));  // nothing registered
+TEST_F(StartupRegistrationTest, OnlyThisVeryCopyCountsAsRegistered) {
+    EXPECT_EQ(Read(), StartupRegistration::NotRegistered);
     Register(kThisCopy);
-    EXPECT_TRUE(LoadChecked(false));
-    EXPECT_TRUE(dialog.Messages().empty());
+    EXPECT_EQ(Read(), StartupRegistration::Registered);
     for (const std::string other : {"D:\\Old\\Vorlane.exe", "c:\\program files\\vorlane\\vorlane.exe"}) {
-        dialog.ClearHistory();
         Register(other);
-        EXPECT_FALSE(LoadChecked(true)) << other;
-        ASSERT_EQ(dialog.Messages().size(), 1u) << other;
-        EXPECT_EQ(dialog.Messages()[0], kWarning);
-        EXPECT_EQ(Registered(), RunValue(other));  // loading leaves it alone
+        EXPECT_EQ(Read(), StartupRegistration::AnotherProgram) << other;
+        EXPECT_EQ(Registered(), RunValue(other));  // reading leaves it alone
     }
 }
 

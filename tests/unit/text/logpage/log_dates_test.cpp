@@ -18,12 +18,12 @@ TEST(LogDates, LocalTimeOnTheLinesWithTheGmtSuffixOnlyInTheFile) {
     options.dateFormat = DateFormat::Windows;
     options.logGMT = true;
     const LogEntry untimed{LogEntry::Kind::Untimed, 0, 0, "", "  detail line"};
-    const auto update = RenderLogUpdate({Timed(March5th, "Event one"), untimed, Timed(-1, "Event")}, options);
+    const auto update = RenderLogLines({Timed(March5th, "Event one"), untimed, Timed(-1, "Event")}, options);
     EXPECT_EQ(update.displayText, "March 05, 2001, 06:05:07 PM - Event one\r\n  detail line\r\n - Event\r\n");
     EXPECT_EQ(update.fileText,
               "March 05, 2001, 06:05:07 PM - Event one ( 2001/03/05 - 09:05:07 GMT )\r\n  detail line\r\n - Event\r\n");
 
     options.dateFormat = DateFormat::Long;
-    EXPECT_EQ(RenderLogUpdate({Timed(March5th + 15 * 3600, "m")}, options).fileText,
+    EXPECT_EQ(RenderLogLines({Timed(March5th + 15 * 3600, "m")}, options).fileText,
               "Tuesday, March 06, 2001 09:05:07 - m ( 2001/03/06 - 00:05:07 GMT )\r\n");
 }

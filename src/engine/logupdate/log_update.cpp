@@ -1,0 +1,19 @@
+#include "logupdate/log_update.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "logpage/intrusion_marker.h"
+
+bool LogUpdate::HoldsIntrusion() const {
+    return std::any_of(records.begin(), records.end(), [](const LogRecord& record) { return record.intrusion; });
+}
+
+LogRecord RecordOf(std::optional<std::int32_t> time, std::string message) {
+    LogRecord record;
+    record.time = time;
+    record.intrusion = ContainsIntrusionMarker(message);
+    if (record.intrusion) record.attempt = ParseIntrusionReport(message);
+    record.message = std::move(message);
+    return record;
+}

@@ -1,0 +1,206 @@
+#include "mainwindow/main_window_engine.h"
+
+#include <chrono>
+#include <utility>
+
+#include "mainwindow/main_window_commands.h"
+#include "path_parts.h"
+#include "resource_ids.h"
+#include "settings/startup_registration.h"
+
+namespace {
+constexpr char kLogFileName[] = "router.log";
+constexpr char kAlertSoundFileName[] = "intruder.wav";
+// At exit router.log gets this long to take the lines that wait for it.
+constexpr std::chrono::milliseconds kLogFileGrace{2000};
+}  // namespace
+
+MainWindowEngine::MainWindowEngine(const MainWindowPorts& ports, std::string optionsKeyPath)
+    : mainDialog_(ports.mainDialog),
+      system_(ports.system),
+      registry_(ports.registry),
+      mainWindow_(ports.mainWindow),
+      optionsKeyPath_(std::move(optionsKeyPath)),
+      optionControls_(ports.mainDialog),
+      boxes_(ports.mainDialog, ports.system),
+      trayIcon_(ports.tray, ports.system),
+      trayAnimation_(ports.tray),
+      logScreen_(ports.mainDialog),
+      logFile_(ports.files, ports.system),
+      alerts_(ports.mainDialog, ports.system, ports.files, ports.tray, trayAnimation_, boxes_, options_),
+      intruders_(ports.intrudersDialog, ports.intrudersWindow, ports.system, ports.files, options_),
+      publisher_(logScreen_, logFile_, intruders_, alerts_, options_),
+      status_(ports.mainDialog, ports.statusDialog, ports.statusWindow, ports.system, boxes_, options_),
+      session_(ports.mainDialog, ports.system, boxes_, options_, logScreen_, trayAnimation_, *this) {}
+
+bool MainWindowEngine::LoadOptions() {
+    StoredSettings stored = LoadSettings(registry_, optionsKeyPath_);
+    options_ = std::move(stored.options);
+    session_.SetLastDate(stored.lastDate);
+    const std::string executable = system_.ExecutablePath();
+    const StartupRegistration registration = ReadStartupRegistration(registry_, executable);
+    if (registration != StartupRegistration::NoRunKey) {
+        options_.launchAtStartup = registration == StartupRegistration::Registered ? 1 : 0;
+    }
+    optionControls_.Show(options_);
+    if (registration == StartupRegistration::AnotherProgram) {
+        mainDialog_.ShowMessage(kAnotherProgramWarning, MessageButtons::Ok);
+    }
+    alerts_.SetAlertSoundPath(PathBeside(executable, kAlertSoundFileName));
+    logFile_.SetPath(PathBeside(executable, kLogFileName));
+    intruders_.ApplyLayout(options_.intrudersLayout);
+    intruders_.StartReadingRouterLog(logFile_.Path());
+    return IsOn(options_.autoStart);
+}
+
+void MainWindowEngine::SaveOptionsAndFinish() {
+    if (auto layout = intruders_.CurrentLayout()) options_.intrudersLayout = layout;
+    SaveSettings({options_, session_.LastDate()}, registry_, optionsKeyPath_);
+    SaveStartupRegistration(IsOn(options_.launchAtStartup), registry_, system_.ExecutablePath());
+    logFile_.WaitUntilDone(kLogFileGrace);
+}
+
+void MainWindowEngine::OnCommand(int commandId, ControlEvent event) {
+    optionControls_.TakeChange(commandId, event, options_);
+    if (event == ControlEvent::Clicked) OnClick(commandId);
+}
+
+void MainWindowEngine::OnClick(int commandId) {
+    switch (commandId) {
+    case kHideCommand: OnHideCommand(); break;
+    case kCancelCommand: mainWindow_.Hide(); break;
+    case IDC_START_STOP: session_.ToggleSession(); break;
+    case IDC_GET_IT_NOW: session_.PollNow(); break;
+    case IDC_LAUNCH_EXTERNAL: alerts_.LaunchExternalProgramWith(publisher_.LastParagraph()); break;
+    case IDC_CHOOSE_EXTERNAL: alerts_.ChooseExternalProgram(options_); break;
+    case IDC_AUTOFILL: alerts_.AutofillArgument(publisher_.FirstAddressOnScreen()); break;
+    case IDC_OPEN_LOG_FILE:
+    case ID_TRAY_VIEW_LOG: ViewLogFile(system_, boxes_, logFile_.Path()); break;
+    case IDC_DELETE_LOG_FILE:
+    case ID_TRAY_DELETE_LOG: DeleteLogFile(mainDialog_, logFile_); break;
+    case IDC_CLEAR_SCREEN: publisher_.ClearScreen(); break;
+    case IDC_AUTO_START: OnAutoStartClicked(); break;
+    case IDC_SHOW_STATUS: status_.ToggleFromButton(); break;
+    case IDC_SHUTDOWN: OnShutdownButton(); break;
+    case ID_TRAY_PREFERENCES: RestoreMainWindow(); break;
+    case ID_TRAY_SHUTDOWN: mainWindow_.ShutdownApplication(); break;
+    case ID_ABOUT_COMMAND: mainWindow_.ShowAboutBox(); break;
+    case ID_TRAY_INTRUDERS: intruders_.Open(); break;
+    case ID_TRAY_POPUP: options_.popupOnIntrusion = !options_.popupOnIntrusion; break;
+    default: break;
+    }
+}
+
+void MainWindowEngine::OnHideCommand() {
+    // Enter in the argument box means "launch with this".
+    if (mainWindow_.ArgumentHasFocus()) {
+        alerts_.LaunchExternalProgramWith(publisher_.LastParagraph());
+        return;
+    }
+    mainWindow_.Hide();
+    status_.HideWithMainWindow();
+}
+
+void MainWindowEngine::OnAutoStartClicked() {
+    if (!IsOn(options_.autoStart) || session_.Running()) return;
+    if (WantsToConnectNow(mainDialog_)) session_.ToggleSession();
+}
+
+void MainWindowEngine::OnShutdownButton() {
+    if (ConfirmShutdown(mainDialog_)) mainWindow_.ShutdownApplication();
+}
+
+void MainWindowEngine::OnAutoStartRequest() { session_.ToggleSession(); }
+
+void MainWindowEngine::AddTrayIcon() { trayIcon_.AddIcon(); }
+
+void MainWindowEngine::OnTaskbarCreated() { trayIcon_.AddIcon(); }
+
+void MainWindowEngine::OnTimer(unsigned timerId) {
+    if (trayIcon_.OnTimer(timerId)) return;
+    if (timerId == SESSION_TIMER_ID) session_.OnSessionTick();
+}
+
+void MainWindowEngine::OnTrayNotify(TrayMouseEvent event) {
+    switch (event) {
+    case TrayMouseEvent::LeftDown: trayAnimation_.Stop(); break;
+    case TrayMouseEvent::LeftDoubleClick:
+        trayAnimation_.Stop();
+        mainWindow_.RestoreAndBringForward();
+        status_.ShowWithMainWindow(true);
+        break;
+    case TrayMouseEvent::RightDown: mainWindow_.ShowTrayMenu(options_.popupOnIntrusion); break;
+    case TrayMouseEvent::BalloonClick: intruders_.Open(); break;
+    case TrayMouseEvent::Other: break;
+    }
+}
+
+void MainWindowEngine::RestoreMainWindow() {
+    mainWindow_.RestoreAndBringForward();
+    status_.ShowWithMainWindow(false);
+}
+
+void MainWindowEngine::OnMainWindowClosing() { status_.HideWithMainWindow(); }
+
+void MainWindowEngine::OnMainWindowMinimized() {
+    mainWindow_.Hide();
+    status_.HideWithMainWindow();
+}
+
+void MainWindowEngine::OnEndSession(bool sessionEnding) {
+    // Another program cancelled the shutdown: Windows goes on, and so do we.
+    if (sessionEnding) mainWindow_.ShutdownApplication();
+}
+
+void MainWindowEngine::OnLeftButtonDown() { trayAnimation_.Stop(); }
+
+void MainWindowEngine::OnAnimationClicked() { session_.ForceLogout(); }
+
+void MainWindowEngine::OnLogScreenDoubleClick(std::size_t selectionStart, std::size_t selectionEnd) {
+    if (auto address = AddressFromScreenSelection(logScreen_.Text(), selectionStart, selectionEnd)) {
+        mainDialog_.SetText(IDC_EXTERNAL_ARGUMENT, *address);
+    }
+}
+
+void MainWindowEngine::OnRouterStatusCommand(int commandId) {
+    // Its Close button is the default button, so Enter closes it as well as Escape.
+    if (commandId == kHideCommand || commandId == kCancelCommand) status_.Close();
+    if (commandId == IDC_ROUTER_STATUS_REFRESH) status_.Refresh();
+}
+
+void MainWindowEngine::OnRouterStatusClosing() { status_.Close(); }
+
+void MainWindowEngine::OnIntrudersCommand(int commandId) {
+    switch (commandId) {
+    case kHideCommand:
+    case kCancelCommand: intruders_.Close(); break;
+    case IDC_INTRUDERS_COPY: intruders_.CopySelectedAddress(); break;
+    case IDC_INTRUDERS_LAUNCH:
+        if (const std::string address = intruders_.SelectedAddress(); !address.empty()) {
+            alerts_.LaunchExternalProgramWith(address);
+        }
+        break;
+    default: break;
+    }
+}
+
+void MainWindowEngine::OnIntrudersColumnClick(int column) { intruders_.OnColumnClick(column); }
+
+void MainWindowEngine::OnSessionRunning(bool running) { mainWindow_.PlaySessionAnimation(running); }
+
+void MainWindowEngine::OnPollOutcome(const PollOutcome& outcome) {
+    if (!outcome.page) {
+        publisher_.ShowNotice(outcome.notice);
+    } else if (outcome.page->authorizationFailed) {
+        publisher_.ShowNotice(kAuthorizationFailedNotice);
+    } else {
+        status_.SetWanType(outcome.page->wanType);
+        publisher_.Publish(outcome.page->update);
+    }
+}
+
+void MainWindowEngine::OnLastDateChanged(std::int32_t lastDate) { SaveLastDate(lastDate, registry_, optionsKeyPath_); }
+
+void MainWindowEngine::OnPollFinished() {
+    if (status_.Shown()) status_.Refresh();
+}

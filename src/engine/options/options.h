@@ -1,0 +1,43 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "intruders_window_port.h"
+#include "logpage/date_text.h"
+
+// A check box's state as the control holds it: 0 off, 1 on, and whatever
+// else was stored, which is kept as it is.
+using CheckState = unsigned;
+
+inline bool IsOn(CheckState state) { return state != 0; }
+
+// Every persisted option, the router password and the external program's
+// path, as plain data. The GUI thread owns it: the main window's controls
+// show it and their notifications update it; workers get copies.
+struct Options {
+    std::string routerAddress;
+    std::string refreshRate;  // seconds, as typed: its leading digits count
+    std::string routerPassword;
+    // IDC_PASSWORD shows the mask: the stored password is the one in use.
+    bool passwordMasked = true;
+    std::string externalProgramPath;
+
+    CheckState alert = 0;
+    CheckState autoLaunchExternal = 0;
+    CheckState autofill = 0;
+    CheckState logGMT = 0;
+    CheckState onlyIntrusion = 0;
+    CheckState logToFile = 0;
+    CheckState autoStart = 0;
+    CheckState keepAnimation = 0;
+    CheckState rememberDate = 0;
+    CheckState launchAtStartup = 0;
+    // None before the user or the stored options chose one (the first run).
+    std::optional<DateFormat> dateFormat;
+
+    bool popupOnIntrusion = true;
+    std::optional<IntrudersWindowLayout> intrudersLayout;
+};
+
+// With no date format chosen yet the log uses the long form.
+inline DateFormat LogDateFormat(const Options& options) { return options.dateFormat.value_or(DateFormat::Long); }

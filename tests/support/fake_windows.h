@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "main_window_port.h"
+#include "router_status_window_port.h"
+
+// The main window as a window: what the engine asked of it, in order.
+struct FakeMainWindow : MainWindowPort {
+    void RestoreAndBringForward() override { calls.push_back("restore"); }
+    void Hide() override { calls.push_back("hide"); }
+    bool ArgumentHasFocus() override { return false; }
+    void PlaySessionAnimation(bool play) override { calls.push_back(play ? "play" : "rest"); }
+    void ShowTrayMenu(bool) override { calls.push_back("menu"); }
+    void ShowAboutBox() override { calls.push_back("about"); }
+    void ShutdownApplication() override { calls.push_back("shutdown"); }
+    std::vector<std::string> calls;
+};
+
+// A status window that exists and keeps only whether it shows.
+struct FakeStatusWindow : RouterStatusWindowPort {
+    bool Exists() override { return true; }
+    void Show(bool) override { visible = true; }
+    void Hide() override { visible = false; }
+    bool visible = false;
+};
