@@ -51,33 +51,36 @@ engine/session/router_http_client.cpp | std::erase(received, '\0'); => ; | hosti
 engine/session/router_pages.cpp | answer.find(WrongPasswordMarker1) != std::string::npos && => answer.find(WrongPasswordMarker1) != std::string::npos || | get_it_now_and_login
 engine/session/router_pages.cpp | pageText.clear(); => ; | get_it_now_and_login
 engine/session/session_controller.cpp | std::min<std::uint64_t>(seconds * 1000, UINT32_MAX) => std::min<std::uint64_t>(seconds * 100, UINT32_MAX) | start_hidden_with_auto_start
-engine/session/session_controller.cpp | if (IsNoticeText(response) || !IsAuthorizationRequired(response)) { => if (IsNoticeText(response) && !IsAuthorizationRequired(response)) { | start_hidden_with_auto_start
-engine/session/session_controller.cpp | if (context_.app.statusShown) shell_.RefreshRouterStatus(); => if (!context_.app.statusShown) shell_.RefreshRouterStatus(); | router_status_window
-engine/logupdate/log_publisher.cpp | IsNoticeText(screenText) ? std::string_view() : std::string_view(screenText) => IsNoticeText(screenText) ? std::string_view(screenText) : std::string_view() | get_it_now_and_login
-engine/logupdate/log_publisher.cpp | context.dialog.ScrollLines(IDC_LOG_SCREEN, ScrollToEndLines); => ; | start_hidden_with_auto_start
-engine/logupdate/log_page_processor.cpp | } else if (screenText.empty()) { => } else if (!screenText.empty()) { | hostile_garbage
-engine/logupdate/log_screen.cpp | text.size() <= LogScreenLimit => text.size() < LogScreenLimit | hostile_refused
-engine/logupdate/log_options.cpp | return DateFormat::Short; => return DateFormat::Long; | start_hidden_with_auto_start
+engine/session/poll.cpp | if (IsNoticeText(response) || !IsAuthorizationRequired(response)) { => if (IsNoticeText(response) && !IsAuthorizationRequired(response)) { | start_hidden_with_auto_start
+engine/mainwindow/main_window_engine.cpp | if (status_.Shown()) status_.Refresh(); => if (!status_.Shown()) status_.Refresh(); | router_status_window
+engine/logupdate/log_screen.cpp | text_.size() > kLogScreenLimit || IsNoticeText(text_) => text_.size() > kLogScreenLimit | get_it_now_and_login
+engine/logupdate/log_screen.cpp | mainDialog_.ScrollLines(IDC_LOG_SCREEN, kScrollToEndLines); => ; | start_hidden_with_auto_start
+engine/logupdate/log_publisher.cpp | if (screen_.Text().empty()) screen_.Replace(kEmptyLogNotice); => if (!screen_.Text().empty()) screen_.Replace(kEmptyLogNotice); | hostile_garbage
+engine/logupdate/log_screen.cpp | text_.size() > kLogScreenLimit ? std::string() : text_ => text_.size() >= kLogScreenLimit ? std::string() : text_ | hostile_refused
+engine/settings/settings_store.cpp | if (code == kShortFormat) return DateFormat::Short; => if (code == kShortFormat) return DateFormat::Long; | start_hidden_with_auto_start
 ports/local_files.cpp | OpenLocalFile(path, "ab") => OpenLocalFile(path, "wb") | start_hidden_with_auto_start
-engine/alerts/alert_responder.cpp | if (context_.dialog.IsChecked(IDC_ALERT)) PlayIntrusionSound(); => if (!context_.dialog.IsChecked(IDC_ALERT)) PlayIntrusionSound(); | start_hidden_with_auto_start
-engine/alerts/alert_responder.cpp | if (!context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; => if (context_.dialog.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; | -
-engine/alerts/alert_responder.cpp | if (!ShellSucceeded(context_.system.OpenWithShell(request))) { => if (ShellSucceeded(context_.system.OpenWithShell(request))) { | external_program_with_last_lines
-engine/routerstatus/router_status_window.cpp | SetVisible(IDC_ROUTER_STATUS_CONNECTION_TIME, status.connectionRowVisible); => SetVisible(IDC_ROUTER_STATUS_CONNECTION_TIME, true); | hostile_status_page_without_labels
-engine/routerstatus/router_status_window.cpp | ClearRouterStatusFields(statusDialog); => ; | router_status_window
-engine/routerstatus/router_status_window.cpp | app_.statusShown = true; => app_.statusShown = false; | router_status_window
-engine/settings/settings_store.cpp | kLogGmt{"logGMT", IDC_LOG_GMT, true}; => kLogGmt{"logGMT", IDC_LOG_GMT, false}; | options_saved_at_shutdown_and_loaded
-engine/settings/settings_store.cpp | if (context.dialog.GetText(IDC_PASSWORD) == kPasswordMask) return; => if (context.dialog.GetText(IDC_PASSWORD) != kPasswordMask) return; | options_saved_at_shutdown_and_loaded
+engine/alerts/alert_responder.cpp | if (IsOn(options_.alert)) PlayIntrusionSound(); => if (!IsOn(options_.alert)) PlayIntrusionSound(); | start_hidden_with_auto_start
+engine/alerts/alert_responder.cpp | if (!mainDialog_.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; => if (mainDialog_.GetText(IDC_EXTERNAL_ARGUMENT).empty()) return; | -
+engine/alerts/alert_responder.cpp | if (!ShellSucceeded(system_.OpenWithShell(request))) => if (ShellSucceeded(system_.OpenWithShell(request))) | external_program_with_last_lines
+engine/routerstatus/router_status_controller.cpp | SetVisible(IDC_ROUTER_STATUS_CONNECTION_TIME, status.connectionRowVisible); => SetVisible(IDC_ROUTER_STATUS_CONNECTION_TIME, true); | hostile_status_page_without_labels
+engine/routerstatus/router_status_controller.cpp | statusDialog_.SetText(id, ""); => ; | router_status_window
+engine/routerstatus/router_status_controller.cpp | shown_ = true; => shown_ = false; | router_status_window
+engine/settings/settings_store.cpp | kLogGmt{"logGMT", &Options::logGMT, true}; => kLogGmt{"logGMT", &Options::logGMT, false}; | options_saved_at_shutdown_and_loaded
+engine/options/option_controls.cpp | options.passwordMasked = text == kPasswordMask; => options.passwordMasked = text != kPasswordMask; | options_saved_at_shutdown_and_loaded
 engine/settings/settings_store.cpp | kDateFormat.valueName).value_or(kWindowsFormat) => kDateFormat.valueName).value_or(kLongFormat) | options_saved_at_shutdown_and_loaded
-engine/settings/startup_registration.cpp | if (registeredPath == executablePath) { => if (registeredPath != executablePath) { | options_saved_at_shutdown_and_loaded
-engine/monitor/main_window_commands.cpp | selection.end(), '.') != 3 => selection.end(), '.') < 3 | double_click_address_copy
-engine/monitor/main_window_commands.cpp | if (!context.dialog.IsChecked(IDC_AUTO_START) || context.state.sessionRunning) return; => if (!context.dialog.IsChecked(IDC_AUTO_START)) return; | auto_start_box_asks_to_connect
-engine/monitor/monitor_engine.cpp | if (iconOrRequest == AUTO_START_REQUEST) => if (iconOrRequest != AUTO_START_REQUEST) | start_hidden_with_auto_start
-engine/monitor/monitor_engine.cpp | case kCancelCommand: mainWindow_.Hide(); break; => case kCancelCommand: break; | one_copy_hide_and_show
-engine/monitor/tray_animation.cpp | state.animationFrame > kLastTimedFrame => state.animationFrame >= kLastTimedFrame | start_hidden_with_auto_start
-shell/monitor_dialog_gui.cpp | return ControlEvent::TextChanged; => return ControlEvent::Other; | options_saved_at_shutdown_and_loaded
-shell/monitor_dialog_gui.cpp | if (message.message == WM_LBUTTONDBLCLK && => if (message.message == WM_LBUTTONDOWN && | double_click_address_copy
-shell/monitor_dialog_gui.cpp | if (wParam == SIZE_MINIMIZED) => if (wParam == SIZE_MAXIMIZED) | one_copy_hide_and_show
+engine/settings/startup_registration.cpp | return *registeredPath == executablePath ? StartupRegistration::Registered => return *registeredPath != executablePath ? StartupRegistration::Registered | options_saved_at_shutdown_and_loaded
+engine/mainwindow/main_window_commands.cpp | std::string address = selection.substr(0, selection.find(':')); => std::string address = selection; | double_click_address_copy
+engine/mainwindow/main_window_engine.cpp | if (!IsOn(options_.autoStart) || session_.Running()) return; => if (!IsOn(options_.autoStart)) return; | auto_start_box_asks_to_connect
+shell/main_window_gui.cpp | case WM_AUTO_START: engine_.OnAutoStartRequest(); return TRUE; => case WM_AUTO_START: return TRUE; | start_hidden_with_auto_start
+engine/mainwindow/main_window_engine.cpp | case kCancelCommand: mainWindow_.Hide(); break; => case kCancelCommand: break; | one_copy_hide_and_show
+engine/alerts/tray_animation.cpp | frame_ > kLastTimedFrame => frame_ >= kLastTimedFrame | start_hidden_with_auto_start
+shell/main_window_gui.cpp | return ControlEvent::TextChanged; => return ControlEvent::Other; | options_saved_at_shutdown_and_loaded
+shell/main_window_gui.cpp | if (message.message == WM_LBUTTONDBLCLK && => if (message.message == WM_LBUTTONDOWN && | double_click_address_copy
+shell/main_window_gui.cpp | if (wParam == SIZE_MINIMIZED) => if (wParam == SIZE_MAXIMIZED) | one_copy_hide_and_show
 shell/router_monitor_app_gui.cpp | ShowWindow(running, SW_RESTORE); => ; | one_copy_hide_and_show
+engine/logupdate/log_file_writer.cpp | case Job::Kind::Notify: system_.PostToGuiThread(job.task); break; => case Job::Kind::Notify: break; | external_program_with_last_lines
+engine/common/message_boxes.cpp | if (!open_.insert(text).second) return; => open_.insert(text); | -
+engine/session/session_controller.cpp | page.screenText = screen_.TextForUpdate(); => ; | get_it_now_and_login
 shell/router_status_dialog_gui.cpp | if (HIWORD(wParam) != BN_CLICKED) return FALSE; => if (HIWORD(wParam) == BN_CLICKED) return FALSE; | router_status_window
 shell/tray_icon_gui.cpp | image == TrayImage::Alert ? alertIcon_ : normalIcon_ => image == TrayImage::Alert ? normalIcon_ : alertIcon_ | start_hidden_with_auto_start
 EOF

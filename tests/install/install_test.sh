@@ -49,7 +49,8 @@ note "installed in $location, with its shortcut and uninstall entry"
 start_vorlane "$exe"
 wait_for 20 grep -q -s -F "$LAST_INTRUSION" "$APP_DIR/router.log" || fail "router.log lacks the router's log"
 expect_text "$IDC_STATUS_LINE" is "Waiting..." 10000
-drv set-check "$IDC_LAUNCH_AT_STARTUP" 1
+drv click "$IDC_LAUNCH_AT_STARTUP"
+expect_check "$IDC_LAUNCH_AT_STARTUP" 1
 cp "$APP_DIR/router.log" "$GUI_ROOT/router.log.before"
 note "the installed program writes router.log beside itself"
 
