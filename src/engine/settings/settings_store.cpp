@@ -224,6 +224,14 @@ std::unique_ptr<RegistryKey> OpenOptionsKeyForSaving(RegistryPort& registry, con
     return userKey;
 }
 
+void ShowStartupRegistration(DialogPort& dialog, StartupRegistration registration) {
+    if (registration == StartupRegistration::NoRunKey) return;
+    dialog.SetChecked(IDC_LAUNCH_AT_STARTUP, registration == StartupRegistration::Registered);
+    if (registration == StartupRegistration::AnotherProgram) {
+        dialog.ShowMessage(kAnotherProgramRegisteredWarning, MessageButtons::Ok);
+    }
+}
+
 }  // namespace
 
 void LoadSettings(MonitorContext& context, RegistryPort& registry, const std::string& keyPath) {
@@ -236,7 +244,7 @@ void LoadSettings(MonitorContext& context, RegistryPort& registry, const std::st
     } else {
         ApplyFirstRunDefaults(context);
     }
-    LoadStartupRegistration(context.dialog, registry, context.system.ExecutablePath());
+    ShowStartupRegistration(context.dialog, ReadStartupRegistration(registry, context.system.ExecutablePath()));
 }
 
 void SaveSettings(MonitorContext& context, RegistryPort& registry, const std::string& keyPath) {
@@ -247,7 +255,7 @@ void SaveSettings(MonitorContext& context, RegistryPort& registry, const std::st
         WriteLastDate(context.state, *key);
         SaveIntrudersOptions(context.state, *key);
     }
-    SaveStartupRegistration(context.dialog, registry, context.system.ExecutablePath());
+    SaveStartupRegistration(context.dialog.IsChecked(IDC_LAUNCH_AT_STARTUP), registry, context.system.ExecutablePath());
 }
 
 void SaveLastDate(MonitorState& state, RegistryPort& registry, const std::string& keyPath) {

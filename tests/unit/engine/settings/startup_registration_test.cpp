@@ -1,64 +1,98 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "in_memory_registry.h"
 #include "settings/startup_registration.h"
-#include "unit/engine/settings/settings_test_fixture.h"
 
 namespace {
 
-// FakeSystem's executable path: the copy that runs.
+constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kThisCopy[] = "C:\\Program Files\\Vorlane\\Vorlane.exe";
-constexpr char kWarning[] =
-    "WARNING: Another program is registered to run at Windows startup.\n"
-    "The 'Launch at Windows startup' option has been turned off.\n"
-    "Please re-enable it manually";
+constexpr char kOldCopy[] = "D:\\Old\\Vorlane.exe";
+// The same file to Windows, another program to the check.
+constexpr char kOtherCase[] = "c:\\program files\\vorlane\\vorlane.exe";
 
-RegistryValue RunValue(const std::string& path) { return {RegistryType::String, path + '\0'}; }
+using RunPath = std::optional<std::string>;  // the Run value's path, if any
 
-class StartupRegistrationTest : public SettingsTest {
-protected:
-    void Register(const std::string& path, RegistryRoot root = RegistryRoot::LocalMachine) {
-        registry.PutValue(root, kRunKey, "Quillmere", RunValue(path));
-    }
-    std::optional<RegistryValue> Registered(RegistryRoot root = RegistryRoot::LocalMachine) {
-        return registry.GetValue(root, kRunKey, "Quillmere");
-    }
-    bool LoadChecked(bool checkedBefore) {
-        dialog.SetChecked(IDC_LAUNCH_AT_STARTUP, checkedBefore);
-        run.Load();
-        return dialog.IsChecked(IDC_LAUNCH_AT_STARTUP);
-    }
-    void Save(bool checked) {
-        dialog.SetChecked(IDC_LAUNCH_AT_STARTUP, checked);
-        run.Save();
-    }
+struct RunKeys {
+    RunPath user;
+    RunPath machine;
 };
 
-}  // namespace
-
-TEST_F(StartupRegistrationTest, LoadChecksTheBoxOnlyForThisVeryCopy) {
-    EXPECT_FALSE(LoadChecked(true));  // nothing registered
-    Register(kThisCopy);
-    EXPECT_TRUE(LoadChecked(false));
-    EXPECT_TRUE(dialog.Messages().empty());
-    for (const std::string other : {"D:\\Old\\Vorlane.exe", "c:\\program files\\vorlane\\vorlane.exe"}) {
-        dialog.ClearHistory();
-        Register(other);
-        EXPECT_FALSE(LoadChecked(true)) << other;
-        ASSERT_EQ(dialog.Messages().size(), 1u) << other;
-        EXPECT_EQ(dialog.Messages()[0], kWarning);
-        EXPECT_EQ(Registered(), RunValue(other));  // loading leaves it alone
+// Run keys as given; the machine's exists, as on every Windows.
+void Prepare(InMemoryRegistry& registry, const RunKeys& keys) {
+    registry.CreateKey(RegistryRoot::LocalMachine, kRunKey, RegistryAccess::AllAccess);
+    const std::pair<RegistryRoot, RunPath> values[] = {{RegistryRoot::CurrentUser, keys.user},
+                                                       {RegistryRoot::LocalMachine, keys.machine}};
+    for (const auto& [root, path] : values) {
+        if (path) registry.PutValue(root, kRunKey, "Quillmere", {RegistryType::String, *path + '\0'});
     }
 }
 
-TEST_F(StartupRegistrationTest, SaveLeavesExactlyOneRegistration) {
-    Register("D:\\Old\\Vorlane.exe");
-    Save(false);
-    EXPECT_EQ(Registered(), std::nullopt);
-    Register(kThisCopy, RegistryRoot::CurrentUser);
-    Save(true);
-    EXPECT_EQ(Registered(), RunValue(kThisCopy));
-    EXPECT_EQ(Registered(RegistryRoot::CurrentUser), std::nullopt);  // or it would start twice
-    Register("D:\\Old\\Vorlane.exe");
-    Save(true);
-    EXPECT_EQ(Registered(), RunValue(kThisCopy));
+RunPath Registered(const InMemoryRegistry& registry, RegistryRoot root) {
+    auto value = registry.GetValue(root, kRunKey, "Quillmere");
+    if (!value) return std::nullopt;
+    EXPECT_EQ(value->type, RegistryType::String);
+    return value->data.substr(0, value->data.find('\0'));
+}
+
+}  // namespace
+
+TEST(StartupRegistrationTest, ReadNamesThisVeryCopyOnly) {
+    struct Case {
+        RunKeys keys;
+        StartupRegistration expected;
+    } cases[] = {
+        {{std::nullopt, std::nullopt}, StartupRegistration::NotRegistered},
+        {{kThisCopy, std::nullopt}, StartupRegistration::Registered},
+        {{std::nullopt, kThisCopy}, StartupRegistration::Registered},  // an earlier version's choice
+        {{std::nullopt, kOldCopy}, StartupRegistration::AnotherProgram},
+        {{kOtherCase, std::nullopt}, StartupRegistration::AnotherProgram},
+        {{kThisCopy, kOldCopy}, StartupRegistration::Registered},  // the user's key is read first
+    };
+    for (const Case& c : cases) {
+        InMemoryRegistry registry;
+        Prepare(registry, c.keys);
+        EXPECT_EQ(ReadStartupRegistration(registry, kThisCopy), c.expected)
+            << c.keys.user.value_or("-") << " / " << c.keys.machine.value_or("-");
+    }
+    InMemoryRegistry empty;
+    EXPECT_EQ(ReadStartupRegistration(empty, kThisCopy), StartupRegistration::NoRunKey);
+}
+
+TEST(StartupRegistrationTest, SaveRegistersForThisUserOnly) {
+    struct Case {
+        const char* name;
+        RunKeys before;
+        bool machineWritable;
+        bool launchAtStartup;
+        RunKeys after;
+    } cases[] = {
+        {"new choice", {std::nullopt, std::nullopt}, true, true, {kThisCopy, std::nullopt}},
+        {"machine value moves", {std::nullopt, kThisCopy}, true, true, {kThisCopy, std::nullopt}},
+        {"standard user: machine value stays", {std::nullopt, kThisCopy}, false, true, {kThisCopy, kThisCopy}},
+        {"another program replaced", {kOldCopy, kOldCopy}, true, true, {kThisCopy, std::nullopt}},
+        {"unchecked: gone from both", {kThisCopy, kOldCopy}, true, false, {std::nullopt, std::nullopt}},
+        {"unchecked, standard user", {kThisCopy, kThisCopy}, false, false, {std::nullopt, kThisCopy}},
+    };
+    for (const Case& c : cases) {
+        InMemoryRegistry registry;
+        Prepare(registry, c.before);
+        if (!c.machineWritable) registry.RefuseWrites(RegistryRoot::LocalMachine);
+        SaveStartupRegistration(c.launchAtStartup, registry, kThisCopy);
+        EXPECT_EQ(Registered(registry, RegistryRoot::CurrentUser), c.after.user) << c.name;
+        EXPECT_EQ(Registered(registry, RegistryRoot::LocalMachine), c.after.machine) << c.name;
+    }
+}
+
+TEST(StartupRegistrationTest, MachineValueStaysWhenTheUserKeyRefuses) {
+    InMemoryRegistry registry;
+    Prepare(registry, {std::nullopt, kThisCopy});
+    registry.RefuseWrites(RegistryRoot::CurrentUser);
+    SaveStartupRegistration(true, registry, kThisCopy);
+    // Moving it would lose the start with Windows the box still shows.
+    EXPECT_EQ(Registered(registry, RegistryRoot::LocalMachine), RunPath(kThisCopy));
 }
