@@ -6,6 +6,7 @@
 #include "message_box_win32.h"
 #include "resource_ids.h"
 #include "monitor_dialog_gui.h"
+#include "system_library_win32.h"
 
 namespace {
 
@@ -40,6 +41,16 @@ void RegisterCommonControls() {
     InitCommonControlsEx(&controls);
 }
 
+// Before anything loads a DLL: one that is not among Windows' known DLLs
+// would be looked for beside the executable first. Looked up rather than
+// imported: a Windows 7 without update KB2533623 lacks it and would refuse
+// to start the program.
+void LoadDllsFromSystemFolderOnly() {
+    using SetDirectoriesFunction = decltype(SetDefaultDllDirectories);
+    auto* setDirectories = SystemFunction<SetDirectoriesFunction>(L"kernel32.dll", "SetDefaultDllDirectories");
+    if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 bool RouterMonitorApp::Start() {
     if (BringRunningCopyForward()) return false;
     RegisterCommonControls();
@@ -70,6 +81,7 @@ int RouterMonitorApp::Run() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    LoadDllsFromSystemFolderOnly();
     static RouterMonitorApp application(instance);
     if (!application.Start()) return 0;
     return application.Run();
