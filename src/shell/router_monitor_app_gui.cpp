@@ -28,8 +28,9 @@ private:
     MonitorDialog* mainWindow_ = nullptr;
 };
 
+// By class and title: a window of another program may bear the title.
 bool BringRunningCopyForward() {
-    const HWND running = FindWindowA(nullptr, MAIN_WINDOW_TITLE);
+    const HWND running = FindWindowA(MAIN_WINDOW_CLASS, MAIN_WINDOW_TITLE);
     if (running == nullptr) return false;
     ShowWindow(running, SW_RESTORE);
     SetForegroundWindow(running);
@@ -39,6 +40,22 @@ bool BringRunningCopyForward() {
 void RegisterCommonControls() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+}
+
+// The class named in the main window's template: a dialog's, under a name of its own.
+void RegisterMainWindowClass(HINSTANCE instance) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS | CS_SAVEBITS;
+    windowClass.lpfnWndProc = DefDlgProcA;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_NORMAL));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
+    windowClass.lpszClassName = MAIN_WINDOW_CLASS;
+    // Should it fail, creating the window fails and says so.
+    RegisterClassExA(&windowClass);
 }
 
 // Before anything loads a DLL: one that is not among Windows' known DLLs
@@ -54,6 +71,7 @@ void LoadDllsFromSystemFolderOnly() {
 bool RouterMonitorApp::Start() {
     if (BringRunningCopyForward()) return false;
     RegisterCommonControls();
+    RegisterMainWindowClass(instance_);
     mainWindow_ = new (std::nothrow) MonitorDialog(instance_);
     if (mainWindow_ == nullptr) {
         ShowApplicationMessage(nullptr, kCannotAllocateText, MessageButtons::Ok);
