@@ -7,9 +7,6 @@ namespace {
 // The real API for this account. Another account cannot be had here; bytes
 // protected with another entropy are refused alike.
 struct Win32Environment {
-    DataProtectionPort& Port() { return port; }
-    DataProtectionPort& Stranger() { return stranger; }
-
     Win32DataProtection port;
     Win32DataProtection stranger{"another program's secret"};
 };

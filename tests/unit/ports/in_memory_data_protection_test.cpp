@@ -4,13 +4,8 @@
 
 namespace {
 
-// Two instances: two accounts.
 struct InMemoryEnvironment {
-    DataProtectionPort& Port() { return port; }
-    DataProtectionPort& Stranger() { return stranger; }
-
-    InMemoryDataProtection port;
-    InMemoryDataProtection stranger;
+    InMemoryDataProtection port, stranger;  // two instances: two accounts
 };
 
 }  // namespace
