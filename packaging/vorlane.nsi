@@ -12,9 +12,10 @@ Target amd64-unicode
 !include WinMessages.nsh
 !include Win\WinNT.nsh
 
-; The window title, the tray's Shutdown command and the registry names, as
-; the program itself has them.
+; The main window's title and class, the tray's Shutdown command and the
+; registry names, as the program itself has them.
 !searchparse /file "${IDS}" '#define MAIN_WINDOW_TITLE "' MAIN_TITLE '"'
+!searchparse /file "${IDS}" '#define MAIN_WINDOW_CLASS "' MAIN_CLASS '"'
 !searchparse /file "${IDS}" '#define ID_TRAY_SHUTDOWN ' SHUTDOWN_COMMAND
 !searchparse /file "${IDS}" '#define RUN_VALUE_NAME "' RUN_VALUE '"'
 !searchparse /file "${IDS}" '#define OPTIONS_KEY_PATH "' OPTIONS_KEY_ESCAPED '"'
@@ -66,11 +67,12 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
 
 ; Asks every running copy to shut down as its tray menu's Shutdown does: it
 ; saves its options on the way out (WM_CLOSE would only hide its window).
-; Waits for each to end; one that does not is never killed.
+; Waits for each to end; one that does not is never killed. Found by class
+; and title: another program's window may bear the title.
 !macro DEFINE_CLOSE_VORLANE PREFIX
 Function ${PREFIX}CloseVorlane
   next:
-    System::Call 'user32::FindWindowW(p 0, w "${MAIN_TITLE}") p .r0'
+    System::Call 'user32::FindWindowW(w "${MAIN_CLASS}", w "${MAIN_TITLE}") p .r0'
     StrCmp $0 0 done
     System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
     System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r1) p .r2'
@@ -125,6 +127,7 @@ Function RegisterStartup
   WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" "$INSTDIR\Vorlane.exe"
 FunctionEnd
 
+; Only a value that names this copy: another copy's registration stays.
 !macro FORGET_STARTUP ROOT
   ReadRegStr $0 ${ROOT} "${RUN_KEY}" "${RUN_VALUE}"
   ${If} $0 == "$INSTDIR\Vorlane.exe"
@@ -168,9 +171,9 @@ Section Uninstall
   Delete "$INSTDIR\Vorlane.exe"
   Delete "$INSTDIR\uninstall.exe"
   Delete "$SMPROGRAMS\Vorlane.lnk"
-  ; The program registers in the machine's Run key where it may, else in the user's.
-  DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
-  DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"
+  ; Earlier versions registered in the machine's Run key where they could.
+  !insertmacro FORGET_STARTUP HKCU
+  !insertmacro FORGET_STARTUP HKLM
   ${If} $RemoveUserData == ${BST_CHECKED}
     Delete "$INSTDIR\router.log"
     DeleteRegKey HKCU "${OPTIONS_KEY}"

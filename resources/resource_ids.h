@@ -97,8 +97,10 @@
 #define OPTIONS_KEY_PATH "SOFTWARE\\Kestrine\\Quillmere"
 #define RUN_VALUE_NAME "Quillmere"
 
-// Window titles; a second copy finds the first by the main window's.
+// Window titles; a second copy and the installer find the first by the main
+// window's title and its class of its own.
 #define MAIN_WINDOW_TITLE "Vorlane Access"
+#define MAIN_WINDOW_CLASS "VorlaneMainWindow"
 #define STATUS_WINDOW_TITLE "Router Status"
 #define ABOUT_BOX_TITLE "About Vorlane"
 #define INTRUDERS_WINDOW_TITLE "Intruders"

@@ -1,5 +1,7 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
-// The running executable's full path, however long it is.
-std::wstring ModuleFileName();
+// The full path of a loaded module (the running executable by default), however long it is.
+std::wstring ModuleFileName(HMODULE module = nullptr);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "module_file_win32.h"
+#include "system_library_win32.h"
 #include "unicode_text_win32.h"
 
 namespace {
@@ -21,6 +22,13 @@ constexpr DWORD kMessageTextBuffer = 1024;
 
 // The shell takes a null pointer, not an empty text, for "none".
 const wchar_t* TextOrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
+
+// Without winmm there is no sound, and nothing else is missed.
+void PlaySoundIfAny(const wchar_t* sound, HMODULE module, DWORD flags) {
+    using PlaySoundFunction = decltype(PlaySoundW);
+    static PlaySoundFunction* const playSound = SystemFunction<PlaySoundFunction>(L"winmm.dll", "PlaySoundW");
+    if (playSound != nullptr) playSound(sound, module, flags);
+}
 
 }  // namespace
 
@@ -86,11 +94,11 @@ std::intptr_t Win32System::OpenWithShell(const ShellRequest& request) {
 }
 
 void Win32System::PlaySoundFile(const std::string& path) {
-    PlaySoundW(WideFromUtf8(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+    PlaySoundIfAny(WideFromUtf8(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 }
 
 void Win32System::PlaySoundResource(int resourceId) {
-    PlaySoundA(MAKEINTRESOURCEA(resourceId), instance_, SND_RESOURCE | SND_ASYNC);
+    PlaySoundIfAny(MAKEINTRESOURCEW(resourceId), instance_, SND_RESOURCE | SND_ASYNC);
 }
 
 std::string FileDialogFilter(const std::string& barSeparated) {

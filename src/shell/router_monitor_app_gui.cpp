@@ -6,6 +6,7 @@
 #include "message_box_win32.h"
 #include "resource_ids.h"
 #include "main_window_gui.h"
+#include "system_library_win32.h"
 
 namespace {
 
@@ -27,8 +28,9 @@ private:
     MainWindow* mainWindow_ = nullptr;
 };
 
+// By class and title: a window of another program may bear the title.
 bool BringRunningCopyForward() {
-    const HWND running = FindWindowA(nullptr, MAIN_WINDOW_TITLE);
+    const HWND running = FindWindowA(MAIN_WINDOW_CLASS, MAIN_WINDOW_TITLE);
     if (running == nullptr) return false;
     ShowWindow(running, SW_RESTORE);
     SetForegroundWindow(running);
@@ -40,9 +42,36 @@ void RegisterCommonControls() {
     InitCommonControlsEx(&controls);
 }
 
+// The class named in the main window's template: a dialog's, under a name of its own.
+void RegisterMainWindowClass(HINSTANCE instance) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS | CS_SAVEBITS;
+    windowClass.lpfnWndProc = DefDlgProcA;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_NORMAL));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
+    windowClass.lpszClassName = MAIN_WINDOW_CLASS;
+    // Should it fail, creating the window fails and says so.
+    RegisterClassExA(&windowClass);
+}
+
+// Before anything loads a DLL: one that is not among Windows' known DLLs
+// would be looked for beside the executable first. Looked up rather than
+// imported: a Windows 7 without update KB2533623 lacks it and would refuse
+// to start the program.
+void LoadDllsFromSystemFolderOnly() {
+    using SetDirectoriesFunction = decltype(SetDefaultDllDirectories);
+    auto* setDirectories = SystemFunction<SetDirectoriesFunction>(L"kernel32.dll", "SetDefaultDllDirectories");
+    if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 bool RouterMonitorApp::Start() {
     if (BringRunningCopyForward()) return false;
     RegisterCommonControls();
+    RegisterMainWindowClass(instance_);
     mainWindow_ = new (std::nothrow) MainWindow(instance_);
     if (mainWindow_ == nullptr) {
         ShowApplicationMessage(nullptr, kCannotAllocateText, MessageButtons::Ok);
@@ -70,6 +99,7 @@ int RouterMonitorApp::Run() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    LoadDllsFromSystemFolderOnly();
     static RouterMonitorApp application(instance);
     if (!application.Start()) return 0;
     return application.Run();

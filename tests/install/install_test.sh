@@ -27,7 +27,9 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 sim_start
 preload_registry
 
-run_values() { reg_data "HKCU\\$RUN_KEY" "$RUN_VALUE_NAME"; reg_data "HKLM\\$RUN_KEY" "$RUN_VALUE_NAME"; }
+run_values() {
+  printf 'user: %s\nmachine: %s' "$(reg_data "HKCU\\$RUN_KEY" "$RUN_VALUE_NAME")" "$(reg_data "HKLM\\$RUN_KEY" "$RUN_VALUE_NAME")"
+}
 uninstalled() { ! wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1; }
 
 wine "$setup" /S >>"$GUI_ROOT/setup.out" 2>&1 || fail "the silent install failed"
@@ -49,27 +51,31 @@ note "installed in $location, with its shortcut and uninstall entry"
 start_vorlane "$exe"
 wait_for 20 grep -q -s -F "$LAST_INTRUSION" "$APP_DIR/router.log" || fail "router.log lacks the router's log"
 expect_text "$IDC_STATUS_LINE" is "Waiting..." 10000
+show_main_window
 drv click "$IDC_LAUNCH_AT_STARTUP"
 expect_check "$IDC_LAUNCH_AT_STARTUP" 1
 cp "$APP_DIR/router.log" "$GUI_ROOT/router.log.before"
 note "the installed program writes router.log beside itself"
 
 # The upgrade asks the running program to shut down; it saves its options,
-# among them the start with Windows just ticked.
+# among them the start with Windows just ticked: for this user only, though
+# the machine's Run key is writable here.
 wine "$setup" /S >>"$GUI_ROOT/setup.out" 2>&1 || fail "the silent upgrade failed"
 wait_vorlane_exit 5
-expect_same "Run values after the upgrade" "$(run_values)" "$exe"
+expect_same "Run values after the upgrade" "$(run_values)" "$(printf 'user: %s\nmachine: ' "$exe")"
 cmp -s "$APP_DIR/router.log" "$GUI_ROOT/router.log.before" || fail "the upgrade changed router.log"
 expect_same "router address after the upgrade" "$(options_value routerAddress)" "127.0.0.1:$SIM_PORT"
 note "the upgrade shut the program down through its window and kept router.log and the options"
 
-wine reg add "HKCU\\$RUN_KEY" /v "$RUN_VALUE_NAME" /d "$exe" /f >/dev/null 2>&1
+# Another copy's registration is not this uninstall's to remove.
+readonly other_copy='C:\Tools\Vorlane\Vorlane.exe'
+wine reg add "HKLM\\$RUN_KEY" /v "$RUN_VALUE_NAME" /d "$other_copy" /f >/dev/null 2>&1
 wine "$location\\uninstall.exe" /S >>"$GUI_ROOT/setup.out" 2>&1 || fail "the silent uninstall failed"
 # The uninstaller goes on from a copy of itself; its last step removes the entry.
 wait_for 20 uninstalled || fail "the uninstall entry is still there"
 for file in "$APP_DIR/Vorlane.exe" "$APP_DIR/uninstall.exe" "$shortcut"; do [ ! -e "$file" ] || fail "$file is still there"; done
-expect_same "Run values after the uninstall" "$(run_values)" ""
+expect_same "Run values after the uninstall" "$(run_values)" "$(printf 'user: \nmachine: %s' "$other_copy")"
 cmp -s "$APP_DIR/router.log" "$GUI_ROOT/router.log.before" || fail "the uninstall did not keep router.log"
 expect_same "router address after the uninstall" "$(options_value routerAddress)" "127.0.0.1:$SIM_PORT"
-note "the uninstall removed the program, its shortcut and Run values, and kept router.log and the options"
+note "the uninstall removed the program, its shortcut and its Run value, and kept router.log, the options and another copy's Run value"
 echo "install_test: 1 passed, 0 failed"

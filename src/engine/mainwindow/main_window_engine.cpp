@@ -44,7 +44,7 @@ bool MainWindowEngine::LoadOptions() {
     }
     optionControls_.Show(options_);
     if (registration == StartupRegistration::AnotherProgram) {
-        mainDialog_.ShowMessage(kAnotherProgramWarning, MessageButtons::Ok);
+        mainDialog_.ShowMessage(kAnotherProgramRegisteredWarning, MessageButtons::Ok);
     }
     alerts_.SetAlertSoundPath(PathBeside(executable, kAlertSoundFileName));
     logFile_.SetPath(PathBeside(executable, kLogFileName));

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <initializer_list>
 
-#include "registry_values.h"
 #include "resource_ids.h"
 
 namespace {
@@ -19,7 +18,6 @@ void RemoveRegistration(RegistryPort& registry, RegistryRoot root) {
 }  // namespace
 
 StartupRegistration ReadStartupRegistration(RegistryPort& registry, const std::string& executablePath) {
-    // A user who could not write the machine's key registered in their own.
     bool anyRunKeyOpened = false;
     for (RegistryRoot root : {RegistryRoot::CurrentUser, RegistryRoot::LocalMachine}) {
         auto runKey = registry.OpenKey(root, kRunKeyPath, RegistryAccess::Read);
@@ -34,16 +32,14 @@ StartupRegistration ReadStartupRegistration(RegistryPort& registry, const std::s
 }
 
 void SaveStartupRegistration(bool launchAtStartup, RegistryPort& registry, const std::string& executablePath) {
+    bool userHasIt = false;
     if (!launchAtStartup) {
-        RemoveRegistration(registry, RegistryRoot::LocalMachine);
-        RemoveRegistration(registry, RegistryRoot::CurrentUser);
-        return;
-    }
-    if (auto machineRunKey = registry.OpenKey(RegistryRoot::LocalMachine, kRunKeyPath, RegistryAccess::Write)) {
-        machineRunKey->SetUnicodeText(kRunValueName, executablePath);
-        // One registration only, or the program would start twice.
         RemoveRegistration(registry, RegistryRoot::CurrentUser);
     } else if (auto userRunKey = registry.CreateKey(RegistryRoot::CurrentUser, kRunKeyPath, RegistryAccess::Write)) {
-        userRunKey->SetUnicodeText(kRunValueName, executablePath);
+        userHasIt = userRunKey->SetUnicodeText(kRunValueName, executablePath);
     }
+    // A registration of an earlier version under the machine's key goes, or the
+    // program would start twice; kept where the user key could not take it,
+    // and where a standard user may not write.
+    if (!launchAtStartup || userHasIt) RemoveRegistration(registry, RegistryRoot::LocalMachine);
 }
