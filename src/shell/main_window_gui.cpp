@@ -45,7 +45,7 @@ MainWindow::MainWindow(HINSTANCE instance)
       taskbarCreatedMessage_(RegisterWindowMessageA(kTaskbarCreatedMessage)),
       system_(instance),
       tray_(instance),
-      engine_(MainWindowPorts{mainDialogPort_, statusDialogPort_, intrudersDialogPort_, system_, files_, registry_, *this,
+      engine_(MainWindowPorts{mainDialogPort_, statusDialogPort_, intrudersDialogPort_, system_, files_, registry_, protection_, *this,
                            statusDialog_, intrudersDialog_, tray_}) {
     statusDialog_.SetEngine(engine_);
     intrudersDialog_.SetEngine(engine_);

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "data_protection_win32.h"
 #include "dialog_port_win32.h"
 #include "local_files.h"
 #include "system_port_win32.h"
@@ -62,6 +63,7 @@ private:
     Win32System system_;
     LocalFiles files_;
     Win32Registry registry_;
+    Win32DataProtection protection_;
     TrayIcon tray_;
     RouterStatusDialog statusDialog_;
     IntrudersDialog intrudersDialog_;

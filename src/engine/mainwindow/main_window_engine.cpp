@@ -19,6 +19,7 @@ MainWindowEngine::MainWindowEngine(const MainWindowPorts& ports, std::string opt
     : mainDialog_(ports.mainDialog),
       system_(ports.system),
       registry_(ports.registry),
+      protection_(ports.protection),
       mainWindow_(ports.mainWindow),
       optionsKeyPath_(std::move(optionsKeyPath)),
       optionControls_(ports.mainDialog),
@@ -34,8 +35,9 @@ MainWindowEngine::MainWindowEngine(const MainWindowPorts& ports, std::string opt
       session_(ports.mainDialog, ports.system, boxes_, options_, logScreen_, trayAnimation_, *this) {}
 
 bool MainWindowEngine::LoadOptions() {
-    StoredSettings stored = LoadSettings(registry_, optionsKeyPath_);
+    StoredSettings stored = LoadSettings(registry_, optionsKeyPath_, protection_, system_.CurrentTime());
     options_ = std::move(stored.options);
+    passwordToProtect_ = stored.passwordToProtect;
     session_.SetLastDate(stored.lastDate);
     const std::string executable = system_.ExecutablePath();
     const StartupRegistration registration = ReadStartupRegistration(registry_, executable);
@@ -55,7 +57,7 @@ bool MainWindowEngine::LoadOptions() {
 
 void MainWindowEngine::SaveOptionsAndFinish() {
     if (auto layout = intruders_.CurrentLayout()) options_.intrudersLayout = layout;
-    SaveSettings({options_, session_.LastDate()}, registry_, optionsKeyPath_);
+    SaveSettings({options_, session_.LastDate(), passwordToProtect_}, registry_, optionsKeyPath_, protection_);
     SaveStartupRegistration(IsOn(options_.launchAtStartup), registry_, system_.ExecutablePath());
     logFile_.WaitUntilDone(kLogFileGrace);
 }

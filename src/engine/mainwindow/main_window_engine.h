@@ -34,6 +34,7 @@ struct MainWindowPorts {
     SystemPort& system;
     FilePort& files;
     RegistryPort& registry;
+    DataProtectionPort& protection;
     MainWindowPort& mainWindow;
     RouterStatusWindowPort& statusWindow;
     IntrudersWindowPort& intrudersWindow;
@@ -100,10 +101,13 @@ private:
     DialogPort& mainDialog_;
     SystemPort& system_;
     RegistryPort& registry_;
+    DataProtectionPort& protection_;
     MainWindowPort& mainWindow_;
     std::string optionsKeyPath_;
 
     Options options_;
+    // The password was loaded in an earlier version's form: the exit protects it.
+    bool passwordToProtect_ = false;
     OptionControls optionControls_;
     MessageBoxes boxes_;
     TrayIconKeeper trayIcon_;

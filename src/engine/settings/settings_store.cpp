@@ -8,7 +8,7 @@
 #include <memory>
 #include <utility>
 
-#include "password_scrambling.h"
+#include "settings/password_store.h"
 #include "registry_values.h"
 
 namespace {
@@ -20,7 +20,6 @@ constexpr char kDefaultPassword[] = "vesto";
 constexpr char kRouterAddressValue[] = "routerAddress";
 constexpr char kRefreshRateValue[] = "refreshRate";
 constexpr char kExternalApiValue[] = "externalApi";
-constexpr char kPasswordValue[] = "password";
 constexpr char kLastDateValue[] = "lastDate";
 constexpr char kPopupValue[] = "popupOnIntrusion";
 constexpr char kIntrudersWindowValue[] = "intrudersWindow";
@@ -31,9 +30,6 @@ constexpr std::size_t kLastDateBufferSize = 4;
 // Left, top and the column widths, four bytes each.
 constexpr std::size_t kLayoutFields = 2 + kIntruderColumnCount;
 constexpr std::size_t kLayoutBufferSize = 4 * kLayoutFields;
-// Large enough for the scrambled form of the longest text an edit box takes
-// by default (32767 characters), so long passwords load whole.
-constexpr std::size_t kPasswordBufferSize = 1 + 32767 + 1;
 
 struct CheckOption {
     const char* valueName;
@@ -100,14 +96,11 @@ void LoadTextOptions(RegistryKey& key, Options& options) {
     }
 }
 
-void LoadPassword(RegistryKey& key, Options& options) {
-    const auto stored = ReadBinary(key, kPasswordValue, kPasswordBufferSize);
-    options.routerPassword = stored ? PasswordFromStoredValue(*stored) : kDefaultPassword;
-}
-
-std::int32_t LoadLastDate(RegistryKey& key) {
+// A time ahead of the clock would hide every entry until then, across restarts.
+std::int32_t LoadLastDate(RegistryKey& key, std::int64_t now) {
     const auto stored = ReadBinary(key, kLastDateValue, kLastDateBufferSize);
-    return static_cast<std::int32_t>(stored ? FromLittleEndianBytes(*stored) : 0);
+    const auto lastDate = static_cast<std::int32_t>(stored ? FromLittleEndianBytes(*stored) : 0);
+    return lastDate > now ? static_cast<std::int32_t>(now) : lastDate;
 }
 
 // Read back exactly as written; anything else keeps the window's own layout.
@@ -168,12 +161,6 @@ void SaveTextOptions(const Options& options, RegistryKey& key) {
     key.SetUnicodeText(kExternalApiValue, options.externalProgramPath);
 }
 
-// While the box shows the mask the user has not touched the password.
-void SaveChangedPassword(const Options& options, RegistryKey& key) {
-    if (options.passwordMasked) return;
-    WriteBinary(key, kPasswordValue, StoredPasswordValue(options.routerPassword));
-}
-
 void WriteLastDate(std::int32_t lastDate, RegistryKey& key) {
     WriteBinary(key, kLastDateValue, LittleEndianBytes(static_cast<std::uint32_t>(lastDate)));
 }
@@ -183,50 +170,39 @@ void SaveIntrudersOptions(const Options& options, RegistryKey& key) {
     if (options.intrudersLayout) WriteBinary(key, kIntrudersWindowValue, BytesOfLayout(*options.intrudersLayout));
 }
 
-// A fresh key of the user's holds no password; the one in use came from the
-// machine's key, so it moves along unchanged.
-void CopyMachinePassword(RegistryPort& registry, const std::string& keyPath, RegistryKey& userKey) {
-    auto machineKey = registry.OpenKey(RegistryRoot::LocalMachine, keyPath, RegistryAccess::QueryValue);
-    if (!machineKey) return;
-    if (auto stored = machineKey->QueryValue(kPasswordValue, kPasswordBufferSize)) {
-        userKey.SetValue(kPasswordValue, *stored);
-    }
-}
-
+// Earlier versions saved into the machine's key when they could; the user's
+// key is the one the next load reads, and the only one the password may go to.
 std::unique_ptr<RegistryKey> OpenOptionsKeyForSaving(RegistryPort& registry, const std::string& keyPath) {
-    // The user's key is the one the next load reads.
-    if (auto userKey = registry.OpenKey(RegistryRoot::CurrentUser, keyPath, RegistryAccess::AllAccess)) {
-        return userKey;
-    }
-    if (auto machineKey = registry.CreateKey(RegistryRoot::LocalMachine, keyPath, RegistryAccess::AllAccess)) {
-        return machineKey;
-    }
-    // Without administrator rights the machine's key is read-only.
-    auto userKey = registry.CreateKey(RegistryRoot::CurrentUser, keyPath, RegistryAccess::AllAccess);
-    if (userKey) CopyMachinePassword(registry, keyPath, *userKey);
-    return userKey;
+    return registry.CreateKey(RegistryRoot::CurrentUser, keyPath, RegistryAccess::AllAccess);
 }
 
 }  // namespace
 
-StoredSettings LoadSettings(RegistryPort& registry, const std::string& keyPath) {
+StoredSettings LoadSettings(RegistryPort& registry, const std::string& keyPath, DataProtectionPort& protection,
+                            std::int64_t now) {
     auto key = OpenOptionsKeyForLoading(registry, keyPath);
-    if (!key) return {FirstRunOptions(), 0};
+    if (!key) return {FirstRunOptions(), 0, false};
     StoredSettings settings;
     LoadDwordOptions(*key, settings.options);
     LoadTextOptions(*key, settings.options);
-    LoadPassword(*key, settings.options);
-    settings.lastDate = LoadLastDate(*key);
+    const auto password = LoadRouterPassword(registry, keyPath, protection);
+    settings.options.routerPassword = password ? password->password : kDefaultPassword;
+    settings.passwordToProtect = password && password->scrambled;
+    settings.lastDate = LoadLastDate(*key, now);
     LoadIntrudersOptions(*key, settings.options);
     return settings;
 }
 
-void SaveSettings(const StoredSettings& settings, RegistryPort& registry, const std::string& keyPath) {
+void SaveSettings(const StoredSettings& settings, RegistryPort& registry, const std::string& keyPath,
+                  DataProtectionPort& protection) {
     auto key = OpenOptionsKeyForSaving(registry, keyPath);
     if (!key) return;
     SaveDwordOptions(settings.options, *key);
     SaveTextOptions(settings.options, *key);
-    SaveChangedPassword(settings.options, *key);
+    // While the box shows the mask the user has not touched the password.
+    if (!settings.options.passwordMasked || settings.passwordToProtect) {
+        SaveRouterPassword(settings.options.routerPassword, registry, keyPath, protection);
+    }
     WriteLastDate(settings.lastDate, *key);
     SaveIntrudersOptions(settings.options, *key);
 }

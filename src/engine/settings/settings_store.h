@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "data_protection_port.h"
 #include "options/options.h"
 #include "registry_port.h"
 #include "resource_ids.h"
@@ -14,17 +15,22 @@ inline constexpr char kOptionsKeyPath[] = OPTIONS_KEY_PATH;
 struct StoredSettings {
     Options options;
     std::int32_t lastDate = 0;
+    // The password came in the form of earlier versions: the save protects it.
+    bool passwordToProtect = false;
 };
 
 // Reads the options once at start. The key of the current user wins over the
-// machine's when it exists; without either, the first run's defaults. The
-// start with Windows is read apart (startup_registration.h).
-StoredSettings LoadSettings(RegistryPort& registry, const std::string& keyPath);
+// machine's, which earlier versions wrote; without either, the first run's
+// defaults. A remembered time after now counts as now. The start with
+// Windows is read apart (startup_registration.h), the password as
+// password_store.h says.
+StoredSettings LoadSettings(RegistryPort& registry, const std::string& keyPath, DataProtectionPort& protection,
+                            std::int64_t now);
 
-// Writes the options back, once at exit. The machine's key is used unless
-// the current user's exists or the machine's cannot be written. Failures
-// are silent.
-void SaveSettings(const StoredSettings& settings, RegistryPort& registry, const std::string& keyPath);
+// Writes the options back, once at exit, into the current user's key.
+// Failures are silent.
+void SaveSettings(const StoredSettings& settings, RegistryPort& registry, const std::string& keyPath,
+                  DataProtectionPort& protection);
 
 // Writes lastDate alone, so that a crash does not log old entries again.
 void SaveLastDate(std::int32_t lastDate, RegistryPort& registry, const std::string& keyPath);

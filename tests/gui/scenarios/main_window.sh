@@ -125,12 +125,15 @@ scenario_options_saved_at_shutdown_and_loaded() {
   expect_message_box "Are you sure you want to shutdown?" "Yes No" Yes
   wait_vorlane_exit 10
   [ -n "$(options_value lastDate)" ] || fail "lastDate was not saved"
+  # The password went to the user's key, protected by Windows, and nowhere in the clear.
+  [ -n "$(options_value protectedPassword)" ] || fail "no protected password under the user's key"
+  [ -z "$(options_value password)$(reg_data "HKLM\\$OPTIONS_KEY_PATH" password)" ] || fail "a scrambled password is left"
 
   start_vorlane
   expect_is $IDC_REFRESH_RATE 45 $IDC_PASSWORD "*********"
   expect_check $IDC_ONLY_INTRUSION 1 $IDC_SHORT_FORMAT 1 $IDC_WINDOWS_FORMAT 0 $IDC_LONG_FORMAT 0 \
     $IDC_REMEMBER_DATE 1 $IDC_AUTO_START 0
-  # The stored password logs in: it was scrambled and read back right.
+  # The stored password logs in: the data protection gave it back.
   drv click $IDC_GET_IT_NOW
   expect_text $IDC_LOG_SCREEN has "$LAST_INTRUSION" 15000
   expect_requests 'pws=n3w pass HTTP/1.0' 1

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "in_memory_data_protection.h"
 #include "in_memory_registry.h"
 #include "local_files.h"
 #include "registry_values.h"
@@ -72,8 +73,9 @@ protected:
     FakeStatusWindow statusWindow;
     SilentIntrudersWindow intrudersWindow;
     RecordingTray tray;
-    MainWindowEngine engine{{dialog, statusDialog, intrudersDialog, system, files, registry, mainWindow, statusWindow,
-                             intrudersWindow, tray},
+    InMemoryDataProtection protection;
+    MainWindowEngine engine{{dialog, statusDialog, intrudersDialog, system, files, registry, protection, mainWindow,
+                             statusWindow, intrudersWindow, tray},
                             kScratchKey};
 };
 

@@ -30,7 +30,7 @@ TEST_F(SettingsTest, StoredValuesReachTheOptions) {
     Put("refreshRate", Text("45"));
     Put("externalApi", Text("C:\\mail.exe"));
     Put("password", {RegistryType::Binary, kSecretStored});
-    Put("lastDate", {RegistryType::Binary, "\xfe\xff\xff\x7f"});
+    Put("lastDate", {RegistryType::Binary, "\xfe\xff\xef\x7f"});
     const StoredSettings loaded = Load();
     const Options& options = loaded.options;
     EXPECT_EQ(Checks(options), (std::vector<unsigned>{0, 1, 0, 0, 1, 0, 0, 2, 1}));
@@ -40,7 +40,10 @@ TEST_F(SettingsTest, StoredValuesReachTheOptions) {
     EXPECT_EQ(options.externalProgramPath, "C:\\mail.exe");
     EXPECT_EQ(options.routerPassword, "secret");
     EXPECT_TRUE(options.passwordMasked);
-    EXPECT_EQ(loaded.lastDate, 0x7ffffffe);
+    EXPECT_EQ(loaded.lastDate, 0x7fefffff - 1);
+    // A time ahead of the clock would hide every entry until then: it counts as now.
+    Put("lastDate", {RegistryType::Binary, "\xfe\xff\xff\x7f"});
+    EXPECT_EQ(Load().lastDate, kNow);
 }
 
 TEST_F(SettingsTest, FirstRunEmptyTextsWrongSizesAndMissingValues) {
@@ -64,7 +67,7 @@ TEST_F(SettingsTest, FirstRunEmptyTextsWrongSizesAndMissingValues) {
     EXPECT_EQ(loaded.lastDate, 0);
 }
 
-TEST_F(SettingsTest, SaveWritesEveryOptionByteForByte) {
+TEST_F(SettingsTest, SaveWritesEveryOptionByteForByteIntoTheUsersKey) {
     StoredSettings settings = Load();  // first run
     settings.options.autofill = 1;
     settings.options.refreshRate = "45";
@@ -73,44 +76,63 @@ TEST_F(SettingsTest, SaveWritesEveryOptionByteForByte) {
     settings.options.popupOnIntrusion = false;
     settings.options.intrudersLayout = IntrudersWindowLayout{-8, 300, {100, 2, 3, 4, 5, 65536}};
     Save(settings);
+    constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
+    EXPECT_FALSE(registry.KeyExists(RegistryRoot::LocalMachine, kScratchKey));
     // Byte for byte, not through the code under test. No button chosen logs in the long format, stored as 2.
-    EXPECT_EQ(Stored("autofill"), (RegistryValue{RegistryType::Dword, std::string("\1\0\0\0", 4)}));
-    EXPECT_EQ(Stored("dateformat"), (RegistryValue{RegistryType::Dword, std::string("\2\0\0\0", 4)}));
-    EXPECT_EQ(Stored("refreshRate"), Text("45"));
-    EXPECT_EQ(Stored("routerAddress"), Text(kDefaultAddress));
-    EXPECT_EQ(Stored("externalApi"), Text("C:\\mail.exe"));
+    EXPECT_EQ(Stored("autofill", kUser), (RegistryValue{RegistryType::Dword, std::string("\1\0\0\0", 4)}));
+    EXPECT_EQ(Stored("dateformat", kUser), (RegistryValue{RegistryType::Dword, std::string("\2\0\0\0", 4)}));
+    EXPECT_EQ(Stored("refreshRate", kUser), Text("45"));
+    EXPECT_EQ(Stored("routerAddress", kUser), Text(kDefaultAddress));
+    EXPECT_EQ(Stored("externalApi", kUser), Text("C:\\mail.exe"));
     // Written even though "Remember last date/time" is off.
-    EXPECT_EQ(Stored("lastDate"), (RegistryValue{RegistryType::Binary, "\xfe\xff\xff\xff"}));
-    EXPECT_EQ(Stored("popupOnIntrusion"), (RegistryValue{RegistryType::Dword, std::string(4, '\0')}));
+    EXPECT_EQ(Stored("lastDate", kUser), (RegistryValue{RegistryType::Binary, "\xfe\xff\xff\xff"}));
+    EXPECT_EQ(Stored("popupOnIntrusion", kUser), (RegistryValue{RegistryType::Dword, std::string(4, '\0')}));
     const std::string layout("\xf8\xff\xff\xff\x2c\x01\0\0" "d\0\0\0\2\0\0\0\3\0\0\0\4\0\0\0\5\0\0\0\0\0\1\0", 32);
-    EXPECT_EQ(Stored("intrudersWindow"), (RegistryValue{RegistryType::Binary, layout}));
+    EXPECT_EQ(Stored("intrudersWindow", kUser), (RegistryValue{RegistryType::Binary, layout}));
     // The untouched password is not written.
-    EXPECT_EQ(Stored("password"), std::nullopt);
+    EXPECT_EQ(Stored("protectedPassword", kUser), std::nullopt);
     // A value of another size is no layout.
-    Put("intrudersWindow", {RegistryType::Binary, layout.substr(1)});
+    Put("intrudersWindow", {RegistryType::Binary, layout.substr(1)}, kUser);
     const StoredSettings next = Load();
     EXPECT_FALSE(next.options.popupOnIntrusion);
     EXPECT_FALSE(next.options.intrudersLayout);
 }
 
-TEST_F(SettingsTest, StandardUserSavesUnderTheCurrentUser) {
-    Put("refreshRate", Text("45"));
-    Put("password", {RegistryType::Binary, kSecretStored});
+// The password is the user's alone: protected, under the user's key only. The
+// scrambled value of earlier versions, in either key, is read once and goes
+// wherever the program may remove it.
+TEST_F(SettingsTest, PasswordMovesFromTheScrambledValueIntoTheUsersProtectedOne) {
+    for (const RegistryRoot oldRoot : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
+        InMemoryRegistry earlier;
+        earlier.PutValue(oldRoot, kScratchKey, "refreshRate", Text("45"));
+        earlier.PutValue(oldRoot, kScratchKey, "password", {RegistryType::Binary, kSecretStored});
+        const StoredSettings settings = LoadSettings(earlier, kScratchKey, protection, kNow);
+        EXPECT_EQ(settings.options.routerPassword, "secret");
+        SaveSettings(settings, earlier, kScratchKey, protection);
+        for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
+            EXPECT_EQ(earlier.GetValue(root, kScratchKey, "password"), std::nullopt);
+        }
+        EXPECT_EQ(earlier.GetValue(RegistryRoot::LocalMachine, kScratchKey, "protectedPassword"), std::nullopt);
+        const auto protectedValue = earlier.GetValue(RegistryRoot::CurrentUser, kScratchKey, "protectedPassword");
+        ASSERT_TRUE(protectedValue);
+        EXPECT_EQ(protectedValue->data.find("secret"), std::string::npos);
+        const StoredSettings next = LoadSettings(earlier, kScratchKey, protection, kNow);
+        EXPECT_EQ(next.options.routerPassword, "secret");
+        EXPECT_EQ(next.options.refreshRate, "45");
+        EXPECT_FALSE(next.passwordToProtect);
+    }
+    // A standard user cannot remove it from the machine's key: it stays there, and nowhere else.
+    registry.PutValue(RegistryRoot::LocalMachine, kScratchKey, "password", {RegistryType::Binary, kSecretStored});
     registry.RefuseWrites(RegistryRoot::LocalMachine);
     StoredSettings settings = Load();
-    settings.options.refreshRate = "60";
-    Save(settings);
-    EXPECT_EQ(Stored("refreshRate"), Text("45"));
-    EXPECT_EQ(Stored("refreshRate", RegistryRoot::CurrentUser), Text("60"));
-    // The untouched password moves along, byte for byte.
-    EXPECT_EQ(Stored("password", RegistryRoot::CurrentUser), (RegistryValue{RegistryType::Binary, kSecretStored}));
-
     settings.options.routerPassword = "n3w";
     settings.options.passwordMasked = false;
     Save(settings);
-    const StoredSettings next = Load();
-    EXPECT_EQ(next.options.refreshRate, "60");
-    EXPECT_EQ(next.options.routerPassword, "n3w");
+    EXPECT_EQ(Stored("password", RegistryRoot::LocalMachine), (RegistryValue{RegistryType::Binary, kSecretStored}));
+    EXPECT_EQ(Load().options.routerPassword, "n3w");
+    // Another account or computer cannot read it back: no stored password, the factory one.
+    InMemoryDataProtection otherAccount;
+    EXPECT_EQ(LoadSettings(registry, kScratchKey, otherAccount, kNow).options.routerPassword, "vesto");
 }
 
 TEST_F(SettingsTest, LastDateAloneGoesIntoTheKeyTheLoadReads) {

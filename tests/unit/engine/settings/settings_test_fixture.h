@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "in_memory_data_protection.h"
 #include "in_memory_registry.h"
 #include "settings/settings_store.h"
 
@@ -21,8 +22,10 @@ protected:
     std::optional<RegistryValue> Stored(const std::string& name, RegistryRoot root = RegistryRoot::LocalMachine) {
         return registry.GetValue(root, kScratchKey, name);
     }
-    StoredSettings Load() { return LoadSettings(registry, kScratchKey); }
-    void Save(const StoredSettings& settings) { SaveSettings(settings, registry, kScratchKey); }
+    StoredSettings Load() { return LoadSettings(registry, kScratchKey, protection, kNow); }
+    void Save(const StoredSettings& settings) { SaveSettings(settings, registry, kScratchKey, protection); }
 
+    static constexpr std::int64_t kNow = 0x7fff0000;
     InMemoryRegistry registry;
+    InMemoryDataProtection protection;
 };
