@@ -1,6 +1,7 @@
 #include "intruders/attempt_history.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "logpage/calendar_day.h"
@@ -23,10 +24,10 @@ constexpr std::int64_t KeptDays = ChartDays + 1;
 constexpr std::int64_t WeekDays = 7;
 constexpr std::int64_t DayWindowSeconds = HoursPerDay * SecondsPerHour;
 
-std::int64_t HourOf(std::uint32_t key) { return key >> KeyShift; }
-std::int64_t DayOf(std::uint32_t key) { return HourOf(key) / HoursPerDay; }
 bool IsWholeDay(std::uint32_t key) { return (key & CodeMask) == WholeDay; }
-std::uint32_t DayKey(std::int64_t day) { return static_cast<std::uint32_t>(day * HoursPerDay) << KeyShift; }
+std::int64_t HourOf(std::uint32_t hourKey) { return hourKey >> KeyShift; }
+std::int64_t DayOf(std::uint32_t key) { return IsWholeDay(key) ? key >> KeyShift : HourOf(key) / HoursPerDay; }
+std::uint32_t DayKey(std::int64_t day) { return static_cast<std::uint32_t>(day) << KeyShift; }
 
 // When an hour bucket's hour began, in absolute time.
 std::int64_t HourStart(std::uint32_t key) {
@@ -72,21 +73,26 @@ void AttemptHistory::Count(std::uint32_t key) {
 }
 
 // Folds hours older than the hourly stretch into their days and drops days
-// past the kept ones. Keys stay ascending: a day's key sorts before its hours.
+// past the kept ones. An hour folds into the newest day bucket or becomes
+// the next one, so keys stay ascending, and so do the buckets' days.
 void AttemptHistory::Compact(std::int64_t newestHour) {
     const std::int64_t oldestHour = newestHour - HourlyHours;
     const std::int64_t oldestDay = newestHour / HoursPerDay - KeptDays;
-    std::size_t kept = 0;
-    for (Bucket bucket : buckets_) {
-        if (!IsWholeDay(bucket.key) && HourOf(bucket.key) < oldestHour) bucket.key = DayKey(DayOf(bucket.key));
-        if (DayOf(bucket.key) < oldestDay) continue;
-        if (kept > 0 && buckets_[kept - 1].key == bucket.key) {
-            AddSaturating(buckets_[kept - 1].count, bucket.count);
+    auto hour = std::partition_point(buckets_.begin(), buckets_.end(),
+                                     [](const Bucket& bucket) { return IsWholeDay(bucket.key); });
+    while (hour != buckets_.end() && HourOf(hour->key) < oldestHour) {
+        const std::uint32_t dayKey = DayKey(DayOf(hour->key));
+        if (hour != buckets_.begin() && std::prev(hour)->key == dayKey) {
+            AddSaturating(std::prev(hour)->count, hour->count);
+            hour = buckets_.erase(hour);
         } else {
-            buckets_[kept++] = bucket;
+            hour->key = dayKey;
+            ++hour;
         }
     }
-    buckets_.resize(kept);
+    buckets_.erase(buckets_.begin(), std::partition_point(buckets_.begin(), buckets_.end(), [&](const Bucket& bucket) {
+                       return DayOf(bucket.key) < oldestDay;
+                   }));
 }
 
 RecentAttempts AttemptHistory::CountsAt(const LocalMoment& now) const {

@@ -52,8 +52,9 @@ public:
     std::size_t HeapBytes() const { return buckets_.capacity() * sizeof(Bucket); }
 
 private:
-    // key: the local hour since 1970 (24 bits), then 8 bits: the zone's offset
-    // in quarter hours + 128, or 0 for a bucket holding a whole local day.
+    // An hour's key: the local hour since 1970 (24 bits), then the zone's
+    // offset in quarter hours + 128 (8 bits, never 0). A whole local day's
+    // key: the day since 1970, then 8 zero bits. Days sort before hours.
     struct Bucket {
         std::uint32_t key;
         std::uint32_t count;

@@ -38,6 +38,8 @@ int WeekdayOfDay(std::int64_t dayNumber) {
 }
 
 bool IsCalendarDate(const CalendarDate& date) {
-    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31) return false;
-    return DateOfDay(DayNumber(date)) == date;
+    constexpr int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (date.month < 1 || date.month > 12 || date.day < 1) return false;
+    const bool leap = date.year % 4 == 0 && (date.year % 100 != 0 || date.year % 400 == 0);
+    return date.day <= monthDays[date.month - 1] + (date.month == 2 && leap ? 1 : 0);
 }

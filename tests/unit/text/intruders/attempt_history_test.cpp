@@ -76,6 +76,11 @@ TEST(AttemptHistory, AnAddressKnockingForWeeksKeepsFewBucketsAndRightCounts) {
     ASSERT_TRUE(now);
     EXPECT_EQ(history.CountsAt(*now), (RecentAttempts{6 + 144, 7 * 144, 30 * 144}));
     EXPECT_LE(history.HeapBytes(), 64u * 8u);
+
+    // Late arrivals: within the 30 days, and before them.
+    history.Add(At(clock, {2026, 1, 20, 12, 0, 0}));
+    history.Add(At(clock, {2026, 1, 5, 12, 0, 0}));
+    EXPECT_EQ(history.CountsAt(*now), (RecentAttempts{6 + 144, 7 * 144, 30 * 144 + 1}));
 }
 
 TEST(AttemptChart, BusiestDayBarsUnderTheMouseAndDayTexts) {
