@@ -32,7 +32,8 @@ std::uint32_t QuietRepeatMinutesFromStored(std::uint32_t stored);
 class QuietRepeats {
 public:
     // Past this many addresses the oldest alert times are forgotten first: a
-    // forgotten address alerts again, which errs on the loud side.
+    // forgotten address alerts again, which errs on the loud side. (The
+    // addresses of one update are all kept, however many.)
     static constexpr std::size_t MaxRemembered = 4096;
 
     // `addresses`: the update's attempting addresses without the ignored ones
