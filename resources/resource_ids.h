@@ -11,6 +11,8 @@
 // Icons, clip, sound, strings
 #define IDI_NORMAL 128
 #define IDI_ALERT 132
+#define IDI_BLIND 129
+#define IDI_IDLE 130
 #define IDR_SESSION_CLIP 139
 #define IDR_INTRUDER_SOUND 131
 #define IDS_ABOUTBOX 101

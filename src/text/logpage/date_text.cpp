@@ -69,13 +69,25 @@ private:
     std::size_t size_ = 0;
 };
 
-// "%B %d, %Y, %I:%M:%S %p"
-void WriteWindowsForm(DateWriter& writer, const std::tm& time) {
+// "%B %d, %Y"
+void WriteMonthDayYear(DateWriter& writer, const std::tm& time) {
     writer.Text(NameAt(MonthNames, time.tm_mon));
     writer.Text(" ");
     writer.TwoDigits(time.tm_mday);
     writer.Text(", ");
     writer.Year(time);
+}
+
+// "%A, %B %d, %Y"
+void WriteLongDate(DateWriter& writer, const std::tm& time) {
+    writer.Text(NameAt(WeekdayNames, time.tm_wday));
+    writer.Text(", ");
+    WriteMonthDayYear(writer, time);
+}
+
+// "%B %d, %Y, %I:%M:%S %p"
+void WriteWindowsForm(DateWriter& writer, const std::tm& time) {
+    WriteMonthDayYear(writer, time);
     writer.Text(", ");
     writer.ClockTime(TwelveHour(time.tm_hour), time);
     writer.Text(time.tm_hour < 12 ? " AM" : " PM");
@@ -90,13 +102,7 @@ void WriteShortForm(DateWriter& writer, const std::tm& time) {
 
 // The classic locale's long date and time: "%A, %B %d, %Y %H:%M:%S"
 void WriteLongForm(DateWriter& writer, const std::tm& time) {
-    writer.Text(NameAt(WeekdayNames, time.tm_wday));
-    writer.Text(", ");
-    writer.Text(NameAt(MonthNames, time.tm_mon));
-    writer.Text(" ");
-    writer.TwoDigits(time.tm_mday);
-    writer.Text(", ");
-    writer.Year(time);
+    WriteLongDate(writer, time);
     writer.Text(" ");
     writer.ClockTime(time.tm_hour, time);
 }
@@ -108,6 +114,16 @@ void AppendDateText(std::string& out, const std::tm& time, DateFormat format) {
         case DateFormat::Windows: WriteWindowsForm(writer, time); break;
         case DateFormat::Short: WriteShortForm(writer, time); break;
         case DateFormat::Long: WriteLongForm(writer, time); break;
+    }
+    writer.AppendTo(out);
+}
+
+void AppendDayText(std::string& out, const std::tm& date, DateFormat format) {
+    DateWriter writer;
+    switch (format) {
+        case DateFormat::Windows: WriteMonthDayYear(writer, date); break;
+        case DateFormat::Short: writer.NumericDate(date); break;
+        case DateFormat::Long: WriteLongDate(writer, date); break;
     }
     writer.AppendTo(out);
 }

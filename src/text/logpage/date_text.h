@@ -13,5 +13,9 @@ enum class DateFormat {
 // the same in every locale and C library.
 void AppendDateText(std::string& out, const std::tm& time, DateFormat format);
 
+// The date alone in the form's style: "March 05, 2001", "2001/03/05",
+// "Monday, March 05, 2001". Uses tm_year, tm_mon, tm_mday and tm_wday.
+void AppendDayText(std::string& out, const std::tm& date, DateFormat format);
+
 // " ( 2001/03/05 - 09:05:07 GMT )" from a UTC broken-down time.
 void AppendGmtSuffixText(std::string& out, const std::tm& utc);

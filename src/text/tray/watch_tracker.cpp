@@ -1,0 +1,76 @@
+#include "tray/watch_tracker.h"
+
+namespace {
+constexpr int FailuresToGoBlind = 2;
+}
+
+bool WatchTracker::SessionBlind() const {
+    return running_ && failuresInRow_ >= FailuresToGoBlind;
+}
+
+WatchState WatchTracker::State() const {
+    if (SessionBlind() || receiver_ == SyslogReceiver::CannotListen) return WatchState::Blind;
+    if (running_ || receiver_ == SyslogReceiver::Listening) return WatchState::Watching;
+    return WatchState::Idle;
+}
+
+WatchBalloon WatchTracker::After(WatchState before) const {
+    const WatchState now = State();
+    if (now == WatchState::Blind && before != WatchState::Blind) return WatchBalloon::LostRouter;
+    if (now == WatchState::Watching && before == WatchState::Blind) return WatchBalloon::RouterAgain;
+    return WatchBalloon::None;
+}
+
+WatchBalloon WatchTracker::SessionStarted() {
+    const WatchState before = State();
+    running_ = true;
+    failuresInRow_ = 0;
+    lastPage_.reset();
+    return After(before);
+}
+
+// Stopping is the user's doing: no balloon, whatever the icon shows next.
+WatchBalloon WatchTracker::SessionStopped() {
+    running_ = false;
+    failuresInRow_ = 0;
+    lastPage_.reset();
+    return WatchBalloon::None;
+}
+
+WatchBalloon WatchTracker::PollEnded(PollResult result, std::int64_t now) {
+    if (!running_) return WatchBalloon::None;
+    const WatchState before = State();
+    if (result == PollResult::GotPage) {
+        failuresInRow_ = 0;
+        lastPage_ = now;
+    } else {
+        if (failuresInRow_++ == 0) failingSince_ = now;
+        lastFailure_ = result;
+    }
+    return After(before);
+}
+
+WatchBalloon WatchTracker::SyslogChanged(SyslogReceiver receiver, std::int64_t now) {
+    const WatchState before = State();
+    if (receiver == SyslogReceiver::CannotListen && receiver_ != SyslogReceiver::CannotListen) {
+        cannotListenSince_ = now;
+    }
+    receiver_ = receiver;
+    // Turning the receiver off is the user's doing, like stopping a session.
+    return receiver == SyslogReceiver::Off ? WatchBalloon::None : After(before);
+}
+
+WatchReport WatchTracker::Report() const {
+    WatchReport report;
+    report.state = State();
+    report.sessionRunning = running_;
+    report.lastPage = lastPage_;
+    if (SessionBlind()) {
+        report.failure = lastFailure_;
+        report.blindSince = failingSince_;
+    } else if (receiver_ == SyslogReceiver::CannotListen) {
+        report.cannotListen = true;
+        report.blindSince = cannotListenSince_;
+    }
+    return report;
+}

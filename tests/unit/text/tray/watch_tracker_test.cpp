@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "tray/tray_texts.h"
+#include "unit/text/logpage/time_zone_guard.h"
+
+namespace {
+using Event = std::function<WatchBalloon(WatchTracker&)>;
+
+Event Poll(PollResult result, std::int64_t now) {
+    return [=](WatchTracker& watch) { return watch.PollEnded(result, now); };
+}
+Event Syslog(SyslogReceiver receiver, std::int64_t now) {
+    return [=](WatchTracker& watch) { return watch.SyslogChanged(receiver, now); };
+}
+const Event Start = [](WatchTracker& watch) { return watch.SessionStarted(); };
+const Event Stop = [](WatchTracker& watch) { return watch.SessionStopped(); };
+
+constexpr auto Watching = WatchState::Watching, Blind = WatchState::Blind, Idle = WatchState::Idle;
+constexpr auto None = WatchBalloon::None, Lost = WatchBalloon::LostRouter, Again = WatchBalloon::RouterAgain;
+}  // namespace
+
+TEST(WatchTracker, BlindAfterTwoFailuresInARowOneBalloonPerChange) {
+    const struct {
+        Event event;
+        WatchState state;
+        WatchBalloon balloon;
+        const char* what;
+    } steps[] = {
+        {Poll(PollResult::CannotConnect, 10), Idle, None, "a poll without a session"},
+        {Start, Watching, None, "started, not polled yet"},
+        {Poll(PollResult::CannotConnect, 100), Watching, None, "one failure is forgiven"},
+        {Poll(PollResult::GotPage, 110), Watching, None, "page"},
+        {Poll(PollResult::CannotConnect, 120), Watching, None, "first failure"},
+        {Poll(PollResult::SocketError, 130), Blind, Lost, "second failure in a row"},
+        {Poll(PollResult::InvalidPassword, 140), Blind, None, "still blind, no second balloon"},
+        {Poll(PollResult::GotPage, 150), Watching, Again, "recovered"},
+        {Stop, Idle, None, "stopped"},
+        {Start, Watching, None, "started again"},
+        {Poll(PollResult::LoginDisabled, 200), Watching, None, "first poll fails"},
+        {Poll(PollResult::LoginDisabled, 210), Blind, Lost, "a session that starts blind says so"},
+        {Stop, Idle, None, "stopping a blind session is no news"},
+        {Syslog(SyslogReceiver::CannotListen, 300), Blind, Lost, "the receiver cannot listen"},
+        {Start, Blind, None, "a session does not hide the receiver's failure"},
+        {Syslog(SyslogReceiver::Listening, 310), Watching, Again, "the receiver listens"},
+        {Stop, Watching, None, "the receiver alone watches"},
+        {Syslog(SyslogReceiver::Off, 320), Idle, None, "nothing watches"},
+    };
+    WatchTracker watch;
+    for (const auto& step : steps) {
+        EXPECT_EQ(step.event(watch), step.balloon) << step.what;
+        EXPECT_EQ(watch.Report().state, step.state) << step.what;
+    }
+}
+
+TEST(TrayTexts, TipsInTheirFormsAndWithinTheLimit) {
+    const TimeZoneGuard zone("UTC0");
+    constexpr std::int64_t At1358 = 50280, At1403 = 50580;
+    WatchReport watching{Watching, true, PollResult::GotPage, false, 0, At1403};
+    WatchReport unreachable{Blind, true, PollResult::CannotConnect, false, At1358, std::nullopt};
+    WatchReport refused{Blind, true, PollResult::AuthorizationFailed, false, At1358, std::nullopt};
+    WatchReport deaf{Blind, false, PollResult::GotPage, true, At1358, std::nullopt};
+    const std::string address = "192.168.1.1";
+    const struct {
+        WatchReport report;
+        std::uint64_t today;
+        std::string tip;
+    } cases[] = {
+        {watching, 0, "Vorlane: watching 192.168.1.1 (last poll 14:03)"},
+        {{Watching, true, PollResult::GotPage, false, 0, std::nullopt}, 0, "Vorlane: watching 192.168.1.1"},
+        {{Watching, false, PollResult::GotPage, false, 0, std::nullopt}, 0, "Vorlane: watching 192.168.1.1 (syslog)"},
+        {unreachable, 3, "Vorlane: cannot reach 192.168.1.1 since 13:58; 3 intrusion attempts today"},
+        {refused, 1, "Vorlane: the router refuses the password; 1 intrusion attempt today"},
+        {deaf, 0, "Vorlane: cannot listen for the router's syslog messages"},
+        {WatchReport{}, 0, "Vorlane: not watching (session stopped)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TrayTipText(c.report, address, c.today), c.tip);
+
+    // The address gives way at the limit, never the state or the count.
+    const std::string tail = " (last poll 14:03); 12345 intrusion attempts today";
+    const std::size_t fits = MaxTrayTipLength - std::string("Vorlane: watching ").size() - tail.size();
+    EXPECT_EQ(TrayTipText(watching, std::string(fits, 'a'), 12345), "Vorlane: watching " + std::string(fits, 'a') + tail);
+    EXPECT_EQ(TrayTipText(watching, std::string(fits + 1, 'a'), 12345),
+              "Vorlane: watching " + std::string(fits - 3, 'a') + "..." + tail);
+    EXPECT_EQ(TrayTipText(unreachable, std::string(400, 'a'), UINT64_MAX).size(), MaxTrayTipLength);
+
+    EXPECT_EQ(LostRouterBalloonText(unreachable, address),
+              "Vorlane cannot reach the router at 192.168.1.1: it does not answer");
+    EXPECT_EQ(LostRouterBalloonText(refused, address),
+              "Vorlane cannot reach the router at 192.168.1.1: it refuses the password");
+    const std::string longBalloon = LostRouterBalloonText(deaf, std::string(400, 'a'));
+    EXPECT_EQ(longBalloon.size(), MaxBalloonTextLength);
+    EXPECT_TRUE(longBalloon.ends_with("a...: cannot listen for its syslog messages")) << longBalloon;
+}
