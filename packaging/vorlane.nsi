@@ -68,12 +68,27 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
 ; Asks every running copy to shut down as its tray menu's Shutdown does: it
 ; saves its options on the way out (WM_CLOSE would only hide its window).
 ; Waits for each to end; one that does not is never killed. Found by class
-; and title: another program's window may bear the title.
+; and title: another program's window may bear the title. An earlier
+; version's main window was a plain dialog: such a window counts only when
+; its program is the copy installed here.
+!ifndef PROCESS_QUERY_LIMITED_INFORMATION
+  !define PROCESS_QUERY_LIMITED_INFORMATION 0x1000
+!endif
 !macro DEFINE_CLOSE_VORLANE PREFIX
 Function ${PREFIX}CloseVorlane
   next:
     System::Call 'user32::FindWindowW(w "${MAIN_CLASS}", w "${MAIN_TITLE}") p .r0'
+    StrCmp $0 0 0 found
+  earlier:
+    System::Call 'user32::FindWindowExW(p 0, p r0, w "#32770", w "${MAIN_TITLE}") p .r0'
     StrCmp $0 0 done
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
+    System::Call 'kernel32::OpenProcess(i ${PROCESS_QUERY_LIMITED_INFORMATION}, i 0, i r1) p .r2'
+    StrCpy $4 ""
+    System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r4, *i ${NSIS_MAX_STRLEN})'
+    System::Call 'kernel32::CloseHandle(p r2)'
+    StrCmp $4 "$INSTDIR\Vorlane.exe" found earlier
+  found:
     System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
     System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r1) p .r2'
     System::Call 'user32::PostMessageW(p r0, i ${WM_COMMAND}, p ${SHUTDOWN_COMMAND}, p 0)'

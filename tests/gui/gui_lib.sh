@@ -215,8 +215,9 @@ locate_gui_programs() {
   export GUI_VORLANE=$windows_build/Vorlane.exe
   export GUI_DRIVER=$windows_build/tests/gui/guidriver.exe
   export GUI_RECORDER=$windows_build/tests/gui/launch_recorder.exe
+  export GUI_EARLIER_COPY=$windows_build/tests/gui/earlier_copy.exe
   export GUI_ROUTERSIM=$2
-  for file in "$GUI_VORLANE" "$GUI_DRIVER" "$GUI_RECORDER" "$GUI_ROUTERSIM"; do
+  for file in "$GUI_VORLANE" "$GUI_DRIVER" "$GUI_RECORDER" "$GUI_EARLIER_COPY" "$GUI_ROUTERSIM"; do
     [ -f "$file" ] || { echo "$file is missing; run scripts/build.sh first" >&2; exit 1; }
   done
 }

@@ -67,6 +67,26 @@ cmp -s "$APP_DIR/router.log" "$GUI_ROOT/router.log.before" || fail "the upgrade 
 expect_same "router address after the upgrade" "$(options_value routerAddress)" "127.0.0.1:$SIM_PORT"
 note "the upgrade shut the program down through its window and kept router.log and the options"
 
+# An earlier version's main window is a plain dialog. The upgrade closes one
+# whose program is the copy installed here, and leaves another program's
+# window of that title alone.
+elsewhere=$GUI_ROOT/elsewhere
+mkdir -p "$elsewhere"
+for dir in "$elsewhere" "$APP_DIR"; do
+  cp "$GUI_EARLIER_COPY" "$dir/Vorlane.exe"
+  rm -f "$dir/earlier_copy.ready"
+  (cd "$dir" && exec wine Vorlane.exe) >>"$GUI_ROOT/earlier.out" 2>&1 &
+  echo $! >>"$SCENARIO_DIR/pids"
+  wait_for 20 test -e "$dir/earlier_copy.ready" || fail "the stand-in earlier version did not start in $dir"
+done
+earlier=$!
+wine "$setup" /S >>"$GUI_ROOT/setup.out" 2>&1 || fail "the silent upgrade over an earlier version failed"
+wait_for 10 eval '! kill -0 "$earlier" 2>/dev/null' || fail "the upgrade did not close the earlier version"
+cmp -s "$APP_DIR/Vorlane.exe" "$repo/build/windows-release/Vorlane.exe" || fail "the upgrade did not replace the earlier version"
+drv wait-window "$MAIN_WINDOW_TITLE" 1000 >/dev/null || fail "the upgrade closed another program's window"
+drv command "$ID_TRAY_SHUTDOWN" >/dev/null
+note "the upgrade closed an earlier version's window of the copy installed here, and only that one"
+
 # Another copy's registration is not this uninstall's to remove.
 readonly other_copy='C:\Tools\Vorlane\Vorlane.exe'
 wine reg add "HKLM\\$RUN_KEY" /v "$RUN_VALUE_NAME" /d "$other_copy" /f >/dev/null 2>&1
