@@ -49,6 +49,11 @@ bool SyslogFrameDecoder::Feed(std::string_view bytes, const Emit& emit) {
     return state_ != State::Closed;
 }
 
+void SyslogFrameDecoder::Finish(const Emit& emit) {
+    if (state_ == State::Line || state_ == State::Count) EndFrame(emit);
+    state_ = State::Closed;
+}
+
 void SyslogFrameDecoder::TakeCount(char c) {
     if (c == ' ' && !message_.empty()) {
         remaining_ = count_;

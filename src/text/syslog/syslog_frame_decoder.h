@@ -19,6 +19,9 @@ public:
     // that size without ending: the connection is to be closed; its part
     // came out as a message and nothing more is taken.
     [[nodiscard]] bool Feed(std::string_view bytes, const Emit& emit);
+    // The connection ended: a frame without a count that it cut short is a
+    // message all the same; a counted one is incomplete and goes.
+    void Finish(const Emit& emit);
 
 private:
     enum class State { FrameStart, Count, Counted, Skipping, Line, Closed };
