@@ -15,8 +15,8 @@ inline constexpr Handle InvalidHandle = ~Handle{0};
 bool StartSocketsLayer();
 // The calling thread's last sockets error (WSAGetLastError / errno).
 int LastErrorCode();
-// The code of the port being taken already.
-int AddressInUseCode();
+// Whether a failed bind's code says the port is taken already.
+bool IsPortTakenCode(int code);
 
 // Bound to the port of every local address; TCP listening as well.
 Handle OpenUdp(std::uint16_t port);

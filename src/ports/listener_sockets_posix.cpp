@@ -51,7 +51,7 @@ bool StartSocketsLayer() { return true; }
 
 int LastErrorCode() { return errno; }
 
-int AddressInUseCode() { return EADDRINUSE; }
+bool IsPortTakenCode(int code) { return code == EADDRINUSE; }
 
 Handle OpenUdp(std::uint16_t port) { return Open(SOCK_DGRAM, port); }
 

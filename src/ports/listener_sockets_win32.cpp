@@ -60,7 +60,8 @@ bool StartSocketsLayer() {
 
 int LastErrorCode() { return WSAGetLastError(); }
 
-int AddressInUseCode() { return WSAEADDRINUSE; }
+// A port held with SO_EXCLUSIVEADDRUSE refuses with WSAEACCES.
+bool IsPortTakenCode(int code) { return code == WSAEADDRINUSE || code == WSAEACCES; }
 
 Handle OpenUdp(std::uint16_t port) { return Open(SOCK_DGRAM, port); }
 

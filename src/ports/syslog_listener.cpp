@@ -58,7 +58,7 @@ bool SyslogListener::OpenSockets(std::uint16_t port) {
         const int code = sockets::LastErrorCode();
         sockets::Close(tcp_);
         tcp_ = sockets::InvalidHandle;
-        if (code != sockets::AddressInUseCode()) break;
+        if (!sockets::IsPortTakenCode(code)) break;
     }
     return false;
 }

@@ -72,7 +72,7 @@ TEST(SyslogListener, DatagramsAndConnectionsOfBothFramingsFromTheirSender) {
     RecordingEvents other;
     SyslogListener second(other);
     EXPECT_FALSE(second.Start(port));
-    EXPECT_EQ(second.ErrorCode(), listener_sockets::AddressInUseCode());
+    EXPECT_TRUE(listener_sockets::IsPortTakenCode(second.ErrorCode())) << second.ErrorCode();
     listener.Stop();
     EXPECT_TRUE(events.stopped_);
     ASSERT_TRUE(second.Start(port)) << second.ErrorCode();
