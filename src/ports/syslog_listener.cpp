@@ -98,21 +98,11 @@ void SyslogListener::Run() {
             if (size > 0) events_.OnSyslogMessage({buffer.data(), std::min(size, MaxSyslogMessageSize)}, sender);
         }
 
-        if (ready[1]) {
-            for (sockets::Handle accepted; (accepted = sockets::Accept(tcp_, sender)) != sockets::InvalidHandle;) {
-                if (connections.size() >= MaxConnections) {
-                    sockets::Close(accepted);
-                } else {
-                    connections.push_back(std::make_unique<Connection>(Connection{accepted, sender, now, {}}));
-                }
-            }
-        }
-
-        // The connections the wait looked at are the first ones; those accepted since come next time.
+        // ready[i + 2] is connection i's: the wait's list is in the same order.
         for (std::size_t i = 0; i < connections.size(); ++i) {
             auto& connection = *connections[i];
             bool open = now - connection.lastHeard < idleLimit;
-            if (i + 2 < ready.size() && ready[i + 2]) {
+            if (ready[i + 2]) {
                 const auto emit = [&](std::string_view message) {
                     events_.OnSyslogMessage(message, connection.sender);
                 };
@@ -131,6 +121,17 @@ void SyslogListener::Run() {
             }
         }
         std::erase_if(connections, [](const auto& c) { return c->socket == sockets::InvalidHandle; });
+        // After the closed ones went, so that their places are free.
+        if (ready[1]) {
+            for (sockets::Handle accepted; (accepted = sockets::Accept(tcp_, sender)) != sockets::InvalidHandle;) {
+                if (connections.size() >= MaxConnections) {
+                    sockets::Close(accepted);
+                } else {
+                    connections.push_back(std::make_unique<Connection>(Connection{accepted, sender, now, {}}));
+                }
+            }
+        }
+
         events_.OnSyslogWaitEnded(false);
     }
     for (const auto& connection : connections) sockets::Close(connection->socket);

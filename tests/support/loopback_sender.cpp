@@ -21,6 +21,16 @@ void CloseSocket(SocketHandle s) { close(s); }
 #endif
 }  // namespace
 
+bool ConnectLoopback(TcpSocket& socket, std::uint16_t port) {
+    TcpSocket::StartSocketsLayer();
+    return socket.Create() && socket.Connect("127.0.0.1", port);
+}
+
+bool ClosedWithin(TcpSocket& socket, std::uint32_t timeoutMs) {
+    char byte;
+    return socket.Receive(&byte, 1, timeoutMs).status != TcpSocket::ReceiveStatus::TimedOut;
+}
+
 bool SendLoopbackDatagram(std::uint16_t port, std::string_view bytes) {
     TcpSocket::StartSocketsLayer();
     const SocketHandle s = socket(AF_INET, SOCK_DGRAM, 0);
