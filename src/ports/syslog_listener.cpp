@@ -80,8 +80,11 @@ void SyslogListener::Run() {
     const auto idleLimit = std::chrono::milliseconds(idleLimitMs_);
 
     while (!stopping_) {
+        const bool reading = events_.AcceptsMore();
         waiting = {udp_, tcp_};
-        for (const auto& connection : connections) waiting.push_back(connection->socket);
+        if (reading) {
+            for (const auto& connection : connections) waiting.push_back(connection->socket);
+        }
         if (!sockets::WaitReadable(waiting, WaitMs, ready)) {
             // Nothing to read while the wait fails; do not spin on it.
             std::this_thread::sleep_for(std::chrono::milliseconds(WaitMs));
@@ -98,11 +101,11 @@ void SyslogListener::Run() {
             if (size > 0) events_.OnSyslogMessage({buffer.data(), std::min(size, MaxSyslogMessageSize)}, sender);
         }
 
-        // ready[i + 2] is connection i's: the wait's list is in the same order.
+        // ready[i + 2] is connection i's when the wait looked at them: its list is in the same order.
         for (std::size_t i = 0; i < connections.size(); ++i) {
             auto& connection = *connections[i];
             bool open = now - connection.lastHeard < idleLimit;
-            if (ready[i + 2]) {
+            if (reading && ready[i + 2]) {
                 const auto emit = [&](std::string_view message) {
                     events_.OnSyslogMessage(message, connection.sender);
                 };

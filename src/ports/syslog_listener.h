@@ -11,6 +11,9 @@ public:
     // One message (at most MaxSyslogMessageSize bytes, as it came) and its
     // sender's IPv4 address, first part highest (127.0.0.1 is 0x7F000001).
     virtual void OnSyslogMessage(std::string_view message, std::uint32_t sender) = 0;
+    // False while the receiver holds all it can take: connections are not
+    // read meanwhile, so their senders wait instead of losing messages.
+    virtual bool AcceptsMore() = 0;
     // After each wait: the messages since the last call arrived together.
     // Comes at least every SyslogListener::WaitMs, and once more with
     // stopping set as the listener's thread ends.

@@ -58,14 +58,16 @@ void SyslogReceiver::OnSyslogMessage(std::string_view message, std::uint32_t sen
         return;
     }
     ++messages_;
-    if (pendingBytes_ + message.size() > MaxPendingBytes) {
+    if (pendingBytes_ > 2 * FullPendingBytes) {
         ++dropped_;
         return;
     }
     auto parsed = ParseSyslogMessage(message);
-    pendingBytes_ += parsed.host.size() + parsed.text.size();
+    pendingBytes_ += sizeof(SyslogRecord) + parsed.host.size() + parsed.text.size();
     pending_.push_back({system_.CurrentTime(), std::move(parsed.host), std::move(parsed.text), sender});
 }
+
+bool SyslogReceiver::AcceptsMore() { return pendingBytes_ < FullPendingBytes; }
 
 void SyslogReceiver::OnSyslogWaitEnded(bool stopping) {
     if (pending_.empty()) return;

@@ -31,7 +31,7 @@ struct SyslogStatus {
     std::uint16_t port = 0;
     std::uint64_t messages = 0;  // accepted since Start
     std::uint64_t refused = 0;   // from senders the rule keeps out
-    std::uint64_t dropped = 0;   // accepted, but more than the batch could hold waited
+    std::uint64_t dropped = 0;   // accepted, but came when the next batch was full
 };
 
 // Receives syslog on a port (UDP and TCP) on a thread of its own and hands
@@ -41,8 +41,10 @@ struct SyslogStatus {
 // dropped, never parsed.
 class SyslogReceiver : private SyslogListenerEvents {
 public:
-    // Beyond this much waiting text a flood's messages are dropped and counted.
-    static constexpr std::size_t MaxPendingBytes = std::size_t{16} << 20;
+    // With this much waiting for the next batch, connections are no longer
+    // read; beyond twice as much (datagrams alone get there) messages are
+    // dropped and counted.
+    static constexpr std::size_t FullPendingBytes = std::size_t{16} << 20;
 
     SyslogReceiver(SystemPort& system, SyslogSink& sink);
     ~SyslogReceiver() override;
@@ -60,6 +62,7 @@ public:
 private:
     void OnSyslogMessage(std::string_view message, std::uint32_t sender) override;
     void OnSyslogWaitEnded(bool stopping) override;
+    bool AcceptsMore() override;
     bool Accepts(std::uint32_t sender) const;
 
     SystemPort& system_;

@@ -8,6 +8,7 @@ namespace {
 class IgnoredEvents : public SyslogListenerEvents {
     void OnSyslogMessage(std::string_view, std::uint32_t) override {}
     void OnSyslogWaitEnded(bool) override {}
+    bool AcceptsMore() override { return true; }
 };
 }  // namespace
 
