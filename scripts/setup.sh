@@ -6,6 +6,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth imagemagick iproute2 util-linux curl python3 inotify-tools
   nsis zip
+  rsyslog bsdutils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -10,21 +10,6 @@ constexpr std::string_view ToWord = "to";
 constexpr std::string_view PortWord = "port";
 constexpr std::string_view Blank = " ";
 
-// A checked dotted address as a number, first part highest.
-std::uint32_t AddressValue(std::string_view dotted) {
-    std::uint32_t value = 0;
-    std::uint32_t part = 0;
-    for (const char c : dotted) {
-        if (c == '.') {
-            value = value << 8 | part;
-            part = 0;
-        } else {
-            part = part * 10 + static_cast<std::uint32_t>(c - '0');
-        }
-    }
-    return value << 8 | part;
-}
-
 bool IsAlphanumeric(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -35,8 +20,7 @@ std::string_view NextWord(std::string_view& text) {
     text.remove_prefix(std::min(text.find_first_not_of(Blank), text.size()));
     const auto word = text.substr(0, text.find_first_of(Blank));
     text.remove_prefix(word.size());
-    const bool plain = word.size() <= MaxReportFieldLength && std::all_of(word.begin(), word.end(), IsAlphanumeric);
-    return plain ? word : std::string_view();
+    return IsPlainReportField(word) ? word : std::string_view();
 }
 
 // "to UDP port 137": both or neither.
@@ -54,9 +38,13 @@ std::optional<IntrusionReport> ParseIntrusionReport(std::string_view line) {
     const auto place = FindIntruderAddress(line);
     if (!place) return std::nullopt;
     IntrusionReport report;
-    report.address = AddressValue(place->address);
+    report.address = *Ipv4Value(place->address);
     ReadProtocolAndPort(place->rest, report);
     return report;
+}
+
+bool IsPlainReportField(std::string_view field) {
+    return field.size() <= MaxReportFieldLength && std::all_of(field.begin(), field.end(), IsAlphanumeric);
 }
 
 std::string AddressText(std::uint32_t address) {

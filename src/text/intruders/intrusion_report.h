@@ -16,6 +16,9 @@ struct IntrusionReport {
 // strings' own small buffer).
 inline constexpr std::size_t MaxReportFieldLength = 15;
 
+// A protocol or port the table may keep: letters and digits, not too long.
+bool IsPlainReportField(std::string_view field);
+
 // "... Unrecognized access from 207.71.92.221:137 to UDP port 137 ..." gives
 // {207.71.92.221, "UDP", "137"}; only a dotted IPv4 address counts.
 std::optional<IntrusionReport> ParseIntrusionReport(std::string_view line);

@@ -1,5 +1,7 @@
 #include "intruders/router_log_intruder_reader.h"
 
+#include "intruders/intrusion_recognizer.h"
+
 namespace {
 constexpr std::string_view NoticePrefix = "***";
 }
@@ -45,5 +47,5 @@ void RouterLogIntruderReader::EndKeptLine() {
 void RouterLogIntruderReader::ReadLine(std::string_view line) {
     if (line.size() > MaxRouterLogLineLength || line.starts_with(NoticePrefix)) return;
     if (line.ends_with('\r')) line.remove_suffix(1);
-    if (auto report = ParseIntrusionReport(line)) table_.Add(*report, ParseLeadingDate(line));
+    if (auto report = RecognizeIntrusion(line)) table_.Add(*report, ParseLeadingDate(line));
 }

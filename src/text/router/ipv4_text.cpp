@@ -26,3 +26,18 @@ bool IsDottedIpv4(std::string_view text) {
     }
     return parts == kParts - 1 && digits != 0;
 }
+
+std::optional<std::uint32_t> Ipv4Value(std::string_view text) {
+    if (!IsDottedIpv4(text)) return std::nullopt;
+    std::uint32_t value = 0;
+    std::uint32_t part = 0;
+    for (const char c : text) {
+        if (c == '.') {
+            value = value << 8 | part;
+            part = 0;
+        } else {
+            part = part * 10 + static_cast<std::uint32_t>(c - '0');
+        }
+    }
+    return value << 8 | part;
+}

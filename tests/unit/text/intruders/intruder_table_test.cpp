@@ -23,13 +23,14 @@ TEST(RouterLogIntruderReader, SameTableHoweverTheFileIsCut) {
         " ( 2001/03/05 - 09:05:07 GMT )\r\n"
         "2001/03/05 - 09:06 - DHCP:ack(DOL=1800,T1=900,T2=1200)\n"
         "Unrecognized access from 9.8.7.6:1 to TCP port 80\r\n"
+        "2001/03/05 - 12:00 - gw kernel: DROP IN=ppp0 OUT= SRC=9.8.7.6 PROTO=TCP DPT=23\r\n"
         "March 05, 2001, 01:07:00 PM - Unrecognized access from 207.71.92.221:138 to TCP port 139\r\n" +
         fits + std::string(MaxRouterLogLineLength - fits.size(), ' ') + "\n" +
         "Unrecognized access from 6.6.6.6:1 to UDP port 1" + std::string(MaxRouterLogLineLength, ' ') + "\r\n" +
         std::string("\0\xff\r\r\n\n", 6) + "2001/03/06 - 10:00 - Unrecognized access from 9.8.7.6:2 to UDP port 53";
     const std::vector<IntruderRow> expected = {
         {0x05050505, 1, std::nullopt, std::nullopt, "UDP", "1"},
-        {0x09080706, 2, LocalStamp{2001, 3, 6, 10, 0, 0}, LocalStamp{2001, 3, 6, 10, 0, 0}, "UDP", "53"},
+        {0x09080706, 3, LocalStamp{2001, 3, 5, 12, 0, 0}, LocalStamp{2001, 3, 6, 10, 0, 0}, "UDP", "53"},
         {0xCF475CDD, 2, LocalStamp{2001, 3, 5, 9, 5, 7}, LocalStamp{2001, 3, 5, 13, 7, 0}, "TCP", "139"},
     };
     for (std::size_t cut = 0; cut <= log.size(); ++cut) {

@@ -1,0 +1,23 @@
+#include "syslog/syslog_log_line.h"
+
+#include "intruders/intrusion_report.h"
+#include "logpage/log_line_renderer.h"
+
+namespace {
+constexpr std::string_view TimeSeparator = " - ";
+constexpr std::string_view LineEnd = "\r\n";
+}  // namespace
+
+void AppendSyslogLogLine(std::string& out, std::int64_t received, DateFormat format, std::string_view host,
+                         std::uint32_t sender, std::string_view text) {
+    AppendLocalTime(out, static_cast<std::int32_t>(received), format);
+    out += TimeSeparator;
+    if (host.empty()) {
+        out += AddressText(sender);
+    } else {
+        out += host;
+    }
+    out += ' ';
+    out += text;
+    out += LineEnd;
+}
