@@ -56,7 +56,7 @@ bool RouterHttpClient::Connect(const std::string& routerAddress) {
     socket.Close();  // never leak a connection left open by a caller
     if (!socket.Create()) return false;
     RouterAddress target = SplitRouterAddress(address);
-    // The port narrows to 16 bits as the sockets interface takes it.
+    // The split leaves no port past 16 bits; port 0 the socket refuses.
     if (socket.Connect(target.host, static_cast<std::uint16_t>(target.port))) return true;
     socket.Close();
     return false;

@@ -70,6 +70,14 @@ TEST_F(RouterHttpClientTest, AnErrorTextIsNoPageAndTheNextCallAsksAgain) {
     EXPECT_EQ(RecordedRequests().size(), 1u);
 }
 
+TEST_F(RouterHttpClientTest, APortPast16BitsIsRefusedNotNarrowed) {
+    RouterHttpClient client(messages);
+    // Narrowed to 16 bits, this port would be the simulator's own.
+    EXPECT_FALSE(client.Connect("127.0.0.1:" + std::to_string(port + 65536)));
+    EXPECT_TRUE(client.FetchLogPage(false, "").starts_with("*** Socket Error no.:"));
+    EXPECT_TRUE(RecordedRequests().empty());
+}
+
 TEST_F(RouterHttpClientTest, BrokenAnswersGiveWhatArrived) {
     // Untimed lines only, so that the page does not change between fetches.
     Sim("log/clear");
