@@ -1,5 +1,6 @@
 #include "session/router_http_client.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "router/response_length.h"
@@ -74,9 +75,16 @@ std::string RouterHttpClient::ReadResponse() {
     ResponseEnd end;
     char buffer[ReceiveBufferSize];
     for (;;) {
-        TcpSocket::ReceiveResult result = socket.Receive(buffer, sizeof buffer, MillisecondsLeft(deadline));
+        // One byte past the limit tells a larger answer from one of the limit's size.
+        const std::size_t room = std::min(sizeof buffer, MaxResponseBytes + 1 - received.size());
+        TcpSocket::ReceiveResult result = socket.Receive(buffer, room, MillisecondsLeft(deadline));
         if (result.status != TcpSocket::ReceiveStatus::Data) break;
         received.append(buffer, result.count);
+        if (received.size() > MaxResponseBytes) {
+            // Reading on would only keep us busy until the deadline.
+            Close();
+            return std::string(ResponseTooLargeText);
+        }
         if (end.Reached(received) || std::chrono::steady_clock::now() > deadline) break;
     }
     return WithoutZeroBytes(std::move(received));
