@@ -98,19 +98,6 @@ readonly TOO_LARGE_TEXT="*** Error: The router's answer is larger than 16 MB."
 readonly HUGE_ANSWER_BYTES=$((512 * 1024 * 1024))
 readonly MAX_GROWTH_KIB=$((128 * 1024))
 
-# The Linux process that runs Vorlane.exe: the one started or one below it
-# (/usr/bin/wine is a script that hands over to Wine's loader).
-vorlane_linux_pid() {
-  local queue=("$VORLANE_PID") pid
-  while [ ${#queue[@]} -gt 0 ]; do
-    pid=${queue[0]}
-    queue=("${queue[@]:1}")
-    [ "$(cat /proc/"$pid"/comm 2>/dev/null)" = Vorlane.exe ] && { echo "$pid"; return 0; }
-    queue+=($(cat /proc/"$pid"/task/*/children 2>/dev/null))
-  done
-  return 1
-}
-
 # A figure of /proc/PID/status in KiB: status_kib PID VmRSS|VmHWM
 status_kib() { awk -v name="$2:" '$1 == name { print $2 }' /proc/"$1"/status; }
 
@@ -118,8 +105,9 @@ status_kib() { awk -v name="$2:" '$1 == name { print $2 }' /proc/"$1"/status; }
 # memory grows by at most 128 MB however fast the bytes come.
 scenario_hostile_huge_answer() {
   start_scene '"autoStart"=dword:00000000'
-  local pid rest shown=1 after peak
-  pid=$(vorlane_linux_pid) || fail "no Linux process runs Vorlane.exe"
+  # /usr/bin/wine hands over to Wine's loader in the same process.
+  local pid=$VORLANE_PID rest shown=1 after peak
+  [ "$(cat /proc/"$pid"/comm)" = Vorlane.exe ] || fail "process $pid does not run Vorlane.exe"
   rest=$(status_kib "$pid" VmRSS)
   echo 5 >/proc/"$pid"/clear_refs  # the peak (VmHWM) counts from here
   sim "mode?name=huge&bytes=$HUGE_ANSWER_BYTES"

@@ -39,7 +39,6 @@ TEST_F(RouterHttpClientPosixTest, PortsOutOfRangeFailAsAnUnknownHostDoes) {
     FakeDialog messages;
     RouterHttpClient client(messages);
     for (const char* address : {"127.0.0.1:0", "127.0.0.1:65536", "127.0.0.1:65616"}) {
-        errno = 0;
         EXPECT_FALSE(client.Connect(address)) << address;
         EXPECT_EQ(RouterHttpClient::LastErrorCode(), EINVAL) << address;
     }
