@@ -26,7 +26,7 @@ public:
     // A TCP stream socket bound to any local address and port.
     bool Create();
     // Resolves the host (dotted address or name) and connects. On failure the
-    // code stays the thread's last error; an unknown host is the
+    // code stays the thread's last error; an unknown host or port 0 is the
     // invalid-argument code. The socket stays open either way.
     bool Connect(const std::string& host, std::uint16_t port);
     // True only when every byte went out.

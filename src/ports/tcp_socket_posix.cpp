@@ -54,7 +54,8 @@ bool TcpSocket::Connect(const std::string& host, std::uint16_t port) {
     sockaddr_in target{};
     target.sin_family = AF_INET;
     target.sin_port = htons(port);
-    if (!ResolveIpv4(host, target.sin_addr)) {
+    // No server listens on port 0: refused as an unknown host is.
+    if (port == 0 || !ResolveIpv4(host, target.sin_addr)) {
         errno = EINVAL;
         return false;
     }

@@ -27,5 +27,5 @@ void ServeConnection(int fd, SimState& state, int port) {
     }
     state.RecordRequest(head);
     SimSettings settings = state.Snapshot();
-    DeliverRouterAnswer(fd, AnswerRouterRequest(request, state, PeerAddress(fd), port), settings);
+    DeliverRouterAnswer(fd, AnswerRouterRequest(request, state, PeerAddress(fd), port), settings, state);
 }

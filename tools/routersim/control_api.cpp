@@ -13,6 +13,9 @@ namespace {
 using Fields = std::map<std::string, std::string>;
 
 constexpr long long MaxFillBytes = 64LL * 1024 * 1024;
+// Generated calls are never held whole: this only keeps a typo from sending for hours.
+constexpr long long MaxGeneratedBytes = 8LL * 1024 * 1024 * 1024;
+constexpr int GeneratedAnswerWaitMs = 5000;
 
 HttpResponse PlainText(std::string text) { return {"HTTP/1.0 200 OK", "Content-Type: text/plain\r\n", std::move(text)}; }
 
@@ -45,7 +48,7 @@ std::optional<DeliveryMode> ModeNamed(const std::string& name) {
     static const std::map<std::string, DeliveryMode> modes = {
         {"normal", DeliveryMode::Normal},   {"keepopen", DeliveryMode::KeepOpen}, {"noanswer", DeliveryMode::NoAnswer},
         {"drip", DeliveryMode::Drip},       {"reset", DeliveryMode::Reset},
-        {"garbage", DeliveryMode::Garbage}, {"refuse", DeliveryMode::Refuse},
+        {"garbage", DeliveryMode::Garbage}, {"refuse", DeliveryMode::Refuse},   {"huge", DeliveryMode::Huge},
     };
     auto found = modes.find(name);
     if (found == modes.end()) return std::nullopt;
@@ -108,8 +111,15 @@ HttpResponse SetMode(const Fields& fields, SimState& state) {
         s.mode = *mode;
         s.dripIntervalMs = static_cast<int>(std::clamp(Number(fields, "interval", s.dripIntervalMs), 0LL, 10000LL));
         s.contentLength = Flag(fields, "contentlength").value_or(false);
+        s.generatedBytes = static_cast<unsigned long long>(std::clamp(Number(fields, "bytes", 0), 0LL, MaxGeneratedBytes));
     });
     return PlainText("ok\n");
+}
+
+HttpResponse ReportGeneratedAnswer(const SimState& state) {
+    const std::optional<GeneratedAnswer> answer = state.LastGeneratedAnswer(GeneratedAnswerWaitMs);
+    if (!answer) return PlainText("none\n");
+    return PlainText("sent " + std::to_string(answer->sentBytes) + (answer->whole ? " whole\n" : " cut\n"));
 }
 
 HttpResponse ListRequests(SimState& state) {
@@ -159,6 +169,7 @@ HttpResponse AnswerControlRequest(const HttpRequest& request, SimState& state) {
         return PlainText("ok\n");
     }
     if (command == "freeport") return PlainText(std::to_string(UnusedLoopbackPort()) + "\n");
+    if (command == "generated") return ReportGeneratedAnswer(state);
     if (command == "connections") return PlainText(std::to_string(state.ConnectionCount()) + "\n");
     return BadRequest("unknown command " + command);
 }

@@ -1,11 +1,13 @@
 #include "delivery.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <thread>
 #include <unistd.h>
 
 #include "connection_io.h"
+#include "log_page.h"
 
 namespace {
 
@@ -13,6 +15,29 @@ namespace {
 constexpr int HoldLimitMs = 60000;
 constexpr int ResetPauseMs = 300;
 constexpr std::size_t GarbageSize = 2048;
+constexpr std::size_t GeneratedChunkSize = 64 * 1024;
+
+// The page with `bytes` of calls made chunk by chunk after its calls start;
+// an answer without calls goes as it is.
+void SendWithGeneratedCalls(int fd, const std::string& framed, unsigned long long bytes, SimState& state) {
+    const auto callsAt = framed.find(LogCallsStart);
+    if (callsAt == std::string::npos) {
+        SendAllBytes(fd, framed);
+        return;
+    }
+    const auto split = callsAt + LogCallsStart.size();
+    state.StartGeneratedAnswer();
+    GeneratedAnswer answer;
+    bool open = SendAllBytes(fd, framed.substr(0, split));
+    for (unsigned long long next = 0; open && answer.sentBytes < bytes;) {
+        const auto size = std::min<unsigned long long>(GeneratedChunkSize, bytes - answer.sentBytes);
+        const std::string chunk = FillerCalls(next, static_cast<std::size_t>(size));
+        open = SendAllBytes(fd, chunk);
+        if (open) answer.sentBytes += chunk.size();
+    }
+    answer.whole = open && SendAllBytes(fd, framed.substr(split));
+    state.EndGeneratedAnswer(answer);
+}
 
 }  // namespace
 
@@ -31,9 +56,9 @@ void DeliverPlainAnswer(int fd, const HttpResponse& answer) {
     ::close(fd);
 }
 
-void DeliverRouterAnswer(int fd, const HttpResponse& answer, const SimSettings& settings) {
-    HttpResponse sent = answer;
-    std::string bytes = FrameResponse(sent, settings.contentLength);
+void DeliverRouterAnswer(int fd, const HttpResponse& answer, const SimSettings& settings, SimState& state) {
+    // The generated calls would make a Content-Length false.
+    std::string bytes = FrameResponse(answer, settings.contentLength && settings.mode != DeliveryMode::Huge);
     switch (settings.mode) {
     case DeliveryMode::KeepOpen:
         if (SendAllBytes(fd, bytes)) WaitForPeerClose(fd, HoldLimitMs);
@@ -54,6 +79,9 @@ void DeliverRouterAnswer(int fd, const HttpResponse& answer, const SimSettings& 
         SendAllBytes(fd, GarbageBytes(GarbageSize));
         break;
     case DeliveryMode::Refuse:
+        break;
+    case DeliveryMode::Huge:
+        SendWithGeneratedCalls(fd, bytes, settings.generatedBytes, state);
         break;
     case DeliveryMode::Normal:
         SendAllBytes(fd, bytes);

@@ -11,7 +11,6 @@ constexpr const char* PageHead =
     "function L1(s){document.writeln(s);}\n"
     "function L2(a,s){var d=new Date(now-a);document.writeln(d.toLocaleString()+s);}\n"
     "</SCRIPT></HEAD>\n<BODY BGCOLOR=#FFFFFF>\n<B>System Log</B><BR>\n";
-constexpr const char* CallsStart = "<BR><PRE>\n<SCRIPT>\n";
 constexpr const char* PageTail = "</SCRIPT>\n</PRE>\n<FORM><INPUT TYPE=BUTTON VALUE=\"Refresh\"></FORM></BODY></HTML>\n";
 
 long long AgeMs(SimClock::time_point when, SimClock::time_point now) {
@@ -19,7 +18,7 @@ long long AgeMs(SimClock::time_point when, SimClock::time_point now) {
 }
 
 // Messages of the kind this router family logs, varied by a counter.
-std::string FillerMessage(unsigned n) {
+std::string FillerMessage(unsigned long long n) {
     switch (n % 4) {
     case 0:
         return "Unrecognized access from 198.51.100." + std::to_string(n % 250 + 1) + ":" +
@@ -33,6 +32,8 @@ std::string FillerMessage(unsigned n) {
     }
 }
 
+constexpr long long DayMs = 86400000;
+
 }  // namespace
 
 std::string RenderLogCall(const SimLogEntry& entry, SimClock::time_point now) {
@@ -43,7 +44,7 @@ std::string RenderLogCall(const SimLogEntry& entry, SimClock::time_point now) {
 std::string RenderLogPage(const std::vector<SimLogEntry>& log, const std::string& wanType, SimClock::time_point now) {
     std::string page = PageHead;
     page += "WAN Type: " + wanType + "<BR>\n";
-    page += CallsStart;
+    page += LogCallsStart;
     for (const SimLogEntry& entry : log) page += RenderLogCall(entry, now);
     page += PageTail;
     return page;
@@ -56,4 +57,14 @@ void FillLog(std::vector<SimLogEntry>& log, const std::string& wanType, std::siz
         size += RenderLogCall(entry, now).size();
         log.push_back(std::move(entry));
     }
+}
+
+std::string FillerCalls(unsigned long long& next, std::size_t bytes) {
+    std::string calls;
+    const SimClock::time_point now = SimClock::now();
+    for (; calls.size() < bytes; ++next) {
+        const auto age = std::chrono::milliseconds(DayMs - static_cast<long long>(next % DayMs));
+        calls += RenderLogCall({true, now - age, FillerMessage(next)}, now);
+    }
+    return calls;
 }

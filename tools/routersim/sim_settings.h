@@ -15,6 +15,7 @@ enum class DeliveryMode {
     Reset,     // send half the answer, then reset the connection
     Garbage,   // binary noise instead of an answer
     Refuse,    // read the request and close at once
+    Huge,      // the log page with generatedBytes of calls made while sending
 };
 
 enum class StatusLayout { Common, Variant };
@@ -46,6 +47,7 @@ struct SimSettings {
     DeliveryMode mode = DeliveryMode::Normal;
     int dripIntervalMs = 5;
     bool contentLength = false;
+    unsigned long long generatedBytes = 0;  // Huge: never held whole, so it may pass the memory's size
     int logoutDelayMs = 0;  // a slow router: the logout answers only after this
 };
 

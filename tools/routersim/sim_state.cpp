@@ -50,3 +50,24 @@ int SimState::ConnectionCount() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return connections_;
 }
+
+void SimState::StartGeneratedAnswer() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    generating_ = true;
+    generated_.reset();
+}
+
+void SimState::EndGeneratedAnswer(GeneratedAnswer answer) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        generating_ = false;
+        generated_ = answer;
+    }
+    generatedEnd_.notify_all();
+}
+
+std::optional<GeneratedAnswer> SimState::LastGeneratedAnswer(int limitMs) const {
+    std::unique_lock<std::mutex> lock(mutex_);
+    generatedEnd_.wait_for(lock, std::chrono::milliseconds(limitMs), [this] { return !generating_; });
+    return generated_;
+}

@@ -1,5 +1,6 @@
 #include "session/router_http_client.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "router/response_length.h"
@@ -56,7 +57,7 @@ bool RouterHttpClient::Connect(const std::string& routerAddress) {
     socket.Close();  // never leak a connection left open by a caller
     if (!socket.Create()) return false;
     RouterAddress target = SplitRouterAddress(address);
-    // The port narrows to 16 bits as the sockets interface takes it.
+    // The split leaves no port past 16 bits; port 0 the socket refuses.
     if (socket.Connect(target.host, static_cast<std::uint16_t>(target.port))) return true;
     socket.Close();
     return false;
@@ -74,9 +75,16 @@ std::string RouterHttpClient::ReadResponse() {
     ResponseEnd end;
     char buffer[ReceiveBufferSize];
     for (;;) {
-        TcpSocket::ReceiveResult result = socket.Receive(buffer, sizeof buffer, MillisecondsLeft(deadline));
+        // One byte past the limit tells a larger answer from one of the limit's size.
+        const std::size_t room = std::min(sizeof buffer, MaxResponseBytes + 1 - received.size());
+        TcpSocket::ReceiveResult result = socket.Receive(buffer, room, MillisecondsLeft(deadline));
         if (result.status != TcpSocket::ReceiveStatus::Data) break;
         received.append(buffer, result.count);
+        if (received.size() > MaxResponseBytes) {
+            // Reading on would only keep us busy until the deadline.
+            Close();
+            return std::string(ResponseTooLargeText);
+        }
         if (end.Reached(received) || std::chrono::steady_clock::now() > deadline) break;
     }
     return WithoutZeroBytes(std::move(received));

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 #include "message_port.h"
@@ -17,6 +18,9 @@
 // Page results beginning with "***" are error texts, not pages.
 class RouterHttpClient {
 public:
+    // Over a fast link the 10 s deadline alone would let a router fill the memory.
+    static constexpr std::size_t MaxResponseBytes = 16 * 1024 * 1024;
+
     explicit RouterHttpClient(MessagePort& messages);
 
     // Stores the address first, also when the connect then fails. A failure
@@ -27,7 +31,9 @@ public:
     // True only if every byte of the request went out.
     bool SendRequest(const std::string& request);
     // Everything the router sends until it closes, the 10 s deadline passes,
-    // or a Content-Length is complete; zero bytes are left out.
+    // or a Content-Length is complete; zero bytes are left out. An answer
+    // larger than MaxResponseBytes closes the connection at once and gives
+    // ResponseTooLargeText.
     std::string ReadResponse();
     void Close();
     // Dotted local IPv4 address of the connection, without the port.
@@ -41,7 +47,7 @@ public:
     // first one on the same client returns that first response unless it was
     // an error text or the login replaced it.
     std::string FetchLogPage(bool login, const std::string& password);
-    // The raw status page, or "*** Error getting status ***".
+    // The raw status page, or "*** Error getting status ***" or ResponseTooLargeText.
     std::string FetchStatusPage();
     // Ends the router's login session; failures are silent.
     void Logout();
@@ -50,7 +56,7 @@ public:
     std::string pageText;
 
 private:
-    void RunLoginSequence(const std::string& password);
+    bool RunLoginSequence(const std::string& password);
     void FetchLogPageOnce();
 
     MessagePort& messages;

@@ -18,29 +18,33 @@ std::string SocketErrorText(int code) { return std::string(SocketErrorPrefix) + 
 }  // namespace
 
 std::string RouterHttpClient::FetchLogPage(bool login, const std::string& password) {
-    if (login) RunLoginSequence(password);
+    if (login && !RunLoginSequence(password)) return pageText;
     if (pageText == InvalidPasswordText) return pageText;
     if (pageText.empty() || IsNoticeText(pageText)) FetchLogPageOnce();
     return pageText;
 }
 
-// Form page, login request, then a fresh connection for the log page.
-void RouterHttpClient::RunLoginSequence(const std::string& password) {
-    if (!SendRequest(FixedRequest(LoginFormPagePath))) return;
+// Form page, login request, then a fresh connection for the log page. False
+// when an answer ends the fetch: pageText then holds its error text.
+bool RouterHttpClient::RunLoginSequence(const std::string& password) {
+    if (!SendRequest(FixedRequest(LoginFormPagePath))) return true;
     pageText = ReadResponse();
     Close();
+    if (pageText == ResponseTooLargeText) return false;
     std::string loginRequest = BuildLoginRequest(pageText, password);
     // Failures here show up as an empty or useless answer.
     Reconnect();
     SendRequest(loginRequest);
     pageText = ReadResponse();
     Close();
+    if (pageText == ResponseTooLargeText) return false;
     if (SaysPasswordIsWrong(pageText)) {
         pageText = InvalidPasswordText;
-        return;
+        return false;
     }
     Reconnect();
     pageText.clear();
+    return true;
 }
 
 void RouterHttpClient::FetchLogPageOnce() {

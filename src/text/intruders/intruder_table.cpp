@@ -25,7 +25,20 @@ int CompareIn(IntruderColumn column, const IntruderRow& a, const IntruderRow& b)
 }  // namespace
 
 void IntruderTable::Add(const IntrusionReport& report, std::optional<LocalStamp> seen) {
-    IntruderRow& row = rows_[report.address];
+    if (seen && !recentAttempts_.IsNew(report, *seen)) return;
+    auto place = rows_.find(report.address);
+    if (place != rows_.end()) {
+        recency_.splice(recency_.begin(), recency_, place->second.recency);
+    } else {
+        if (rows_.size() == MaxIntruderAddresses) {
+            rows_.erase(recency_.back());
+            recency_.pop_back();
+            ++droppedAddresses_;
+        }
+        recency_.push_front(report.address);
+        place = rows_.emplace(report.address, Entry{IntruderRow{}, recency_.begin()}).first;
+    }
+    IntruderRow& row = place->second.row;
     row.address = report.address;
     ++row.attempts;
     if (seen) {
@@ -40,10 +53,14 @@ std::size_t IntruderTable::AddressCount() const {
     return rows_.size();
 }
 
+std::uint64_t IntruderTable::DroppedAddressCount() const {
+    return droppedAddresses_;
+}
+
 std::vector<IntruderRow> IntruderTable::SortedRows(IntruderColumn column, bool descending) const {
     std::vector<IntruderRow> rows;
     rows.reserve(rows_.size());
-    for (const auto& entry : rows_) rows.push_back(entry.second);
+    for (const auto& entry : rows_) rows.push_back(entry.second.row);
     std::sort(rows.begin(), rows.end(), [&](const IntruderRow& a, const IntruderRow& b) {
         const int order = CompareIn(column, a, b);
         if (order != 0) return descending ? order > 0 : order < 0;

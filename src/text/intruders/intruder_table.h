@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <list>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -7,6 +8,7 @@
 
 #include "intruders/intrusion_report.h"
 #include "intruders/local_stamp.h"
+#include "intruders/recent_attempts.h"
 
 enum class IntruderColumn { Address, Attempts, FirstSeen, LastSeen, Protocol, Port };
 
@@ -18,19 +20,35 @@ struct IntruderRow {
     bool operator==(const IntruderRow&) const = default;
 };
 
-// Every intruder address seen, one row each: memory follows the number of
-// addresses, not of attempts.
+// Anyone can knock from ever new addresses: past this many, the address seen
+// least recently makes room.
+inline constexpr std::size_t MaxIntruderAddresses = 100000;
+
+// The intruder addresses seen, one row each: memory follows the number of
+// addresses (at most MaxIntruderAddresses), not of attempts.
 class IntruderTable {
 public:
-    // Attempts are added in the order they happened.
+    // Attempts are added in the order they happened. An attempt added again
+    // (the same time, address, protocol and port, see RecentAttempts) counts
+    // once; without a time each counts.
     void Add(const IntrusionReport& report, std::optional<LocalStamp> seen);
     std::size_t AddressCount() const;
+    // The addresses whose rows made room for newer ones.
+    std::uint64_t DroppedAddressCount() const;
     // Ties go by address, ascending. Addresses sort by value, ports by
     // number, stamps by time with unknown ones first.
     std::vector<IntruderRow> SortedRows(IntruderColumn column, bool descending) const;
 
 private:
-    std::unordered_map<std::uint32_t, IntruderRow> rows_;
+    struct Entry {
+        IntruderRow row;
+        std::list<std::uint32_t>::iterator recency;
+    };
+
+    std::unordered_map<std::uint32_t, Entry> rows_;
+    std::list<std::uint32_t> recency_;  // addresses, the most recently seen first
+    RecentAttempts recentAttempts_;
+    std::uint64_t droppedAddresses_ = 0;
 };
 
 // The view the window opens with: most attempts first.

@@ -4,6 +4,7 @@
 #include <limits>
 #include <utility>
 
+#include "control_characters.h"
 #include "logpage/forward_search.h"
 
 namespace {
@@ -38,15 +39,18 @@ LogEntry UntimedEntry(std::string_view text) {
     LogEntry entry;
     entry.kind = LogEntry::Kind::Untimed;
     entry.text = text;
+    BlankControlCharacters(entry.text);
     return entry;
 }
 
 LogEntry TimedEntry(std::string_view age, std::string_view message, std::int32_t referenceTime) {
     LogEntry entry;
     entry.kind = LogEntry::Kind::Timed;
-    entry.ageMs = ParseAgeMs(age);
+    // A negative age would date the entry ahead, past every later one.
+    entry.ageMs = std::max(ParseAgeMs(age), 0);
     entry.time = ClampToInt32(std::int64_t{referenceTime} - entry.ageMs / 1000);
     entry.message = message;
+    BlankControlCharacters(entry.message);
     return entry;
 }
 
@@ -55,7 +59,7 @@ LogEntry TimedEntry(std::string_view age, std::string_view message, std::int32_t
 constexpr std::size_t TypicalCallSize = 64;
 
 std::size_t EstimatedEntryCount(std::string_view log) {
-    return log.size() / TypicalCallSize + 1;
+    return std::min(log.size() / TypicalCallSize + 1, MaxLogEntries);
 }
 
 // The span from start to end of the page, empty when start lies beyond end.
@@ -92,6 +96,8 @@ std::vector<LogEntry> ScanLogEntries(std::string_view page, std::int32_t referen
 
     const std::size_t textBudget = page.size() + NestedCallTextAllowance;
     std::size_t textBytes = 0;
+    // Once the list is full it is a ring: each entry replaces the oldest kept.
+    std::size_t oldest = 0;
     std::size_t pos = logStart;
     for (;;) {
         const auto untimedCall = untimedCalls.From(pos);
@@ -110,10 +116,16 @@ std::vector<LogEntry> ScanLogEntries(std::string_view page, std::int32_t referen
                                                         Span(page, separator + MessageOffset, end), referenceTime);
         textBytes += entry.text.size() + entry.message.size();
         if (textBytes > textBudget) break;
-        entries.push_back(std::move(entry));
+        if (entries.size() < MaxLogEntries) {
+            entries.push_back(std::move(entry));
+        } else {
+            entries[oldest] = std::move(entry);
+            oldest = (oldest + 1) % MaxLogEntries;
+        }
         if (terminator == None) break;
         // The next call may stand inside this entry's own text.
         pos = start;
     }
+    std::rotate(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(oldest), entries.end());
     return entries;
 }

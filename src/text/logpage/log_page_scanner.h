@@ -13,8 +13,13 @@
 // never come near it.
 inline constexpr std::size_t NestedCallTextAllowance = std::size_t{1} << 20;
 
+// Routers keep a few thousand entries; a page with more keeps its newest
+// (the last ones: the router lists the oldest first).
+inline constexpr std::size_t MaxLogEntries = 100000;
+
 // The log calls after the page's "<BR><PRE>", timed entries dated against
-// referenceTime (seconds since 1970-01-01 UTC).
+// referenceTime (seconds since 1970-01-01 UTC), a negative age as none.
+// Control characters in the texts become blanks.
 std::vector<LogEntry> ScanLogEntries(std::string_view page, std::int32_t referenceTime);
 
 // An age as the router writes it: blanks, a sign, digits; 0 without digits.

@@ -2,11 +2,14 @@
 
 namespace {
 
-std::uint32_t LeadingDigitsValue(const std::string& text) {
+constexpr std::uint32_t MaxPort = 65535;
+
+std::uint32_t PortValue(const std::string& text) {
     std::uint32_t value = 0;
     for (char c : text) {
         if (c < '0' || c > '9') break;
         value = value * 10 + static_cast<std::uint32_t>(c - '0');
+        if (value > MaxPort) return 0;
     }
     return value;
 }
@@ -16,5 +19,5 @@ std::uint32_t LeadingDigitsValue(const std::string& text) {
 RouterAddress SplitRouterAddress(const std::string& address) {
     std::string::size_type colon = address.find(':');
     if (colon == std::string::npos) return {address, DefaultRouterPort};
-    return {address.substr(0, colon), LeadingDigitsValue(address.substr(colon + 1))};
+    return {address.substr(0, colon), PortValue(address.substr(colon + 1))};
 }

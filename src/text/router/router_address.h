@@ -11,5 +11,6 @@ struct RouterAddress {
 inline constexpr std::uint32_t DefaultRouterPort = 80;
 
 // Splits at the first colon; the port is the value of the leading digits after
-// it (0 when there are none), 80 when there is no colon.
+// it (0 when there are none), 80 when there is no colon. A value past 65535 is
+// 0 too, where narrowing it would reach another port (65616 would be 80).
 RouterAddress SplitRouterAddress(const std::string& address);

@@ -20,6 +20,7 @@ std::string FixedRequest(std::string_view path);
 inline constexpr std::string_view InvalidPasswordText = "*** Error: Invalid Admin Password";
 inline constexpr std::string_view SocketErrorPrefix = "*** Socket Error no.:";
 inline constexpr std::string_view StatusErrorText = "*** Error getting status ***";
+inline constexpr std::string_view ResponseTooLargeText = "*** Error: The router's answer is larger than 16 MB.";
 inline constexpr std::string_view SocketsStartFailedText = "Windows sockets initialization failed.";
 
 // Both present in the answer to a login request: the password was wrong.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "support/routersim_fixture.h"
@@ -32,6 +33,15 @@ TEST_F(RouterHttpClientPosixTest, FailuresLeaveNoSocketOpen) {
         EXPECT_TRUE(client.Connect(Address()));
     }
     EXPECT_EQ(OpenDescriptors(), before);
+}
+
+TEST_F(RouterHttpClientPosixTest, PortsOutOfRangeFailAsAnUnknownHostDoes) {
+    FakeDialog messages;
+    RouterHttpClient client(messages);
+    for (const char* address : {"127.0.0.1:0", "127.0.0.1:65536", "127.0.0.1:65616"}) {
+        EXPECT_FALSE(client.Connect(address)) << address;
+        EXPECT_EQ(RouterHttpClient::LastErrorCode(), EINVAL) << address;
+    }
 }
 
 }  // namespace

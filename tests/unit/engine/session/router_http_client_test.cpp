@@ -70,6 +70,27 @@ TEST_F(RouterHttpClientTest, AnErrorTextIsNoPageAndTheNextCallAsksAgain) {
     EXPECT_EQ(RecordedRequests().size(), 1u);
 }
 
+TEST_F(RouterHttpClientTest, APortPast16BitsIsRefusedNotNarrowed) {
+    RouterHttpClient client(messages);
+    // Narrowed to 16 bits, this port would be the simulator's own.
+    EXPECT_FALSE(client.Connect("127.0.0.1:" + std::to_string(port + 65536)));
+    EXPECT_TRUE(client.FetchLogPage(false, "").starts_with("*** Socket Error no.:"));
+    EXPECT_TRUE(RecordedRequests().empty());
+}
+
+TEST_F(RouterHttpClientTest, AnAnswerPastTheLimitEndsTheReadWithAnError) {
+    constexpr std::size_t Limit = RouterHttpClient::MaxResponseBytes;
+    Sim("mode?name=huge&bytes=" + std::to_string(Limit - 100000));
+    EXPECT_TRUE(FetchOnce().ends_with("</HTML>\n"));
+
+    Sim("mode?name=huge&bytes=" + std::to_string(4 * Limit));
+    EXPECT_EQ(FetchOnce(), "*** Error: The router's answer is larger than 16 MB.");
+    // The client closed once past the limit: the socket buffers took a few MB more at most.
+    const std::string told = SimBody("generated");
+    ASSERT_TRUE(told.starts_with("sent ") && told.ends_with(" cut\n")) << told;
+    EXPECT_LT(std::stoull(told.substr(5)), 2 * Limit) << told;
+}
+
 TEST_F(RouterHttpClientTest, BrokenAnswersGiveWhatArrived) {
     // Untimed lines only, so that the page does not change between fetches.
     Sim("log/clear");

@@ -71,3 +71,62 @@ TEST(IntruderTable, SortsEachColumnWithTiesByAddress) {
         EXPECT_EQ(order, view.order) << static_cast<int>(view.column) << " " << view.descending;
     }
 }
+
+namespace {
+constexpr LocalStamp T1{2001, 3, 5, 9, 0, 0}, T2{2001, 3, 5, 9, 0, 1};
+
+std::uint64_t AllAttempts(const IntruderTable& table) {
+    std::uint64_t attempts = 0;
+    for (const auto& row : table.SortedRows(IntruderColumn::Address, false)) attempts += row.attempts;
+    return attempts;
+}
+}  // namespace
+
+TEST(IntruderTable, AnAttemptAddedAgainCountsOnce) {
+    using Added = std::vector<std::pair<IntrusionReport, std::optional<LocalStamp>>>;
+    const IntrusionReport a{1, "UDP", "137"}, b{2, "TCP", "80"};
+    const std::pair<Added, std::uint64_t> cases[] = {
+        {{{a, T1}, {a, T1}}, 1},
+        // The log shown again after a cleared screen: every attempt once.
+        {{{a, T1}, {b, T1}, {a, T2}, {a, T1}, {b, T1}, {a, T2}}, 3},
+        // Another time, protocol or port, or no time to tell: another attempt.
+        {{{a, T1}, {a, T2}, {{1, "TCP", "137"}, T1}, {{1, "UDP", "138"}, T1}}, 4},
+        {{{a, std::nullopt}, {a, std::nullopt}}, 2},
+    };
+    for (const auto& [added, attempts] : cases) {
+        IntruderTable table;
+        for (const auto& [report, seen] : added) table.Add(report, seen);
+        EXPECT_EQ(AllAttempts(table), attempts) << added.size() << " added";
+    }
+}
+
+TEST(IntruderTable, ARepeatCountsOnceWhileRemembered) {
+    // A second apart from a thousand addresses, twice as many as remembered,
+    // then the newest remembered ones again, twice.
+    IntruderTable table;
+    const auto add = [&table](std::size_t i) {
+        const int s = static_cast<int>(i);
+        table.Add({static_cast<std::uint32_t>(i % 1000), "TCP", std::to_string(i % 7)},
+                  LocalStamp{2001, 3, 5 + s / 86400, s / 3600 % 24, s / 60 % 60, s % 60});
+    };
+    const std::size_t count = 2 * RememberedAttempts;
+    for (std::size_t i = 0; i < count; ++i) add(i);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (std::size_t i = count - RememberedAttempts + 1; i < count; ++i) add(i);
+    }
+    EXPECT_EQ(AllAttempts(table), count);
+}
+
+TEST(IntruderTable, TheAddressSeenLeastRecentlyMakesRoom) {
+    IntruderTable table;
+    for (std::uint32_t address = 1; address <= MaxIntruderAddresses; ++address) table.Add({address, "", ""}, std::nullopt);
+    table.Add({1, "", ""}, std::nullopt);
+    EXPECT_EQ(table.DroppedAddressCount(), 0u);
+    table.Add({0xFFFFFFFF, "", ""}, std::nullopt);
+    EXPECT_EQ(table.AddressCount(), MaxIntruderAddresses);
+    EXPECT_EQ(table.DroppedAddressCount(), 1u);
+    const auto rows = table.SortedRows(IntruderColumn::Address, false);
+    EXPECT_EQ(rows[0].address, 1u);
+    EXPECT_EQ(rows[1].address, 3u);  // 2 went
+    EXPECT_EQ(rows.back().address, 0xFFFFFFFFu);
+}

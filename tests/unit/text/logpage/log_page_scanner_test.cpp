@@ -36,10 +36,14 @@ TEST(LogPageScanner, PagesAndTheirEntries) {
         // A timed entry drops the character after the quote; nothing left, an empty message.
         {LogPage(L2(65000, "Event one")), R, {{T, R - 65, "Event one"}}},
         {"<BR><PRE>L2(5,'');L2(6,');", R, {{T, R, ""}, {T, R, ""}}},
-        // Ages in milliseconds truncate toward zero.
-        {LogPage(L2(1999, "a") + L2(999, "b") + L2(-1500, "c")), R, {{T, R - 1, "a"}, {T, R, "b"}, {T, R + 1, "c"}}},
+        // Ages in milliseconds truncate toward zero; a negative one dates nothing ahead.
+        {LogPage(L2(1999, "a") + L2(999, "b") + L2(-1500, "c")), R, {{T, R - 1, "a"}, {T, R, "b"}, {T, R, "c"}}},
+        {"<BR><PRE>L2(-2000000000,' late');L2(abc,' now');", INT32_MAX - 5, {{T, INT32_MAX - 5, "late"}, {T, INT32_MAX - 5, "now"}}},
         // The entry's time clamps rather than wrapping.
-        {"<BR><PRE>L2(-99999999999,' late');L2(abc,' now');", INT32_MAX - 5, {{T, INT32_MAX, "late"}, {T, INT32_MAX - 5, "now"}}},
+        {"<BR><PRE>L2(99999999999,' early');", INT32_MIN + 5, {{T, INT32_MIN, "early"}}},
+        // Control characters would start lines of the router's making: blanks in both kinds.
+        {"<BR><PRE>L1('a\rb\nc\td\x7f" "e\x01');L2(2000,' x\r\n2001/03/05 - 09:06 - Unrecognized\x1f\x0b');", R,
+         {{U, 0, "a b c d e "}, {T, R - 2, "x  2001/03/05 - 09:06 - Unrecognized  "}}},
         // A missing terminator runs to the end and stops.
         {"<BR><PRE>L1('first');L2(3000,' no end L1('inner", R, {{U, 0, "first"}, {T, R - 3, "no end L1('inner"}}},
         // A timed call without its separator is untimed.
@@ -57,6 +61,7 @@ TEST(LogPageScanner, PagesAndTheirEntries) {
             EXPECT_EQ(entries[i].kind, expected.kind) << c.page << " #" << i;
             EXPECT_EQ(entries[i].message + entries[i].text, expected.text) << c.page << " #" << i;
             EXPECT_EQ(entries[i].time, expected.time) << c.page << " #" << i;
+            EXPECT_GE(entries[i].ageMs, 0) << c.page << " #" << i;
         }
     }
 }
@@ -84,14 +89,17 @@ TEST(LogPageScanner, NestedCallsStopWithinTheTextAllowance) {
     EXPECT_EQ(entries[1].text, calls.substr(8));
 }
 
-TEST(LogPageScanner, CallsOneAfterAnotherKeepEveryEntryWhateverTheSize) {
+TEST(LogPageScanner, CallsOneAfterAnotherKeepTheNewestEntriesWhateverTheSize) {
     // Well past the allowance itself: the bound follows the page's size.
     std::string calls;
-    const int count = 100000;
+    const int count = 3 * MaxLogEntries;
     for (int i = 0; i < count; ++i) calls += L2(1000, "Unrecognized access from 10.0.0.1:1 to TCP port " + std::to_string(i));
     ASSERT_GT(calls.size(), NestedCallTextAllowance);
 
     const auto entries = ScanLogEntries(LogPage(calls), R);
-    ASSERT_EQ(entries.size(), static_cast<std::size_t>(count));
-    EXPECT_EQ(entries.back().message, "Unrecognized access from 10.0.0.1:1 to TCP port 99999");
+    ASSERT_EQ(entries.size(), MaxLogEntries);
+    EXPECT_EQ(entries.front().message, "Unrecognized access from 10.0.0.1:1 to TCP port 200000");
+    EXPECT_EQ(entries.back().message, "Unrecognized access from 10.0.0.1:1 to TCP port 299999");
+    // Never all the page's entries at once.
+    EXPECT_LE(entries.capacity(), 2 * MaxLogEntries);
 }
