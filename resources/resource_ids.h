@@ -7,6 +7,7 @@
 #define IDD_MAIN 102
 #define IDD_ROUTER_STATUS 140
 #define IDD_INTRUDERS 150
+#define IDD_SYSLOG 160
 
 // Icons, clip, sound, strings
 #define IDI_NORMAL 128
@@ -72,6 +73,13 @@
 #define IDC_INTRUDERS_COPY 1050
 #define IDC_INTRUDERS_LAUNCH 1051
 
+// Syslog window controls
+#define IDC_SYSLOG_ENABLED 1060
+#define IDC_SYSLOG_PORT 1061
+#define IDC_SYSLOG_ROUTER_ONLY 1062
+#define IDC_SYSLOG_ANY_SENDER 1063
+#define IDC_SYSLOG_STATUS 1064
+
 // Commands
 #define IDM_ABOUTBOX 16
 #define ID_TRAY_PREFERENCES 32772
@@ -80,6 +88,7 @@
 #define ID_TRAY_DELETE_LOG 32775
 #define ID_TRAY_INTRUDERS 32776
 #define ID_TRAY_POPUP 32777
+#define ID_TRAY_SYSLOG 32780
 #define ID_ABOUT_COMMAND 100
 
 // Timers, the tray icon, and the main window's private messages: in the
@@ -90,6 +99,9 @@
 #define SESSION_TIMER_PERIOD_MS 200
 #define TRAY_RETRY_TIMER_ID 22133
 #define TRAY_RETRY_PERIOD_MS 2000
+// Refreshes the Syslog window's status line while it is shown.
+#define SYSLOG_STATUS_TIMER_ID 22140
+#define SYSLOG_STATUS_PERIOD_MS 1000
 #define WM_TRAY_CALLBACK (WM_APP + 1)
 #define TRAY_ICON_ID 1
 // Posted to itself while loading when the session is to start by itself.
@@ -106,3 +118,4 @@
 #define STATUS_WINDOW_TITLE "Router Status"
 #define ABOUT_BOX_TITLE "About Vorlane"
 #define INTRUDERS_WINDOW_TITLE "Intruders"
+#define SYSLOG_WINDOW_TITLE "Syslog"

@@ -5,6 +5,7 @@
 
 #include "resource_ids.h"
 #include "about_dialog_gui.h"
+#include "control_event_gui.h"
 #include "main_window_tooltips_gui.h"
 #include "window_geometry.h"
 
@@ -16,12 +17,6 @@ constexpr int kFirstClipFrame = 0;
 constexpr int kFirstRunningFrame = 1;
 constexpr int kLastClipFrame = 0xFFFF;
 constexpr int kRepeatForever = -1;
-
-ControlEvent ControlEventOf(WORD notifyCode) {
-    if (notifyCode == BN_CLICKED) return ControlEvent::Clicked;
-    if (notifyCode == EN_CHANGE) return ControlEvent::TextChanged;
-    return ControlEvent::Other;
-}
 
 TrayMouseEvent TrayMouseEventOf(LPARAM mouseMessage) {
     switch (mouseMessage) {
@@ -45,10 +40,12 @@ MainWindow::MainWindow(HINSTANCE instance)
       taskbarCreatedMessage_(RegisterWindowMessageA(kTaskbarCreatedMessage)),
       system_(instance),
       tray_(instance),
-      engine_(MainWindowPorts{mainDialogPort_, statusDialogPort_, intrudersDialogPort_, system_, files_, registry_, protection_, *this,
-                           statusDialog_, intrudersDialog_, tray_}) {
+      engine_(MainWindowPorts{mainDialogPort_, statusDialogPort_, intrudersDialogPort_, syslogDialogPort_, system_,
+                              files_, registry_, protection_, *this, statusDialog_, intrudersDialog_, syslogDialog_,
+                              tray_}) {
     statusDialog_.SetEngine(engine_);
     intrudersDialog_.SetEngine(engine_);
+    syslogDialog_.SetEngine(engine_);
 }
 
 bool MainWindow::Create() {
@@ -112,6 +109,7 @@ BOOL MainWindow::OnInitDialog() {
     if (intrudersDialog_.Create(instance_)) intrudersDialogPort_.Attach(intrudersDialog_.Window());
     if (engine_.LoadOptions()) PostMessageA(window_, WM_AUTO_START, 0, 0);
     if (statusDialog_.Create(instance_)) statusDialogPort_.Attach(statusDialog_.Window());
+    if (syslogDialog_.Create(instance_)) syslogDialogPort_.Attach(syslogDialog_.Window());
     return TRUE;
 }
 
@@ -147,7 +145,7 @@ bool MainWindow::PreTranslateMessage(MSG& message) {
 
 // The keyboard of the two other windows: Tab, Enter and Escape.
 bool MainWindow::IsOtherWindowMessage(MSG& message) {
-    for (const HWND window : {statusDialog_.Window(), intrudersDialog_.Window()}) {
+    for (const HWND window : {statusDialog_.Window(), intrudersDialog_.Window(), syslogDialog_.Window()}) {
         if (window != nullptr && IsDialogMessageA(window, &message)) return true;
     }
     return false;

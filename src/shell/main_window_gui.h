@@ -8,6 +8,7 @@
 #include "registry_port_win32.h"
 #include "intruders_dialog_gui.h"
 #include "router_status_dialog_gui.h"
+#include "syslog_dialog_gui.h"
 #include "main_window_port.h"
 #include "mainwindow/main_window_engine.h"
 #include "tray_icon_gui.h"
@@ -60,6 +61,7 @@ private:
     Win32DialogPort mainDialogPort_;
     Win32DialogPort statusDialogPort_;
     Win32DialogPort intrudersDialogPort_;
+    Win32DialogPort syslogDialogPort_;
     Win32System system_;
     LocalFiles files_;
     Win32Registry registry_;
@@ -67,5 +69,6 @@ private:
     TrayIcon tray_;
     RouterStatusDialog statusDialog_;
     IntrudersDialog intrudersDialog_;
+    SyslogDialog syslogDialog_;
     MainWindowEngine engine_;
 };

@@ -1,13 +1,13 @@
 #pragma once
 #include <windows.h>
 
-#include "router_status_window_port.h"
+#include "window_port.h"
 
 class MainWindowEngine;
 
 // The "Router Status" window: a top-level modeless dialog of its own,
 // hidden until the main window's IDC_SHOW_STATUS shows it.
-class RouterStatusDialog : public RouterStatusWindowPort {
+class RouterStatusDialog : public WindowPort {
 public:
     // The engine is known after the window objects exist; it is set before the window is created.
     void SetEngine(MainWindowEngine& engine) { engine_ = &engine; }

@@ -12,6 +12,7 @@ constexpr char kViewLogItem[] = "View Log File";
 constexpr char kDeleteLogItem[] = "Delete Log File";
 constexpr char kPopupItem[] = "Pop-up on intrusion";
 constexpr char kIntrudersItem[] = "Intruders...";
+constexpr char kSyslogItem[] = "Syslog...";
 constexpr char kAboutItem[] = "About Vorlane...";
 constexpr DWORD kBalloonTimeoutMs = 10000;
 constexpr char kShutdownItem[] = "Shutdown";
@@ -38,6 +39,7 @@ void TrayIcon::BuildMenu() {
     AppendMenuA(menu_, MF_STRING, ID_TRAY_POPUP, kPopupItem);
     AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu_, MF_STRING, ID_TRAY_INTRUDERS, kIntrudersItem);
+    AppendMenuA(menu_, MF_STRING, ID_TRAY_SYSLOG, kSyslogItem);
     AppendMenuA(menu_, MF_STRING, ID_ABOUT_COMMAND, kAboutItem);
     AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu_, MF_STRING, ID_TRAY_SHUTDOWN, kShutdownItem);

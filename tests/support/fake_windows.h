@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "main_window_port.h"
-#include "router_status_window_port.h"
+#include "window_port.h"
 
 // The main window as a window: what the engine asked of it, in order.
 struct FakeMainWindow : MainWindowPort {
@@ -17,8 +17,8 @@ struct FakeMainWindow : MainWindowPort {
     std::vector<std::string> calls;
 };
 
-// A status window that exists and keeps only whether it shows.
-struct FakeStatusWindow : RouterStatusWindowPort {
+// A window that exists and keeps only whether it shows.
+struct FakeWindow : WindowPort {
     bool Exists() override { return true; }
     void Show(bool) override { visible = true; }
     void Hide() override { visible = false; }

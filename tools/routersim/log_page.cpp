@@ -52,11 +52,16 @@ std::string RenderLogPage(const std::vector<SimLogEntry>& log, const std::string
 
 void FillLog(std::vector<SimLogEntry>& log, const std::string& wanType, std::size_t bytes, SimClock::time_point now) {
     std::size_t size = RenderLogPage(log, wanType, now).size();
+    const std::size_t first = log.size();
     for (unsigned n = 0; size < bytes; ++n) {
-        SimLogEntry entry{true, now - std::chrono::seconds(86400 - n), FillerMessage(n)};
+        SimLogEntry entry{true, now - std::chrono::seconds(DayMs / 1000), FillerMessage(n)};
         size += RenderLogCall(entry, now).size();
         log.push_back(std::move(entry));
     }
+    // One a second, oldest first, the newest now (so the page comes out a
+    // little larger than asked where ages grow a digit).
+    const auto count = static_cast<long long>(log.size() - first);
+    for (long long i = 0; i < count; ++i) log[first + i].when = now - std::chrono::seconds(count - 1 - i);
 }
 
 std::string FillerCalls(unsigned long long& next, std::size_t bytes) {

@@ -23,6 +23,5 @@ public:
 private:
     const std::string path_;
     LocalFiles files_;
-    std::string lines_;
     std::chrono::steady_clock::time_point first_;
 };

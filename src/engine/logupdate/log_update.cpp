@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "logpage/intrusion_marker.h"
+#include "intruders/intrusion_recognizer.h"
 
 bool LogUpdate::HoldsIntrusion() const {
     return std::any_of(records.begin(), records.end(), [](const LogRecord& record) { return record.intrusion; });
@@ -12,8 +12,8 @@ bool LogUpdate::HoldsIntrusion() const {
 LogRecord RecordOf(std::optional<std::int32_t> time, std::string message) {
     LogRecord record;
     record.time = time;
-    record.intrusion = ContainsIntrusionMarker(message);
-    if (record.intrusion) record.attempt = ParseIntrusionReport(message);
+    record.attempt = RecognizeIntrusion(message);
+    record.intrusion = record.attempt || IsIntrusionAttempt(message);
     record.message = std::move(message);
     return record;
 }

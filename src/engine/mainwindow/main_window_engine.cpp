@@ -32,7 +32,9 @@ MainWindowEngine::MainWindowEngine(const MainWindowPorts& ports, std::string opt
       intruders_(ports.intrudersDialog, ports.intrudersWindow, ports.system, ports.files, options_),
       publisher_(logScreen_, logFile_, intruders_, alerts_, options_),
       status_(ports.mainDialog, ports.statusDialog, ports.statusWindow, ports.system, boxes_, options_),
-      session_(ports.mainDialog, ports.system, boxes_, options_, logScreen_, trayAnimation_, *this) {}
+      session_(ports.mainDialog, ports.system, boxes_, options_, logScreen_, trayAnimation_, *this),
+      syslog_(ports.system, publisher_, options_),
+      syslogWindow_(ports.syslogDialog, ports.syslogWindow, ports.system, options_, syslog_) {}
 
 bool MainWindowEngine::LoadOptions() {
     StoredSettings stored = LoadSettings(registry_, optionsKeyPath_, protection_, system_.CurrentTime());
@@ -52,10 +54,12 @@ bool MainWindowEngine::LoadOptions() {
     logFile_.SetPath(PathBeside(executable, kLogFileName));
     intruders_.ApplyLayout(options_.intrudersLayout);
     intruders_.StartReadingRouterLog(logFile_.Path());
+    syslog_.Apply();
     return IsOn(options_.autoStart);
 }
 
 void MainWindowEngine::SaveOptionsAndFinish() {
+    syslog_.Stop();
     if (auto layout = intruders_.CurrentLayout()) options_.intrudersLayout = layout;
     SaveSettings({options_, session_.LastDate(), passwordToProtect_}, registry_, optionsKeyPath_, protection_);
     SaveStartupRegistration(IsOn(options_.launchAtStartup), registry_, system_.ExecutablePath());
@@ -64,6 +68,8 @@ void MainWindowEngine::SaveOptionsAndFinish() {
 
 void MainWindowEngine::OnCommand(int commandId, ControlEvent event) {
     optionControls_.TakeChange(commandId, event, options_);
+    // Syslog from the router's host alone follows its address.
+    if (commandId == IDC_ROUTER_ADDRESS && event == ControlEvent::TextChanged) syslog_.ApplySenderRule();
     if (event == ControlEvent::Clicked) OnClick(commandId);
 }
 
@@ -88,6 +94,7 @@ void MainWindowEngine::OnClick(int commandId) {
     case ID_TRAY_SHUTDOWN: mainWindow_.ShutdownApplication(); break;
     case ID_ABOUT_COMMAND: mainWindow_.ShowAboutBox(); break;
     case ID_TRAY_INTRUDERS: intruders_.Open(); break;
+    case ID_TRAY_SYSLOG: syslogWindow_.Open(); break;
     case ID_TRAY_POPUP: options_.popupOnIntrusion = !options_.popupOnIntrusion; break;
     default: break;
     }
@@ -121,6 +128,7 @@ void MainWindowEngine::OnTaskbarCreated() { trayIcon_.AddIcon(); }
 void MainWindowEngine::OnTimer(unsigned timerId) {
     if (trayIcon_.OnTimer(timerId)) return;
     if (timerId == SESSION_TIMER_ID) session_.OnSessionTick();
+    if (timerId == SYSLOG_STATUS_TIMER_ID) syslogWindow_.OnStatusTimer();
 }
 
 void MainWindowEngine::OnTrayNotify(TrayMouseEvent event) {
@@ -171,6 +179,8 @@ void MainWindowEngine::OnRouterStatusCommand(int commandId) {
 }
 
 void MainWindowEngine::OnRouterStatusClosing() { status_.Close(); }
+
+void MainWindowEngine::OnSyslogCommand(int controlId, ControlEvent event) { syslogWindow_.OnCommand(controlId, event); }
 
 void MainWindowEngine::OnIntrudersCommand(int commandId) {
     switch (commandId) {

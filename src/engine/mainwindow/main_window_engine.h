@@ -19,30 +19,30 @@
 #include "routerstatus/router_status_controller.h"
 #include "session/session_controller.h"
 #include "settings/settings_store.h"
+#include "syslog/syslog_source.h"
+#include "syslog/syslog_window.h"
 
 // The mouse messages of the tray icon that mean something.
 enum class TrayMouseEvent { LeftDown, LeftDoubleClick, RightDown, BalloonClick, Other };
-
-// The "&Hide" button (also the Enter key) and the Escape key.
-inline constexpr int kHideCommand = 1;
-inline constexpr int kCancelCommand = 2;
 
 struct MainWindowPorts {
     DialogPort& mainDialog;
     DialogPort& statusDialog;
     DialogPort& intrudersDialog;
+    DialogPort& syslogDialog;
     SystemPort& system;
     FilePort& files;
     RegistryPort& registry;
     DataProtectionPort& protection;
     MainWindowPort& mainWindow;
-    RouterStatusWindowPort& statusWindow;
+    WindowPort& statusWindow;
     IntrudersWindowPort& intrudersWindow;
+    WindowPort& syslogWindow;
     TrayPort& tray;
 };
 
-// Everything behind the main window, the tray icon, the Router Status window
-// and the Intruders window: it owns the options and the units that hold the
+// Everything behind the main window, the tray icon, the Router Status, the
+// Intruders and the Syslog window: it owns the options and the units that hold the
 // program's state, and takes each of the windows' messages, so that the
 // window procedures only translate. GUI thread.
 class MainWindowEngine : private SessionListener {
@@ -82,6 +82,8 @@ public:
     void OnRouterStatusCommand(int commandId);
     void OnRouterStatusClosing();
 
+    void OnSyslogCommand(int controlId, ControlEvent event);
+
     void OnIntrudersCommand(int commandId);
     void OnIntrudersColumnClick(int column);
 
@@ -119,4 +121,6 @@ private:
     LogPublisher publisher_;
     RouterStatusController status_;
     SessionController session_;
+    SyslogSource syslog_;
+    SyslogWindowController syslogWindow_;
 };

@@ -1,9 +1,7 @@
 #pragma once
+#include "common/control_event.h"
 #include "dialog_port.h"
 #include "options/options.h"
-
-// How a control or menu reported itself in a command.
-enum class ControlEvent { Clicked, TextChanged, Other };
 
 // The one place that knows which control of the main window shows which
 // option. GUI thread.

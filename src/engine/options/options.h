@@ -1,9 +1,12 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "intruders_window_port.h"
 #include "logpage/date_text.h"
+
+inline constexpr std::uint16_t kDefaultSyslogPort = 514;
 
 // A check box's state as the control holds it: 0 off, 1 on, and whatever
 // else was stored, which is kept as it is.
@@ -37,6 +40,12 @@ struct Options {
 
     bool popupOnIntrusion = true;
     std::optional<IntrudersWindowLayout> intrudersLayout;
+
+    // The syslog receiver: on or off, its UDP and TCP port, and whether any
+    // sender is heard or the router's address alone.
+    bool syslogEnabled = false;
+    std::uint16_t syslogPort = kDefaultSyslogPort;
+    bool syslogAnySender = false;
 };
 
 // With no date format chosen yet the log uses the long form.

@@ -18,7 +18,7 @@ constexpr char kHideStatusCaption[] = "Hide Router Status";
 }  // namespace
 
 RouterStatusController::RouterStatusController(DialogPort& mainDialog, DialogPort& statusDialog,
-                                               RouterStatusWindowPort& window, SystemPort& system,
+                                               WindowPort& window, SystemPort& system,
                                                MessageBoxes& boxes, const Options& options)
     : mainDialog_(mainDialog),
       statusDialog_(statusDialog),

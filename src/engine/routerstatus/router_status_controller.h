@@ -5,7 +5,7 @@
 #include "dialog_port.h"
 #include "options/options.h"
 #include "router/status_page_parser.h"
-#include "router_status_window_port.h"
+#include "window_port.h"
 #include "system_port.h"
 
 // The Router Status window's behaviour, and the main window's button that
@@ -13,7 +13,7 @@
 // that posts what it learns back. GUI thread.
 class RouterStatusController {
 public:
-    RouterStatusController(DialogPort& mainDialog, DialogPort& statusDialog, RouterStatusWindowPort& window,
+    RouterStatusController(DialogPort& mainDialog, DialogPort& statusDialog, WindowPort& window,
                            SystemPort& system, MessageBoxes& boxes, const Options& options);
 
     // Fetches the status page; asked while a fetch runs, it fetches once more after it.
@@ -40,7 +40,7 @@ private:
 
     DialogPort& mainDialog_;
     DialogPort& statusDialog_;
-    RouterStatusWindowPort& window_;
+    WindowPort& window_;
     SystemPort& system_;
     MessageBoxes& boxes_;
     const Options& options_;

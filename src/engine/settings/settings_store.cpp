@@ -23,6 +23,9 @@ constexpr char kExternalApiValue[] = "externalApi";
 constexpr char kLastDateValue[] = "lastDate";
 constexpr char kPopupValue[] = "popupOnIntrusion";
 constexpr char kIntrudersWindowValue[] = "intrudersWindow";
+constexpr char kSyslogEnabledValue[] = "syslogEnabled";
+constexpr char kSyslogPortValue[] = "syslogPort";
+constexpr char kSyslogAnySenderValue[] = "syslogAnySender";
 
 constexpr std::size_t kTextBufferSize = 100;
 constexpr std::size_t kExternalApiBufferSize = 260;
@@ -127,6 +130,14 @@ void LoadIntrudersOptions(RegistryKey& key, Options& options) {
     options.intrudersLayout = LayoutFromBytes(ReadBinary(key, kIntrudersWindowValue, kLayoutBufferSize));
 }
 
+void LoadSyslogOptions(RegistryKey& key, Options& options) {
+    options.syslogEnabled = ReadDword(key, kSyslogEnabledValue).value_or(0) != 0;
+    const std::uint32_t port = ReadDword(key, kSyslogPortValue).value_or(kDefaultSyslogPort);
+    // A port no socket can have is no choice of the user's.
+    options.syslogPort = port >= 1 && port <= 65535 ? static_cast<std::uint16_t>(port) : kDefaultSyslogPort;
+    options.syslogAnySender = ReadDword(key, kSyslogAnySenderValue).value_or(0) != 0;
+}
+
 std::unique_ptr<RegistryKey> OpenOptionsKeyForLoading(RegistryPort& registry, const std::string& keyPath) {
     if (auto userKey = registry.OpenKey(RegistryRoot::CurrentUser, keyPath, RegistryAccess::QueryValue)) {
         return userKey;
@@ -170,6 +181,12 @@ void SaveIntrudersOptions(const Options& options, RegistryKey& key) {
     if (options.intrudersLayout) WriteBinary(key, kIntrudersWindowValue, BytesOfLayout(*options.intrudersLayout));
 }
 
+void SaveSyslogOptions(const Options& options, RegistryKey& key) {
+    WriteDword(key, kSyslogEnabledValue, options.syslogEnabled ? 1 : 0);
+    WriteDword(key, kSyslogPortValue, options.syslogPort);
+    WriteDword(key, kSyslogAnySenderValue, options.syslogAnySender ? 1 : 0);
+}
+
 // Earlier versions saved into the machine's key when they could; the user's
 // key is the one the next load reads, and the only one the password may go to.
 std::unique_ptr<RegistryKey> OpenOptionsKeyForSaving(RegistryPort& registry, const std::string& keyPath) {
@@ -190,6 +207,7 @@ StoredSettings LoadSettings(RegistryPort& registry, const std::string& keyPath, 
     settings.passwordToProtect = password && password->scrambled;
     settings.lastDate = LoadLastDate(*key, now);
     LoadIntrudersOptions(*key, settings.options);
+    LoadSyslogOptions(*key, settings.options);
     return settings;
 }
 
@@ -205,6 +223,7 @@ void SaveSettings(const StoredSettings& settings, RegistryPort& registry, const 
     }
     WriteLastDate(settings.lastDate, *key);
     SaveIntrudersOptions(settings.options, *key);
+    SaveSyslogOptions(settings.options, *key);
 }
 
 void SaveLastDate(std::int32_t lastDate, RegistryPort& registry, const std::string& keyPath) {

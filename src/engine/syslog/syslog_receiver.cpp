@@ -13,10 +13,7 @@ SyslogReceiver::~SyslogReceiver() { Stop(); }
 
 bool SyslogReceiver::Start(std::uint16_t port, const std::string& routerAddress, bool anySender) {
     Stop();
-    const auto router = Ipv4Value(SplitRouterAddress(routerAddress).host);
-    anySender_ = anySender;
-    routerKnown_ = router.has_value();
-    router_ = router.value_or(0);
+    SetSenderRule(routerAddress, anySender);
     messages_ = 0;
     refused_ = 0;
     dropped_ = 0;
@@ -26,6 +23,11 @@ bool SyslogReceiver::Start(std::uint16_t port, const std::string& routerAddress,
     errorCode_ = started ? 0 : listener_.ErrorCode();
     port_ = started ? listener_.Port() : port;
     return started;
+}
+
+void SyslogReceiver::SetSenderRule(const std::string& routerAddress, bool anySender) {
+    const auto router = Ipv4Value(SplitRouterAddress(routerAddress).host);
+    senderRule_ = (anySender ? kAnySender : 0) | (router ? kRouterKnown | *router : 0);
 }
 
 void SyslogReceiver::Stop() {
@@ -49,7 +51,8 @@ SyslogStatus SyslogReceiver::Status() const {
 }
 
 bool SyslogReceiver::Accepts(std::uint32_t sender) const {
-    return anySender_ || (routerKnown_ && sender == router_);
+    const std::uint64_t rule = senderRule_;
+    return (rule & kAnySender) != 0 || rule == (kRouterKnown | sender);
 }
 
 void SyslogReceiver::OnSyslogMessage(std::string_view message, std::uint32_t sender) {

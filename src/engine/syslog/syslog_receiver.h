@@ -57,6 +57,8 @@ public:
     bool Start(std::uint16_t port, const std::string& routerAddress, bool anySender);
     // Hands on what still waits, then ends the thread.
     void Stop();
+    // Whom to hear from the next message on, without a restart.
+    void SetSenderRule(const std::string& routerAddress, bool anySender);
     SyslogStatus Status() const;
 
 private:
@@ -69,10 +71,11 @@ private:
     SyslogSink& sink_;
     SyslogListener listener_;
 
-    // Set before the listener's thread starts.
-    std::atomic<bool> anySender_{false};
-    std::atomic<bool> routerKnown_{false};
-    std::atomic<std::uint32_t> router_{0};
+    // Whom the listener's thread hears: any sender, or the router's address
+    // in the low 32 bits with kRouterKnown set, changed whole.
+    static constexpr std::uint64_t kAnySender = std::uint64_t{1} << 33;
+    static constexpr std::uint64_t kRouterKnown = std::uint64_t{1} << 32;
+    std::atomic<std::uint64_t> senderRule_{0};
 
     std::atomic<std::uint64_t> messages_{0};
     std::atomic<std::uint64_t> refused_{0};

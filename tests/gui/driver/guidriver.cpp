@@ -138,7 +138,8 @@ struct MessageButton {
     const char* name;
 };
 constexpr std::array<MessageButton, 4> kButtons = {{{IDOK, "OK"}, {IDCANCEL, "Cancel"}, {IDYES, "Yes"}, {IDNO, "No"}}};
-constexpr std::array<const char*, 4> kOwnDialogTitles = {kMainWindowTitle, STATUS_WINDOW_TITLE, ABOUT_BOX_TITLE, INTRUDERS_WINDOW_TITLE};
+constexpr std::array<const char*, 5> kOwnDialogTitles = {kMainWindowTitle, STATUS_WINDOW_TITLE, ABOUT_BOX_TITLE,
+                                                         INTRUDERS_WINDOW_TITLE, SYSLOG_WINDOW_TITLE};
 
 HWND WaitForMessageBox(DWORD timeoutMs) {
     HWND main = MainWindow(), box = nullptr;

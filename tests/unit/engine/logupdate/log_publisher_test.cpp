@@ -78,6 +78,14 @@ TEST_F(LogPublisherTest, LinesFollowWhatTheScreenShowsAndANoticeOrAFullScreenGiv
     Publish(UpdateOf({{kLineA, "Event A"}}));
     EXPECT_EQ(Screen(), std::string(30000, 'x') + kLineA);
     EXPECT_TRUE(files.file.empty());  // "Log to file" is off
+
+    // An update larger than the screen's limit shows its newest lines, and says so.
+    LogUpdate large;
+    for (int line = 0; line < 1000; ++line) large.lines.displayText += std::string(38, 'a' + line % 26) + "\r\n";
+    Publish(large);
+    EXPECT_TRUE(Screen().starts_with("... 250 earlier lines of this update are not shown here\r\n")) << Screen().substr(0, 80);
+    EXPECT_TRUE(Screen().ends_with(large.lines.displayText.substr(large.lines.displayText.size() - 30000)));
+    EXPECT_EQ(publisher.LastParagraph(), large.lines.displayText);
     EXPECT_EQ(dialog.callsOffGuiThread, 0);
 }
 

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "in_memory_data_protection.h"
 #include "in_memory_registry.h"
@@ -15,6 +16,7 @@
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
 #include "support/fake_windows.h"
+#include "support/loopback_sender.h"
 #include "support/recording_tray.h"
 #include "support/routersim_fixture.h"
 #include "support/silent_intruders_window.h"
@@ -66,16 +68,16 @@ protected:
 
     std::filesystem::path folder;
     FakeSystem system;
-    FakeDialog dialog, statusDialog, intrudersDialog;
+    FakeDialog dialog, statusDialog, intrudersDialog, syslogDialog;
     LocalFiles files;
     InMemoryRegistry registry;
     FakeMainWindow mainWindow;
-    FakeStatusWindow statusWindow;
+    FakeWindow statusWindow, syslogWindow;
     SilentIntrudersWindow intrudersWindow;
     RecordingTray tray;
     InMemoryDataProtection protection;
-    MainWindowEngine engine{{dialog, statusDialog, intrudersDialog, system, files, registry, protection, mainWindow,
-                             statusWindow, intrudersWindow, tray},
+    MainWindowEngine engine{{dialog, statusDialog, intrudersDialog, syslogDialog, system, files, registry, protection,
+                             mainWindow, statusWindow, intrudersWindow, syslogWindow, tray},
                             kScratchKey};
 };
 
@@ -139,4 +141,54 @@ TEST_F(MainWindowEngineTest, AClickFillsOnlyAnEmptyArgumentAndDoubleClickTakesOn
         engine.OnLogScreenDoubleClick(start, start + word.size());
         EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), expected) << word;
     }
+}
+
+// Syslog from the router's host goes the way of the log page's lines: the
+// screen and router.log in the same form, the attempt into the alerts; the
+// Syslog window says what the receiver does, and a change applies at once.
+TEST_F(MainWindowEngineTest, SyslogFromTheRouterJoinsTheLogAndItsWindowTellsAndChangesTheReceiver) {
+    const auto port = static_cast<std::uint16_t>(std::stoi(SimBody("freeport")));
+    engine.OnCommand(ID_TRAY_SYSLOG, ControlEvent::Clicked);
+    EXPECT_EQ(syslogDialog.GetText(IDC_SYSLOG_STATUS), "Not receiving syslog");
+    syslogDialog.SetChecked(IDC_SYSLOG_ENABLED, true);
+    engine.OnSyslogCommand(IDC_SYSLOG_ENABLED, ControlEvent::Clicked);
+    syslogDialog.SetText(IDC_SYSLOG_PORT, std::to_string(port));
+    engine.OnSyslogCommand(IDC_SYSLOG_PORT, ControlEvent::TextChanged);
+    EXPECT_EQ(syslogDialog.GetText(IDC_SYSLOG_STATUS),
+              "Listening on UDP and TCP port " + std::to_string(port) + ": 0 messages, 0 refused from other addresses");
+
+    ASSERT_TRUE(SendLoopbackDatagram(port, "<4>Dec  7 13:58:01 gw kernel: DROP IN=ppp0 OUT= SRC=203.0.113.9 "
+                                           "DST=198.51.100.2 PROTO=TCP SPT=4455 DPT=3389"));
+    ASSERT_TRUE(SendLoopbackDatagram(port, "<30>Dec  7 13:58:02 gw dnsmasq[312]: query example.com"));
+    for (int wait = 0; wait < 500 && Screen().find("dnsmasq") == std::string::npos; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        system.tick += 500;
+        system.Settle();
+    }
+    const std::string screen = Screen();
+    EXPECT_NE(screen.find(" - gw kernel: DROP IN=ppp0 OUT= SRC=203.0.113.9 "), std::string::npos) << screen;
+    EXPECT_NE(screen.find(" - gw dnsmasq[312]: query example.com\r\n"), std::string::npos) << screen;
+    EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), "203.0.113.9");
+    EXPECT_EQ(tray.balloons, std::vector<std::string>{"Intrusion attempt: 203.0.113.9, TCP port 3389"});
+    system.Settle();
+    EXPECT_EQ(RouterLog(), screen);
+    engine.OnTimer(SYSLOG_STATUS_TIMER_ID);
+    EXPECT_EQ(syslogDialog.GetText(IDC_SYSLOG_STATUS),
+              "Listening on UDP and TCP port " + std::to_string(port) + ": 2 messages, 0 refused from other addresses");
+    EXPECT_EQ(dialog.callsOffGuiThread + syslogDialog.callsOffGuiThread, 0);
+
+    // A router elsewhere: 127.0.0.1 is another address now, heard no more.
+    dialog.SetText(IDC_ROUTER_ADDRESS, "192.0.2.1");
+    engine.OnCommand(IDC_ROUTER_ADDRESS, ControlEvent::TextChanged);
+    ASSERT_TRUE(SendLoopbackDatagram(port, "<13>not heard"));
+    for (int wait = 0; wait < 500 && syslogDialog.GetText(IDC_SYSLOG_STATUS).find("1 refused") == std::string::npos;
+         ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        engine.OnTimer(SYSLOG_STATUS_TIMER_ID);
+    }
+    EXPECT_EQ(syslogDialog.GetText(IDC_SYSLOG_STATUS),
+              "Listening on UDP and TCP port " + std::to_string(port) + ": 2 messages, 1 refused from other addresses");
+    syslogDialog.SetText(IDC_SYSLOG_PORT, "0");
+    engine.OnSyslogCommand(IDC_SYSLOG_PORT, ControlEvent::TextChanged);
+    EXPECT_EQ(syslogDialog.GetText(IDC_SYSLOG_STATUS), "Choose a port from 1 to 65535");
 }
