@@ -62,3 +62,11 @@ echo "== TCP, one sender, as fast as it goes"
 run tcp "$tcp_count"
 echo "== UDP, paced at $udp_rate a second"
 run udp "$udp_count" "$udp_rate"
+
+echo "== Under Wine: Vorlane.exe takes 10,000 messages over UDP at 2,000 a second"
+if [ -f build/windows/Vorlane.exe ] && [ -f build/native/tools/syslogbench/syslogbench ]; then
+  # The GUI scenario measures the main window's answers meanwhile.
+  bash scripts/gui-test.sh syslog_flood | grep -E 'PASS|FAIL|WM_NULL|messages in router.log|\|' 
+else
+  echo "  (build the native and windows presets first: bash scripts/build.sh native windows)"
+fi

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of the main window, the Router Status window, the About box, the
-# Intruders window, the balloon at an intrusion and the tray menu on a scaled display (144 DPI unless given), for docs/:
+# Intruders window, the Syslog window, the balloon at an intrusion and the tray menu on a scaled display (144 DPI unless given), for docs/:
 #   bash scripts/screenshots.sh [DPI]   ->  docs/<window>-<DPI>dpi.png
 # The program runs under Wine and Xvfb against the router simulator, inside a
 # network namespace that holds only loopback. Runs what scripts/build.sh built.
@@ -31,7 +31,7 @@ screenshot_window() {
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 sim_start
-preload_registry
+preload_registry '"syslogEnabled"=dword:00000001'
 start_vorlane
 expect_text "$IDC_LOG_SCREEN" has "$LAST_INTRUSION" 20000
 drv wait-balloon 1 10000 >/dev/null || fail "no balloon at the intrusion"
@@ -55,6 +55,20 @@ drv command "$ID_TRAY_INTRUDERS"
 expect_text -w "$INTRUDERS_WINDOW_TITLE" "$IDC_INTRUDERS_MESSAGE" is "2 addresses, 2 attempts"
 screenshot_window "$INTRUDERS_WINDOW_TITLE" "intruders-${dpi}dpi"
 
+# The Syslog window, after a few messages from the router's host and one from elsewhere.
+for message in "kernel: DROP IN=ppp0 OUT= SRC=203.0.113.9 PROTO=TCP DPT=3389" "dnsmasq[312]: query example.com"; do
+  logger --server 127.0.0.1 --port 514 --udp --rfc3164 "$message"
+done
+python3 -c 'import socket
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+s.bind(("127.0.0.2", 0))
+s.sendto(b"<13>from elsewhere", ("127.0.0.1", 514))'
+drv command "$ID_TRAY_SYSLOG"
+expect_text -w "$SYSLOG_WINDOW_TITLE" "$IDC_SYSLOG_STATUS" is \
+  "Listening on UDP and TCP port 514: 2 messages, 1 refused from other addresses" 10000
+screenshot_window "$SYSLOG_WINDOW_TITLE" "syslog-${dpi}dpi"
+drv -w "$SYSLOG_WINDOW_TITLE" click "$IDOK"
+
 # The tray menu, opened as a right click on the icon opens it: at the pointer.
 drv pointer 1590 1190
 drv tray rdown
@@ -62,7 +76,7 @@ sleep 1
 import -window root -gravity SouthEast -crop 280x230+0+0 +repage "$GUI_ROOT/tray-menu-${dpi}dpi.png"
 drv key escape
 
-for name in main-window router-status about-box intruders balloon tray-menu; do
+for name in main-window router-status about-box intruders syslog balloon tray-menu; do
   [ -s "$GUI_ROOT/$name-${dpi}dpi.png" ] || fail "no picture of the $name"
   cp "$GUI_ROOT/$name-${dpi}dpi.png" docs/
   echo "docs/$name-${dpi}dpi.png"

@@ -1,6 +1,6 @@
 # Helpers of the GUI scenarios (sourced by run_scenario.sh) on the scene of
 # scripts/lib/scene.sh; the programs under test come in GUI_DRIVER,
-# GUI_RECORDER, GUI_VORLANE and GUI_ROUTERSIM, the run's folder in GUI_ROOT.
+# GUI_RECORDER, GUI_VORLANE, GUI_ROUTERSIM and GUI_SYSLOGBENCH, the run's folder in GUI_ROOT.
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/scene.sh"
 
@@ -217,7 +217,8 @@ locate_gui_programs() {
   export GUI_RECORDER=$windows_build/tests/gui/launch_recorder.exe
   export GUI_EARLIER_COPY=$windows_build/tests/gui/earlier_copy.exe
   export GUI_ROUTERSIM=$2
-  for file in "$GUI_VORLANE" "$GUI_DRIVER" "$GUI_RECORDER" "$GUI_EARLIER_COPY" "$GUI_ROUTERSIM"; do
+  export GUI_SYSLOGBENCH=${2%/routersim/routersim}/syslogbench/syslogbench
+  for file in "$GUI_VORLANE" "$GUI_DRIVER" "$GUI_RECORDER" "$GUI_EARLIER_COPY" "$GUI_ROUTERSIM" "$GUI_SYSLOGBENCH"; do
     [ -f "$file" ] || { echo "$file is missing; run scripts/build.sh first" >&2; exit 1; }
   done
 }

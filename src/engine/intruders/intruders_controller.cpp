@@ -111,8 +111,13 @@ void IntrudersController::Add(Attempt attempt) {
 }
 
 void IntrudersController::Record(const std::vector<ReportedAttempt>& attempts) {
+    // As router.log holds it, so that the same attempt read back at the next
+    // start is known again: the short form has no seconds.
+    const bool toTheMinute = LogDateFormat(options_) == DateFormat::Short;
     for (const ReportedAttempt& attempt : attempts) {
-        Add({attempt.report, attempt.time ? StampFromTime(*attempt.time) : std::nullopt});
+        auto seen = attempt.time ? StampFromTime(*attempt.time) : std::nullopt;
+        if (seen && toTheMinute) seen->second = 0;
+        Add({attempt.report, seen});
     }
     if (!attempts.empty()) Refresh();
 }

@@ -21,6 +21,41 @@ std::optional<std::uint64_t> PackedStamp(const LocalStamp& stamp) {
     return packed;
 }
 
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[(month - 1) % 12];
+}
+
+// The stamp a second later (step 1) or earlier (step -1), carried into the
+// minute, hour, day, month and year.
+LocalStamp SecondAway(LocalStamp stamp, int step) {
+    if (stamp.month < 1 || stamp.month > 12) return stamp;
+    int* fields[] = {&stamp.second, &stamp.minute, &stamp.hour};
+    const int limits[] = {60, 60, 24};
+    for (std::size_t i = 0; i < 3; ++i) {
+        *fields[i] += step;
+        if (*fields[i] >= 0 && *fields[i] < limits[i]) return stamp;
+        *fields[i] = step > 0 ? 0 : limits[i] - 1;
+    }
+    stamp.day += step;
+    if (stamp.day < 1) {
+        if (--stamp.month < 1) {
+            stamp.month = 12;
+            --stamp.year;
+        }
+        stamp.day = DaysInMonth(stamp.year, stamp.month);
+    } else if (stamp.day > DaysInMonth(stamp.year, stamp.month)) {
+        stamp.day = 1;
+        if (++stamp.month > 12) {
+            stamp.month = 1;
+            ++stamp.year;
+        }
+    }
+    return stamp;
+}
+
 // Every bit of the input moves about half the bits of the result.
 std::uint64_t Mixed(std::uint64_t x) {
     x = (x ^ x >> 33) * 0xFF51AFD7ED558CCDu;
@@ -41,6 +76,11 @@ std::optional<RecentAttempts::Key> RecentAttempts::KeyOf(const IntrusionReport& 
     const auto portStart = std::copy(report.protocol.begin(), report.protocol.end(), key.text.begin());
     std::copy(report.port.begin(), report.port.end(), portStart);
     return key;
+}
+
+bool RecentAttempts::IsKnown(const IntrusionReport& report, const LocalStamp& seen) const {
+    const auto key = KeyOf(report, seen);
+    return key && !index_.empty() && index_[Locate(*key, Hash(*key))].slot != 0;
 }
 
 std::uint32_t RecentAttempts::Hash(const Key& key) {
@@ -99,7 +139,7 @@ bool RecentAttempts::IsNew(const IntrusionReport& report, const LocalStamp& seen
     }
     const std::uint32_t hash = Hash(*key);
     const std::size_t at = Locate(*key, hash);
-    const bool known = index_[at].slot != 0;
+    const bool known = index_[at].slot != 0 || IsKnown(report, SecondAway(seen, -1)) || IsKnown(report, SecondAway(seen, 1));
     if (full) {
         ring_[next_] = *key;
     } else {

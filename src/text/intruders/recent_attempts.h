@@ -20,8 +20,10 @@ inline constexpr std::size_t RememberedAttempts = 32768;
 class RecentAttempts {
 public:
     // False when an attempt of the same time, address, protocol and port is
-    // among those remembered. Either way the attempt is remembered as the
-    // newest, so a log shown again and again keeps matching.
+    // among those remembered; a second either way is the same time, as a log
+    // page's times, counted back from ages, move by a second between polls.
+    // Either way the attempt is remembered as the newest, so a log shown
+    // again and again keeps matching.
     bool IsNew(const IntrusionReport& report, const LocalStamp& seen);
 
 private:
@@ -40,6 +42,7 @@ private:
     };
 
     static std::optional<Key> KeyOf(const IntrusionReport& report, const LocalStamp& seen);
+    bool IsKnown(const IntrusionReport& report, const LocalStamp& seen) const;
     static std::uint32_t Hash(const Key& key);
     // The index position that holds the key, or the free one where it would go.
     std::size_t Locate(const Key& key, std::uint32_t hash) const;

@@ -73,7 +73,9 @@ TEST(IntruderTable, SortsEachColumnWithTiesByAddress) {
 }
 
 namespace {
-constexpr LocalStamp T1{2001, 3, 5, 9, 0, 0}, T2{2001, 3, 5, 9, 0, 1};
+constexpr LocalStamp T1{2001, 3, 5, 9, 0, 0}, T2{2001, 3, 5, 9, 0, 2};
+// A second away across the turn of a year: the same time, counted back from an age.
+constexpr LocalStamp kYearEnd{2000, 12, 31, 23, 59, 59}, kYearStart{2001, 1, 1, 0, 0, 0};
 
 std::uint64_t AllAttempts(const IntruderTable& table) {
     std::uint64_t attempts = 0;
@@ -92,6 +94,7 @@ TEST(IntruderTable, AnAttemptAddedAgainCountsOnce) {
         // Another time, protocol or port, or no time to tell: another attempt.
         {{{a, T1}, {a, T2}, {{1, "TCP", "137"}, T1}, {{1, "UDP", "138"}, T1}}, 4},
         {{{a, std::nullopt}, {a, std::nullopt}}, 2},
+        {{{a, kYearEnd}, {a, kYearStart}, {b, kYearStart}, {b, kYearEnd}}, 2},
     };
     for (const auto& [added, attempts] : cases) {
         IntruderTable table;
