@@ -9,6 +9,9 @@ class DialogPort : public MessagePort {
 public:
     virtual std::string GetText(int controlId) = 0;
     virtual void SetText(int controlId, const std::string& text) = 0;
+    // Adds the text at the end of an edit control's, leaving what it holds
+    // untouched: the control takes in only the new lines.
+    virtual void AppendText(int controlId, const std::string& text) = 0;
     // Button check state as the control holds it (0 off, 1 on, anything stored).
     virtual unsigned GetCheckState(int controlId) = 0;
     virtual void SetCheckState(int controlId, unsigned state) = 0;

@@ -26,6 +26,15 @@ void Win32DialogPort::SetText(int controlId, const std::string& text) {
     if (control != nullptr) SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void Win32DialogPort::AppendText(int controlId, const std::string& text) {
+    const HWND control = Control(controlId);
+    if (control == nullptr) return;
+    const auto end = static_cast<WPARAM>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0));
+    SendMessageA(control, EM_SETSEL, end, static_cast<LPARAM>(end));
+    // FALSE: no undo copy of the growing text.
+    SendMessageA(control, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 unsigned Win32DialogPort::GetCheckState(int controlId) {
     const HWND control = Control(controlId);
     if (control == nullptr) return 0;

@@ -18,6 +18,7 @@ public:
 
     std::string GetText(int controlId) override;
     void SetText(int controlId, const std::string& text) override;
+    void AppendText(int controlId, const std::string& text) override;
     unsigned GetCheckState(int controlId) override;
     void SetCheckState(int controlId, unsigned state) override;
     void ScrollLines(int controlId, int lines) override;

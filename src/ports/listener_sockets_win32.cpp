@@ -3,6 +3,8 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+#include "tcp_socket.h"
+
 namespace listener_sockets {
 namespace {
 
@@ -49,14 +51,7 @@ std::uint32_t SenderOf(const sockaddr_in& address) { return ntohl(address.sin_ad
 
 }  // namespace
 
-bool StartSocketsLayer() {
-    // Winsock counts its start-ups; this one stays until the process ends.
-    static const bool started = [] {
-        WSADATA data;
-        return WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    }();
-    return started;
-}
+bool StartSocketsLayer() { return TcpSocket::StartSocketsLayer(); }
 
 int LastErrorCode() { return WSAGetLastError(); }
 

@@ -27,6 +27,14 @@ public:
         // Like EN_CHANGE, the notification follows the change.
         if (hook) hook(id, text);
     }
+    void AppendText(int id, const std::string& text) override {
+        std::string whole;
+        {
+            auto lock = Lock();
+            whole = texts_[id] + text;
+        }
+        SetText(id, whole);
+    }
     unsigned GetCheckState(int id) override { auto lock = Lock(); return checks_[id]; }
     void SetCheckState(int id, unsigned state) override { auto lock = Lock(); checks_[id] = state; }
     void ScrollLines(int id, int lines) override { auto lock = Lock(); scrolls_.push_back({id, lines}); }

@@ -26,7 +26,7 @@ MainWindowEngine::MainWindowEngine(const MainWindowPorts& ports, std::string opt
       boxes_(ports.mainDialog, ports.system),
       trayIcon_(ports.tray, ports.system),
       trayAnimation_(ports.tray),
-      logScreen_(ports.mainDialog),
+      logScreen_(ports.mainDialog, ports.system),
       logFile_(ports.files, ports.system),
       alerts_(ports.mainDialog, ports.system, ports.files, ports.tray, trayAnimation_, boxes_, options_),
       intruders_(ports.intrudersDialog, ports.intrudersWindow, ports.system, ports.files, options_),

@@ -15,6 +15,9 @@ syslog_status() { drv_line -w "$SYSLOG_WINDOW_TITLE" get-text $IDC_SYSLOG_STATUS
 
 router_log_lines() { tr -d '\r' <"$APP_DIR/router.log" 2>/dev/null | grep -c -F -- "$1" || true; }
 
+# router.log holds TEXT at least COUNT times.
+router_log_holds() { [ "$(router_log_lines "$1")" -ge "$2" ]; }
+
 # rsyslog with a configuration of its own, no system service: what comes to
 # its TCP port RSYSLOG_PORT goes on to the program over UDP (tag rsudp) and
 # TCP (tag rstcp).
@@ -58,7 +61,8 @@ s.sendto(b"<13>from elsewhere", ("127.0.0.1", int(sys.argv[1])))' "$SYSLOG_PORT"
   for tag in "lu3164: udp 3164 message" "lu5424: udp 5424 message" "lt3164: tcp 3164 message" \
              "lto5424: DROP IN=ppp0" "rsudp: forwarded by rsyslog" "rstcp: forwarded by rsyslog"; do
     expect_text $IDC_LOG_SCREEN has "$tag" 10000
-    wait_for 5 test "$(router_log_lines "$tag")" -eq 1 || fail "router.log holds '$tag' $(router_log_lines "$tag") times"
+    wait_for 5 router_log_holds "$tag" 1 || fail "router.log lacks '$tag'"
+    [ "$(router_log_lines "$tag")" -eq 1 ] || fail "router.log holds '$tag' $(router_log_lines "$tag") times"
   done
   expect_text $IDC_LOG_SCREEN lacks "from elsewhere"
   # The netfilter line is an intrusion attempt like the log page's.
@@ -78,7 +82,7 @@ scenario_syslog_flood() {
   watch_start
   started=$(date +%s%N)
   "$GUI_SYSLOGBENCH" udp "$SYSLOG_PORT" "$count" 2000 >"$SCENARIO_DIR/sender.out" 2>&1 || fail "the sender failed"
-  wait_for 30 test "$(router_log_lines ' bench ')" -ge "$count" || true
+  wait_for 30 router_log_holds ' bench ' "$count" || true
   local arrived
   arrived=$(router_log_lines ' bench ')
   watch_stop

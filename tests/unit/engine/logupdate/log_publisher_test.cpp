@@ -56,7 +56,7 @@ protected:
     AlertResponder alerts{dialog, system, files, tray, animation, boxes, options};
     SilentIntrudersWindow intrudersWindow;
     IntrudersController intruders{intrudersDialog, intrudersWindow, system, files, options};
-    LogScreen screen{dialog};
+    LogScreen screen{dialog, system};
     LogFileWriter file{files, system};
     LogPublisher publisher{screen, file, intruders, alerts, options};
 };
@@ -82,8 +82,11 @@ TEST_F(LogPublisherTest, LinesFollowWhatTheScreenShowsAndANoticeOrAFullScreenGiv
     // An update larger than the screen's limit shows its newest lines, and says so.
     LogUpdate large;
     for (int line = 0; line < 1000; ++line) large.lines.displayText += std::string(38, 'a' + line % 26) + "\r\n";
+    dialog.ClearHistory();
     Publish(large);
     EXPECT_TRUE(Screen().starts_with("... 250 earlier lines of this update are not shown here\r\n")) << Screen().substr(0, 80);
+    // Taken in over several steps of the GUI thread, each its own task.
+    EXPECT_GT(dialog.TextHistory(IDC_LOG_SCREEN).size(), 10u);
     EXPECT_TRUE(Screen().ends_with(large.lines.displayText.substr(large.lines.displayText.size() - 30000)));
     EXPECT_EQ(publisher.LastParagraph(), large.lines.displayText);
     EXPECT_EQ(dialog.callsOffGuiThread, 0);
