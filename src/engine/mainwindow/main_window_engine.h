@@ -19,9 +19,11 @@
 #include "routerstatus/router_status_controller.h"
 #include "session/session_controller.h"
 #include "settings/settings_store.h"
+#include "tray/last_balloon_tray.h"
+#include "tray/tray_status.h"
 
 // The mouse messages of the tray icon that mean something.
-enum class TrayMouseEvent { LeftDown, LeftDoubleClick, RightDown, BalloonClick, Other };
+enum class TrayMouseEvent { LeftDown, LeftDoubleClick, RightDown, BalloonClick, Move, Other };
 
 // The "&Hide" button (also the Enter key) and the Escape key.
 inline constexpr int kHideCommand = 1;
@@ -90,7 +92,7 @@ private:
     void OnSessionRunning(bool running) override;
     void OnPollOutcome(const PollOutcome& outcome) override;
     void OnLastDateChanged(std::int32_t lastDate) override;
-    void OnPollFinished() override;
+    void OnPollFinished(PollResult result) override;
 
     void OnHideCommand();
     void OnClick(int commandId);
@@ -110,12 +112,14 @@ private:
     bool passwordToProtect_ = false;
     OptionControls optionControls_;
     MessageBoxes boxes_;
+    LastBalloonTray tray_;
     TrayIconKeeper trayIcon_;
     TrayAnimation trayAnimation_;
     LogScreen logScreen_;
     LogFileWriter logFile_;
     AlertResponder alerts_;
     IntrudersController intruders_;
+    TrayStatus trayStatus_;
     LogPublisher publisher_;
     RouterStatusController status_;
     SessionController session_;

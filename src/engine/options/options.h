@@ -36,6 +36,7 @@ struct Options {
     std::optional<DateFormat> dateFormat;
 
     bool popupOnIntrusion = true;
+    bool popupOnTrouble = true;  // balloons when the router is lost and seen again
     std::optional<IntrudersWindowLayout> intrudersLayout;
 };
 

@@ -37,17 +37,22 @@ void RouterHttpClient::RunLoginSequence(const std::string& password) {
     Close();
     if (SaysPasswordIsWrong(pageText)) {
         pageText = InvalidPasswordText;
+        pageError = PageError::PasswordRefused;
         return;
     }
     Reconnect();
     pageText.clear();
+    pageError = PageError::None;
 }
 
 void RouterHttpClient::FetchLogPageOnce() {
-    if (SendRequest(FixedRequest(LogPagePath)))
+    if (SendRequest(FixedRequest(LogPagePath))) {
         pageText = ReadResponse();
-    else
+        pageError = PageError::None;
+    } else {
         pageText = SocketErrorText(LastErrorCode());
+        pageError = PageError::Socket;
+    }
     Close();
 }
 

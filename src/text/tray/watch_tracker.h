@@ -10,7 +10,17 @@ enum class WatchState {
 };
 
 // How one poll of the router's log page ended.
-enum class PollResult { GotPage, CannotConnect, SocketError, InvalidPassword, LoginDisabled, AuthorizationFailed };
+enum class PollResult {
+    GotPage,
+    CannotConnect,
+    NoAnswer,  // connected, but no answer came: silent, closed at once, or not HTTP
+    SocketError,
+    PageMoved,  // the router sends the page to another address
+    InvalidPassword,
+    LoginDisabled,
+    AuthorizationFailed,
+    Failed,  // the poll itself failed on its worker
+};
 
 enum class SyslogReceiver { Off, Listening, CannotListen };
 
