@@ -216,18 +216,26 @@ int SetText(HWND control, const Args& a) {
     return Result(answered && set != 0);
 }
 
-int WaitText(HWND control, const Args& a) {
-    std::optional<DWORD> ms = Ms(a[3]);
-    const std::string& mode = a[1];
-    if (!ms || (mode != "is" && mode != "has" && mode != "lacks" && mode != "starts")) return kUsageError;
+bool IsTextMode(const std::string& mode) { return mode == "is" || mode == "has" || mode == "lacks" || mode == "starts"; }
+
+bool TextMatches(const std::string& text, const std::string& mode, const std::string& wanted) {
+    const bool has = text.find(wanted) != std::string::npos;
+    return mode == "is" ? text == wanted : mode == "has" ? has : mode == "lacks" ? !has : text.starts_with(wanted);
+}
+
+// Waits until read() meets MODE TEXT; prints what it saw last, which tells a failing scenario what was there instead.
+template <typename Reader>
+int WaitForText(const std::string& mode, const std::string& wanted, const std::string& ms, Reader read) {
+    std::optional<DWORD> timeout = Ms(ms);
+    if (!timeout || !IsTextMode(mode)) return kUsageError;
     std::string text;
-    const bool matched = WaitUntil(*ms, [&] {
-        text = WindowText(control);
-        const bool has = text.find(a[2]) != std::string::npos;
-        return mode == "is" ? text == a[2] : mode == "has" ? has : mode == "lacks" ? !has : text.starts_with(a[2]);
-    });
-    Print(text);  // tells a failing scenario what was there instead
+    const bool matched = WaitUntil(*timeout, [&] { return TextMatches(text = read(), mode, wanted); });
+    Print(text);
     return Result(matched);
+}
+
+int WaitText(HWND control, const Args& a) {
+    return WaitForText(a[1], a[2], a[3], [&] { return WindowText(control); });
 }
 
 int GetSelection(HWND edit, const Args&) {
@@ -486,17 +494,18 @@ HWND VisibleBalloon() {
     return nullptr;
 }
 
-// The balloon's text; its title is drawn by the tooltip and not read back.
-std::string BalloonText(HWND balloon) {
+// The text of a tooltip's first tool: a balloon's text (its title is drawn
+// and not read back), or a tray icon's tip.
+std::string ToolTipText(HWND tooltip) {
     TOOLINFOW info = {};
     info.cbSize = sizeof info;
-    RemoteBuffer buffer(balloon, sizeof info + kTextRoom * sizeof(wchar_t));
+    RemoteBuffer buffer(tooltip, sizeof info + kTextRoom * sizeof(wchar_t));
     if (!buffer.Copy(true, &info, sizeof info)) return "";
-    Send(balloon, TTM_ENUMTOOLSW, 0, buffer.Param());
+    Send(tooltip, TTM_ENUMTOOLSW, 0, buffer.Param());
     buffer.Copy(false, &info, sizeof info);
     info.lpszText = reinterpret_cast<wchar_t*>(buffer.At(sizeof info));
     buffer.Copy(true, &info, sizeof info);
-    Send(balloon, TTM_GETTEXTW, kTextRoom, buffer.Param());
+    Send(tooltip, TTM_GETTEXTW, kTextRoom, buffer.Param());
     wchar_t text[kTextRoom] = {};
     buffer.Copy(false, text, sizeof text - sizeof(wchar_t), sizeof info);
     char narrow[2 * kTextRoom] = {};
@@ -509,9 +518,38 @@ int WaitBalloon(HWND, const Args& a) {
     if (!ms || (a[0] != "1" && a[0] != "0")) return kUsageError;
     HWND balloon = nullptr;
     const bool shown = WaitUntil(*ms, [&] { return (balloon = VisibleBalloon()) != nullptr; });
-    if (shown && a[0] == "1") Print(BalloonText(balloon));
+    if (shown && a[0] == "1") Print(ToolTipText(balloon));
     return Result(shown == (a[0] == "1"));
 }
+
+// Each balloon shown until STOPFILE or MAX_MS, a line each: the notification
+// area makes a window for every balloon, also for one that replaces another.
+int WatchBalloons(HWND, const Args& a) {
+    std::optional<DWORD> maxMs = Ms(a[1]);
+    if (!maxMs) return kUsageError;
+    Begun("watching");
+    HWND last = nullptr;
+    for (const ULONGLONG deadline = GetTickCount64() + *maxMs; !FileExists(a[0]) && GetTickCount64() < deadline; Sleep(20)) {
+        HWND balloon = VisibleBalloon();
+        if (balloon == nullptr || balloon == last) continue;
+        last = balloon;
+        Print(ToolTipText(balloon));
+        std::fflush(stdout);
+    }
+    return kSuccess;
+}
+
+// The tip of the tray icon, as the taskbar's tooltip for it holds it (Wine's
+// taskbar keeps one tooltip per icon, its tool on the taskbar window).
+std::string TrayTip() {
+    for (HWND w : TopWindows())
+        if (NameOf(w, true) == TOOLTIPS_CLASSA && (GetWindowLongA(w, GWL_STYLE) & TTS_BALLOON) == 0 &&
+            NameOf(GetWindow(w, GW_OWNER), true) == "Shell_TrayWnd")
+            return ToolTipText(w);
+    return "";
+}
+
+int WaitTip(HWND, const Args& a) { return WaitForText(a[0], a[1], a[2], TrayTip); }
 
 
 // What a command addresses: nothing, the -w window, the main window, the
@@ -561,6 +599,8 @@ constexpr DriverCommand kCommands[] = {
     {"header-click", "ID COLUMN", 2, 2, Target::FirstId, HeaderClick},
     {"clipboard", "", 0, 0, Target::None, Clipboard},
     {"wait-balloon", "1|0 MS", 2, 2, Target::None, WaitBalloon},
+    {"watch-balloons", "STOPFILE MAX_MS", 2, 2, Target::None, WatchBalloons},
+    {"wait-tip", "is|has|lacks|starts TEXT MS", 3, 3, Target::None, WaitTip},
 };
 
 int Usage() {
