@@ -69,7 +69,7 @@ screenshot_tray() {
   sleep 2
   import -window root -gravity SouthEast -crop 900x90+0+0 +repage "$GUI_ROOT/$1-${dpi}dpi.png"
 }
-expect_tip_starts() { drv wait-tip starts "$1" 5000 >/dev/null || fail "the tip does not start with '$1'"; }
+expect_tip_starts() { drv wait-tip "$1" 5000 >/dev/null || fail "the tip does not start with '$1'"; }
 
 # One "Get it Now" poll, until the cleared log screen shows its notice.
 poll_to_empty_screen() {

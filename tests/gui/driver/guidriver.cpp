@@ -216,26 +216,18 @@ int SetText(HWND control, const Args& a) {
     return Result(answered && set != 0);
 }
 
-bool IsTextMode(const std::string& mode) { return mode == "is" || mode == "has" || mode == "lacks" || mode == "starts"; }
-
-bool TextMatches(const std::string& text, const std::string& mode, const std::string& wanted) {
-    const bool has = text.find(wanted) != std::string::npos;
-    return mode == "is" ? text == wanted : mode == "has" ? has : mode == "lacks" ? !has : text.starts_with(wanted);
-}
-
-// Waits until read() meets MODE TEXT; prints what it saw last, which tells a failing scenario what was there instead.
-template <typename Reader>
-int WaitForText(const std::string& mode, const std::string& wanted, const std::string& ms, Reader read) {
-    std::optional<DWORD> timeout = Ms(ms);
-    if (!timeout || !IsTextMode(mode)) return kUsageError;
-    std::string text;
-    const bool matched = WaitUntil(*timeout, [&] { return TextMatches(text = read(), mode, wanted); });
-    Print(text);
-    return Result(matched);
-}
-
 int WaitText(HWND control, const Args& a) {
-    return WaitForText(a[1], a[2], a[3], [&] { return WindowText(control); });
+    std::optional<DWORD> ms = Ms(a[3]);
+    const std::string& mode = a[1];
+    if (!ms || (mode != "is" && mode != "has" && mode != "lacks" && mode != "starts")) return kUsageError;
+    std::string text;
+    const bool matched = WaitUntil(*ms, [&] {
+        text = WindowText(control);
+        const bool has = text.find(a[2]) != std::string::npos;
+        return mode == "is" ? text == a[2] : mode == "has" ? has : mode == "lacks" ? !has : text.starts_with(a[2]);
+    });
+    Print(text);  // tells a failing scenario what was there instead
+    return Result(matched);
 }
 
 int GetSelection(HWND edit, const Args&) {
@@ -522,25 +514,22 @@ int WaitBalloon(HWND, const Args& a) {
     return Result(shown == (a[0] == "1"));
 }
 
-// Each balloon shown until STOPFILE or MAX_MS, a line each: the notification
-// area makes a window for every balloon, also for one that replaces another.
+// Each balloon shown until STOPFILE or MAX_MS, a line each: the taskbar
+// makes a window for every balloon, also for one that replaces another.
 int WatchBalloons(HWND, const Args& a) {
-    std::optional<DWORD> maxMs = Ms(a[1]);
-    if (!maxMs) return kUsageError;
     Begun("watching");
     HWND last = nullptr;
-    for (const ULONGLONG deadline = GetTickCount64() + *maxMs; !FileExists(a[0]) && GetTickCount64() < deadline; Sleep(20)) {
+    return WaitFor(a[1], [&] {
         HWND balloon = VisibleBalloon();
-        if (balloon == nullptr || balloon == last) continue;
-        last = balloon;
-        Print(ToolTipText(balloon));
-        std::fflush(stdout);
-    }
-    return kSuccess;
+        if (balloon != nullptr && balloon != last) {
+            Print(ToolTipText(last = balloon));
+            std::fflush(stdout);
+        }
+        return FileExists(a[0]);
+    });
 }
 
-// The tip of the tray icon, as the taskbar's tooltip for it holds it (Wine's
-// taskbar keeps one tooltip per icon, its tool on the taskbar window).
+// The tray icon's tip: Wine's taskbar keeps a tooltip for each icon, owned by the taskbar.
 std::string TrayTip() {
     for (HWND w : TopWindows())
         if (NameOf(w, true) == TOOLTIPS_CLASSA && (GetWindowLongA(w, GWL_STYLE) & TTS_BALLOON) == 0 &&
@@ -549,7 +538,12 @@ std::string TrayTip() {
     return "";
 }
 
-int WaitTip(HWND, const Args& a) { return WaitForText(a[0], a[1], a[2], TrayTip); }
+int WaitTip(HWND, const Args& a) {
+    std::string tip;
+    const int result = WaitFor(a[1], [&] { return (tip = TrayTip()).starts_with(a[0]); });
+    Print(tip);
+    return result;
+}
 
 
 // What a command addresses: nothing, the -w window, the main window, the
@@ -600,7 +594,7 @@ constexpr DriverCommand kCommands[] = {
     {"clipboard", "", 0, 0, Target::None, Clipboard},
     {"wait-balloon", "1|0 MS", 2, 2, Target::None, WaitBalloon},
     {"watch-balloons", "STOPFILE MAX_MS", 2, 2, Target::None, WatchBalloons},
-    {"wait-tip", "is|has|lacks|starts TEXT MS", 3, 3, Target::None, WaitTip},
+    {"wait-tip", "START MS", 2, 2, Target::None, WaitTip},
 };
 
 int Usage() {

@@ -64,33 +64,28 @@ TEST_F(PollTest, ThePageIsReadAgainstTheRequestAndLoggedIntoWhenAsked) {
 // Each way a poll fails says so by its kind, whatever the log screen shows.
 TEST_F(PollTest, FailuresGiveTheirNoticeAndTheirKind) {
     const std::string nobody = "127.0.0.1:" + std::to_string(std::stoi(SimBody("freeport")));
+    const std::string login = "auth?required=1&password=vesto";
     const struct {
-        const char* sim;
-        const char* password;
-        bool atNobody;
-        const char* notice;
+        std::string sim, password, address, notice;
         PollResult result;
     } cases[] = {
-        {"auth?required=1&password=vesto", "", false, "*** Error: Login disabled.", PollResult::LoginDisabled},
-        {"auth?required=1&password=vesto", "wrong", false, "*** Error: Invalid Admin Password",
-         PollResult::InvalidPassword},
-        {"auth?required=1&password=vesto&refuse=1", "vesto", false, "", PollResult::AuthorizationFailed},
-        {"moved?on=1", "", false, "*** Error: Page moved. Try other router address:port\r\nHTTP/1.0 301",
-         PollResult::PageMoved},
-        // An empty log screen, but no answer: closed at once, or noise.
-        {"mode?name=refuse", "", false, "", PollResult::NoAnswer},
-        {"mode?name=garbage", "", false, "", PollResult::NoAnswer},
-        {"reset", "", true, "*** ERROR: Cannot connect to specified address\r\nsystem text ",
+        {login, "", Address(), "*** Error: Login disabled.", PollResult::LoginDisabled},
+        {login, "wrong", Address(), "*** Error: Invalid Admin Password", PollResult::InvalidPassword},
+        {login + "&refuse=1", "vesto", Address(), "", PollResult::AuthorizationFailed},
+        {"moved?on=1", "", Address(), "*** Error: Page moved.", PollResult::PageMoved},
+        {"mode?name=refuse", "", Address(), "", PollResult::NoAnswer},  // an empty screen, but no answer
+        {"mode?name=garbage", "", Address(), "", PollResult::NoAnswer},
+        {"reset", "", nobody, "*** ERROR: Cannot connect to specified address\r\nsystem text ",
          PollResult::CannotConnect},
     };
     for (const auto& c : cases) {
-        Sim("reset");
         Sim(c.sim);
         request.password = c.password;
-        request.routerAddress = c.atNobody ? nobody : Address();
+        request.routerAddress = c.address;
         const PollOutcome outcome = Poll();
         EXPECT_TRUE(outcome.notice.starts_with(c.notice)) << c.sim << ": " << outcome.notice;
-        EXPECT_EQ(outcome.page.has_value(), *c.notice == '\0') << c.sim;
+        EXPECT_EQ(outcome.page.has_value(), c.notice.empty()) << c.sim;
         EXPECT_EQ(outcome.result, c.result) << c.sim;
+        Sim("reset");
     }
 }
