@@ -89,6 +89,7 @@
 #define ID_TRAY_INTRUDERS 32776
 #define ID_TRAY_POPUP 32777
 #define ID_TRAY_SYSLOG 32780
+#define ID_TRAY_POPUP_TROUBLE 32778
 #define ID_ABOUT_COMMAND 100
 
 // Timers, the tray icon, and the main window's private messages: in the

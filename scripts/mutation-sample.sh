@@ -82,7 +82,9 @@ engine/logupdate/log_file_writer.cpp | case Job::Kind::Notify: system_.PostToGui
 engine/common/message_boxes.cpp | if (!open_.insert(text).second) return; => open_.insert(text); | -
 engine/session/session_controller.cpp | page.screenText = screen_.TextForUpdate(); => ; | get_it_now_and_login
 shell/router_status_dialog_gui.cpp | if (HIWORD(wParam) != BN_CLICKED) return FALSE; => if (HIWORD(wParam) == BN_CLICKED) return FALSE; | router_status_window
-shell/tray_icon_gui.cpp | image == TrayImage::Alert ? alertIcon_ : normalIcon_ => image == TrayImage::Alert ? normalIcon_ : alertIcon_ | start_hidden_with_auto_start
+shell/tray_icon_gui.cpp | lstrcpynA(data_.szTip, tip.c_str(), sizeof data_.szTip); => ; | tray_tip_and_balloons_follow_the_router
+engine/session/poll.cpp | return IsHttpAnswer(answer) ? PollResult::GotPage : PollResult::NoAnswer; => return PollResult::GotPage; | tray_tip_and_balloons_follow_the_router
+engine/tray/tray_status.cpp | if (balloon == WatchBalloon::None || !options_.popupOnTrouble) return; => if (balloon == WatchBalloon::None) return; | -
 EOF
 }
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the main window, the Router Status window, the About box, the
-# Intruders window, the Syslog window, the balloon at an intrusion and the tray menu on a scaled display (144 DPI unless given), for docs/:
+# Intruders window, the Syslog window, the balloon at an intrusion, the tray
+# menu, the tray icon with its tip in each of its three states and the
+# balloon at losing the router, on a scaled display (144 DPI unless given), for docs/:
 #   bash scripts/screenshots.sh [DPI]   ->  docs/<window>-<DPI>dpi.png
 # The program runs under Wine and Xvfb against the router simulator, inside a
 # network namespace that holds only loopback. Runs what scripts/build.sh built.
@@ -31,7 +33,7 @@ screenshot_window() {
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 sim_start
-preload_registry '"syslogEnabled"=dword:00000001'
+preload_registry
 start_vorlane
 expect_text "$IDC_LOG_SCREEN" has "$LAST_INTRUSION" 20000
 drv wait-balloon 1 10000 >/dev/null || fail "no balloon at the intrusion"
@@ -55,7 +57,46 @@ drv command "$ID_TRAY_INTRUDERS"
 expect_text -w "$INTRUDERS_WINDOW_TITLE" "$IDC_INTRUDERS_MESSAGE" is "2 addresses, 2 attempts"
 screenshot_window "$INTRUDERS_WINDOW_TITLE" "intruders-${dpi}dpi"
 
-# The Syslog window, after a few messages from the router's host and one from elsewhere.
+# Beside the icon, on the taskbar: its tip hides, ready to show again.
+pointer_off_icon() { drv pointer 1560 1190; sleep 0.5; }
+
+# The icon with its tip, the pointer resting on it once no balloon covers it.
+screenshot_tray() {
+  wait_for 15 eval '! drv wait-balloon 1 0 >/dev/null' || fail "a balloon stays"
+  expect_tip_starts "$2"
+  pointer_off_icon
+  drv pointer 1590 1190
+  sleep 2
+  import -window root -gravity SouthEast -crop 900x90+0+0 +repage "$GUI_ROOT/$1-${dpi}dpi.png"
+}
+expect_tip_starts() { drv wait-tip "$1" 5000 >/dev/null || fail "the tip does not start with '$1'"; }
+
+# One "Get it Now" poll, until the cleared log screen shows its notice.
+poll_to_empty_screen() {
+  drv click "$IDC_CLEAR_SCREEN"
+  expect_text "$IDC_LOG_SCREEN" is ""
+  drv click "$IDC_GET_IT_NOW"
+  expect_text "$IDC_LOG_SCREEN" is "*** (empty) ***" 15000
+}
+
+screenshot_tray tray-watching "Vorlane: watching "
+# The router stops answering: blind at the second poll, with a balloon.
+sim "mode?name=refuse"
+pointer_off_icon
+poll_to_empty_screen
+poll_to_empty_screen
+drv wait-balloon 1 10000 >/dev/null || fail "no balloon at losing the router"
+sleep 0.5
+import -window root -gravity SouthEast -crop 820x220+0+0 +repage "$GUI_ROOT/trouble-balloon-${dpi}dpi.png"
+screenshot_tray tray-blind "Vorlane: cannot reach "
+drv click "$IDC_START_STOP"
+screenshot_tray tray-idle "Vorlane: not watching"
+
+# The Syslog window, switched on, after a few messages from the router's host
+# and one from elsewhere.
+drv command "$ID_TRAY_SYSLOG"
+drv -w "$SYSLOG_WINDOW_TITLE" click "$IDC_SYSLOG_ENABLED"
+expect_text -w "$SYSLOG_WINDOW_TITLE" "$IDC_SYSLOG_STATUS" starts "Listening on UDP and TCP port 514:" 5000
 for message in "kernel: DROP IN=ppp0 OUT= SRC=203.0.113.9 PROTO=TCP DPT=3389" "dnsmasq[312]: query example.com"; do
   logger --server 127.0.0.1 --port 514 --udp --rfc3164 "$message"
 done
@@ -63,20 +104,21 @@ python3 -c 'import socket
 s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
 s.bind(("127.0.0.2", 0))
 s.sendto(b"<13>from elsewhere", ("127.0.0.1", 514))'
-drv command "$ID_TRAY_SYSLOG"
 expect_text -w "$SYSLOG_WINDOW_TITLE" "$IDC_SYSLOG_STATUS" is \
   "Listening on UDP and TCP port 514: 2 messages, 1 refused from other addresses" 10000
 screenshot_window "$SYSLOG_WINDOW_TITLE" "syslog-${dpi}dpi"
 drv -w "$SYSLOG_WINDOW_TITLE" click "$IDOK"
 
-# The tray menu, opened as a right click on the icon opens it: at the pointer.
-drv pointer 1590 1190
+# The tray menu, opened as a right click on the icon opens it: at the pointer,
+# here beside the icon, whose tip would cover the menu.
+pointer_off_icon
 drv tray rdown
 sleep 1
-import -window root -gravity SouthEast -crop 280x230+0+0 +repage "$GUI_ROOT/tray-menu-${dpi}dpi.png"
+import -window root -gravity SouthEast -crop 280x260+0+0 +repage "$GUI_ROOT/tray-menu-${dpi}dpi.png"
 drv key escape
 
-for name in main-window router-status about-box intruders syslog balloon tray-menu; do
+for name in main-window router-status about-box intruders syslog balloon tray-menu tray-watching tray-blind \
+  tray-idle trouble-balloon; do
   [ -s "$GUI_ROOT/$name-${dpi}dpi.png" ] || fail "no picture of the $name"
   cp "$GUI_ROOT/$name-${dpi}dpi.png" docs/
   echo "docs/$name-${dpi}dpi.png"

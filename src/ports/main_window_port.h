@@ -12,9 +12,9 @@ public:
     virtual bool ArgumentHasFocus() = 0;
     // Plays the animation IDC_SESSION_ANIMATION (true) or rests it on its first frame (false).
     virtual void PlaySessionAnimation(bool play) = 0;
-    // The tray icon's popup menu at the mouse, with the pop-up item ticked or
-    // not; returns when it has closed.
-    virtual void ShowTrayMenu(bool popupOnIntrusion) = 0;
+    // The tray icon's popup menu at the mouse, with the two pop-up items
+    // ticked or not; returns when it has closed.
+    virtual void ShowTrayMenu(bool popupOnIntrusion, bool popupOnTrouble) = 0;
     virtual void ShowAboutBox() = 0;
     // Saves, removes the icon and ends the process; does not return.
     virtual void ShutdownApplication() = 0;

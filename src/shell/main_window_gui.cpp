@@ -24,6 +24,7 @@ TrayMouseEvent TrayMouseEventOf(LPARAM mouseMessage) {
     case WM_LBUTTONDBLCLK: return TrayMouseEvent::LeftDoubleClick;
     case WM_RBUTTONDOWN: return TrayMouseEvent::RightDown;
     case NIN_BALLOONUSERCLICK: return TrayMouseEvent::BalloonClick;
+    case WM_MOUSEMOVE: return TrayMouseEvent::Move;
     default: return TrayMouseEvent::Other;
     }
 }
@@ -207,7 +208,9 @@ void MainWindow::PlaySessionAnimation(bool play) {
     PlayClip(animation, 0, kFirstClipFrame, kFirstClipFrame);
 }
 
-void MainWindow::ShowTrayMenu(bool popupOnIntrusion) { tray_.ShowMenu(popupOnIntrusion); }
+void MainWindow::ShowTrayMenu(bool popupOnIntrusion, bool popupOnTrouble) {
+    tray_.ShowMenu(popupOnIntrusion, popupOnTrouble);
+}
 
 void MainWindow::ShowAboutBox() { ShowAboutDialog(instance_, window_); }
 

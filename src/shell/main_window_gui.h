@@ -47,7 +47,7 @@ private:
     void Hide() override;
     bool ArgumentHasFocus() override;
     void PlaySessionAnimation(bool play) override;
-    void ShowTrayMenu(bool popupOnIntrusion) override;
+    void ShowTrayMenu(bool popupOnIntrusion, bool popupOnTrouble) override;
     void ShowAboutBox() override;
     void ShutdownApplication() override;
 

@@ -16,15 +16,18 @@ public:
     void Remove();
     void DestroyMenu();
     // Opens the menu at the mouse; a chosen item arrives at the main window as its command.
-    void ShowMenu(bool popupOnIntrusion);
+    void ShowMenu(bool popupOnIntrusion, bool popupOnTrouble);
 
     void ShowTrayImage(TrayImage image) override;
-    void ShowBalloon(const std::string& title, const std::string& text) override;
+    void SetTip(const std::string& tip) override;
+    void ShowBalloon(const std::string& title, const std::string& text, BalloonKind kind) override;
 
 private:
     HINSTANCE instance_;
     HMENU menu_ = nullptr;
-    HICON normalIcon_ = nullptr;
+    HICON watchingIcon_ = nullptr;
+    HICON blindIcon_ = nullptr;
+    HICON idleIcon_ = nullptr;
     HICON alertIcon_ = nullptr;
     NOTIFYICONDATAA data_ = {};  // GUI thread; hWnd and uID are set before any worker runs
 };

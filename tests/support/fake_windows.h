@@ -11,7 +11,7 @@ struct FakeMainWindow : MainWindowPort {
     void Hide() override { calls.push_back("hide"); }
     bool ArgumentHasFocus() override { return false; }
     void PlaySessionAnimation(bool play) override { calls.push_back(play ? "play" : "rest"); }
-    void ShowTrayMenu(bool) override { calls.push_back("menu"); }
+    void ShowTrayMenu(bool, bool) override { calls.push_back("menu"); }
     void ShowAboutBox() override { calls.push_back("about"); }
     void ShutdownApplication() override { calls.push_back("shutdown"); }
     std::vector<std::string> calls;

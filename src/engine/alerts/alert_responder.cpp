@@ -37,7 +37,8 @@ void AlertResponder::RaiseIntrusionAlerts(const std::optional<std::string>& firs
 
 void AlertResponder::PopUp(const UpdateAttempts& attempts) {
     if (!attempts.latest || !options_.popupOnIntrusion) return;
-    tray_.ShowBalloon(kBalloonTitle, IntrusionBalloonText(*attempts.latest, attempts.count - 1));
+    tray_.ShowBalloon(kBalloonTitle, IntrusionBalloonText(*attempts.latest, attempts.count - 1),
+                      BalloonKind::Intrusion);
 }
 
 void AlertResponder::PlayIntrusionSound() {

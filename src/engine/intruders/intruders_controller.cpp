@@ -99,6 +99,7 @@ void IntrudersController::FinishReading(IntruderTable table, std::string failure
     for (Attempt& attempt : waiting_) Add(std::move(attempt));
     waiting_.clear();
     Refresh();
+    if (tableChanged_) tableChanged_();
 }
 
 void IntrudersController::Add(Attempt attempt) {
@@ -119,7 +120,16 @@ void IntrudersController::Record(const std::vector<ReportedAttempt>& attempts) {
         if (seen && toTheMinute) seen->second = 0;
         Add({attempt.report, seen});
     }
-    if (!attempts.empty()) Refresh();
+    if (attempts.empty()) return;
+    Refresh();
+    if (tableChanged_) tableChanged_();
+}
+
+std::uint64_t IntrudersController::AttemptsToday() const {
+    const std::int64_t now = system_.CurrentTime();
+    if (now < 0 || now > INT32_MAX) return 0;
+    const auto today = StampFromTime(static_cast<std::int32_t>(now));
+    return today ? table_.AttemptsOnDay(*today) : 0;
 }
 
 void IntrudersController::Open() {

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,10 @@ public:
     void StartReadingRouterLog(const std::string& path);
     // An update's intrusion attempts go into the table.
     void Record(const std::vector<ReportedAttempt>& attempts);
+    // The attempts of the local day that holds now, router.log's among them.
+    std::uint64_t AttemptsToday() const;
+    // Told whenever the table took attempts (the read of router.log, an update).
+    void SetTableListener(std::function<void()> listener) { tableChanged_ = std::move(listener); }
 
     void Open();
     void Close();
@@ -63,6 +68,7 @@ private:
     const Options& options_;
 
     IntruderTable table_;
+    std::function<void()> tableChanged_;
     bool reading_ = false;
     // Applied in order once the file is read.
     std::deque<Attempt> waiting_;

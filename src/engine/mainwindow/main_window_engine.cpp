@@ -24,20 +24,26 @@ MainWindowEngine::MainWindowEngine(const MainWindowPorts& ports, std::string opt
       optionsKeyPath_(std::move(optionsKeyPath)),
       optionControls_(ports.mainDialog),
       boxes_(ports.mainDialog, ports.system),
-      trayIcon_(ports.tray, ports.system),
-      trayAnimation_(ports.tray),
+      tray_(ports.tray),
+      trayIcon_(tray_, ports.system, [this] { trayStatus_.OnIconAdded(); }),
+      trayAnimation_(tray_),
       logScreen_(ports.mainDialog, ports.system),
       logFile_(ports.files, ports.system),
-      alerts_(ports.mainDialog, ports.system, ports.files, ports.tray, trayAnimation_, boxes_, options_),
+      alerts_(ports.mainDialog, ports.system, ports.files, tray_, trayAnimation_, boxes_, options_),
       intruders_(ports.intrudersDialog, ports.intrudersWindow, ports.system, ports.files, options_),
+      trayStatus_(tray_, trayAnimation_, ports.system, options_, [this] { return intruders_.AttemptsToday(); }),
       publisher_(logScreen_, logFile_, intruders_, alerts_, options_),
       status_(ports.mainDialog, ports.statusDialog, ports.statusWindow, ports.system, boxes_, options_),
       session_(ports.mainDialog, ports.system, boxes_, options_, logScreen_, trayAnimation_, *this),
       syslog_(ports.system, publisher_, options_),
-      syslogWindow_(ports.syslogDialog, ports.syslogWindow, ports.system, options_, syslog_) {}
+      syslogWindow_(ports.syslogDialog, ports.syslogWindow, ports.system, options_, syslog_) {
+    intruders_.SetTableListener([this] { trayStatus_.Refresh(); });
+    syslog_.SetStateListener([this](SyslogState state) { trayStatus_.OnSyslogReceiver(state); });
+}
 
 bool MainWindowEngine::LoadOptions() {
     StoredSettings stored = LoadSettings(registry_, optionsKeyPath_, protection_, system_.CurrentTime());
+    const bool firstRun = stored.firstRun;
     options_ = std::move(stored.options);
     passwordToProtect_ = stored.passwordToProtect;
     session_.SetLastDate(stored.lastDate);
@@ -54,6 +60,7 @@ bool MainWindowEngine::LoadOptions() {
     logFile_.SetPath(PathBeside(executable, kLogFileName));
     intruders_.ApplyLayout(options_.intrudersLayout);
     intruders_.StartReadingRouterLog(logFile_.Path());
+    trayStatus_.Start(firstRun);
     syslog_.Apply();
     return IsOn(options_.autoStart);
 }
@@ -96,6 +103,7 @@ void MainWindowEngine::OnClick(int commandId) {
     case ID_TRAY_INTRUDERS: intruders_.Open(); break;
     case ID_TRAY_SYSLOG: syslogWindow_.Open(); break;
     case ID_TRAY_POPUP: options_.popupOnIntrusion = !options_.popupOnIntrusion; break;
+    case ID_TRAY_POPUP_TROUBLE: options_.popupOnTrouble = !options_.popupOnTrouble; break;
     default: break;
     }
 }
@@ -139,8 +147,19 @@ void MainWindowEngine::OnTrayNotify(TrayMouseEvent event) {
         mainWindow_.RestoreAndBringForward();
         status_.ShowWithMainWindow(true);
         break;
-    case TrayMouseEvent::RightDown: mainWindow_.ShowTrayMenu(options_.popupOnIntrusion); break;
-    case TrayMouseEvent::BalloonClick: intruders_.Open(); break;
+    case TrayMouseEvent::RightDown:
+        mainWindow_.ShowTrayMenu(options_.popupOnIntrusion, options_.popupOnTrouble);
+        break;
+    case TrayMouseEvent::BalloonClick:
+        // The intrusion's balloon leads to the intruders; the others to where the router is set.
+        if (tray_.LastBalloonKind() == BalloonKind::Intrusion) {
+            intruders_.Open();
+        } else {
+            RestoreMainWindow();
+        }
+        break;
+    // The tip is about to show: the day, or the address typed, may have changed since.
+    case TrayMouseEvent::Move: trayStatus_.Refresh(); break;
     case TrayMouseEvent::Other: break;
     }
 }
@@ -198,7 +217,10 @@ void MainWindowEngine::OnIntrudersCommand(int commandId) {
 
 void MainWindowEngine::OnIntrudersColumnClick(int column) { intruders_.OnColumnClick(column); }
 
-void MainWindowEngine::OnSessionRunning(bool running) { mainWindow_.PlaySessionAnimation(running); }
+void MainWindowEngine::OnSessionRunning(bool running) {
+    mainWindow_.PlaySessionAnimation(running);
+    trayStatus_.OnSessionRunning(running);
+}
 
 void MainWindowEngine::OnPollOutcome(const PollOutcome& outcome) {
     if (!outcome.page) {
@@ -213,6 +235,7 @@ void MainWindowEngine::OnPollOutcome(const PollOutcome& outcome) {
 
 void MainWindowEngine::OnLastDateChanged(std::int32_t lastDate) { SaveLastDate(lastDate, registry_, optionsKeyPath_); }
 
-void MainWindowEngine::OnPollFinished() {
+void MainWindowEngine::OnPollFinished(PollResult result) {
+    trayStatus_.OnPollEnded(result);
     if (status_.Shown()) status_.Refresh();
 }

@@ -21,9 +21,11 @@
 #include "settings/settings_store.h"
 #include "syslog/syslog_source.h"
 #include "syslog/syslog_window.h"
+#include "tray/last_balloon_tray.h"
+#include "tray/tray_status.h"
 
 // The mouse messages of the tray icon that mean something.
-enum class TrayMouseEvent { LeftDown, LeftDoubleClick, RightDown, BalloonClick, Other };
+enum class TrayMouseEvent { LeftDown, LeftDoubleClick, RightDown, BalloonClick, Move, Other };
 
 struct MainWindowPorts {
     DialogPort& mainDialog;
@@ -92,7 +94,7 @@ private:
     void OnSessionRunning(bool running) override;
     void OnPollOutcome(const PollOutcome& outcome) override;
     void OnLastDateChanged(std::int32_t lastDate) override;
-    void OnPollFinished() override;
+    void OnPollFinished(PollResult result) override;
 
     void OnHideCommand();
     void OnClick(int commandId);
@@ -112,12 +114,14 @@ private:
     bool passwordToProtect_ = false;
     OptionControls optionControls_;
     MessageBoxes boxes_;
+    LastBalloonTray tray_;
     TrayIconKeeper trayIcon_;
     TrayAnimation trayAnimation_;
     LogScreen logScreen_;
     LogFileWriter logFile_;
     AlertResponder alerts_;
     IntrudersController intruders_;
+    TrayStatus trayStatus_;
     LogPublisher publisher_;
     RouterStatusController status_;
     SessionController session_;

@@ -5,6 +5,7 @@
 void TrayIconKeeper::AddIcon() {
     if (tray_.AddTrayIcon()) {
         system_.KillTimer(TRAY_RETRY_TIMER_ID);
+        if (added_) added_();
     } else {
         system_.StartTimer(TRAY_RETRY_TIMER_ID, TRAY_RETRY_PERIOD_MS);
     }

@@ -1,4 +1,7 @@
 #pragma once
+#include <functional>
+#include <utility>
+
 #include "system_port.h"
 #include "tray_port.h"
 
@@ -7,7 +10,9 @@
 // reach it at all, so a refused add is tried again on a timer.
 class TrayIconKeeper {
 public:
-    TrayIconKeeper(TrayPort& tray, SystemPort& system) : tray_(tray), system_(system) {}
+    // added is told each time the icon went in.
+    TrayIconKeeper(TrayPort& tray, SystemPort& system, std::function<void()> added = {})
+        : tray_(tray), system_(system), added_(std::move(added)) {}
 
     // At start, and whenever the taskbar is created again.
     void AddIcon();
@@ -17,4 +22,5 @@ public:
 private:
     TrayPort& tray_;
     SystemPort& system_;
+    std::function<void()> added_;
 };

@@ -39,6 +39,7 @@ struct Options {
     std::optional<DateFormat> dateFormat;
 
     bool popupOnIntrusion = true;
+    bool popupOnTrouble = true;  // balloons when the router is lost and seen again
     std::optional<IntrudersWindowLayout> intrudersLayout;
 
     // The syslog receiver: on or off, its UDP and TCP port, and whether any

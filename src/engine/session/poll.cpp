@@ -8,13 +8,26 @@
 
 namespace {
 
-PollOutcome Notice(std::string text) { return {std::move(text), std::nullopt}; }
+PollOutcome Notice(std::string text, PollResult result) { return {std::move(text), std::nullopt, result}; }
 
-PollOutcome ShowOrRead(const std::string& response, std::int32_t referenceTime, const PollRequest& request,
-                       const std::function<void(const char*)>& showStatus) {
-    if (IsNoticeText(response)) return Notice(response);
+// How the router's answer to the log request ends the poll, from what the
+// client met on the way rather than from the text it shows.
+PollResult AnswerResult(const RouterHttpClient& client, const std::string& answer) {
+    switch (client.pageError) {
+    case RouterHttpClient::PageError::Socket: return PollResult::SocketError;
+    case RouterHttpClient::PageError::PasswordRefused: return PollResult::InvalidPassword;
+    case RouterHttpClient::PageError::None: break;
+    }
+    return IsHttpAnswer(answer) ? PollResult::GotPage : PollResult::NoAnswer;
+}
+
+PollOutcome ShowOrRead(const std::string& response, PollResult result, std::int32_t referenceTime,
+                       const PollRequest& request, const std::function<void(const char*)>& showStatus) {
+    if (IsNoticeText(response)) return Notice(response, result);
     showStatus(kStatusParsing);
-    return {{}, ReadLogPage(response, referenceTime, request.page)};
+    LogPageReading reading = ReadLogPage(response, referenceTime, request.page);
+    if (reading.authorizationFailed) result = PollResult::AuthorizationFailed;
+    return {{}, std::move(reading), result};
 }
 
 }  // namespace
@@ -25,19 +38,24 @@ PollOutcome RunPoll(const PollRequest& request, SystemPort& clock, MessagePort& 
     showStatus(kStatusConnecting);
     if (!client.Connect(request.routerAddress)) {
         const int error = RouterHttpClient::LastErrorCode();
-        return Notice(kCannotConnectText + clock.SystemMessageText(error));
+        return Notice(kCannotConnectText + clock.SystemMessageText(error), PollResult::CannotConnect);
     }
     showStatus(kStatusGettingContent);
     const auto referenceTime = static_cast<std::int32_t>(clock.CurrentTime());
     std::string response = client.FetchLogPage(false, "");
-    if (IsMovedAnswer(response)) response = kPageMovedText + response;
-    if (IsNoticeText(response) || !IsAuthorizationRequired(response)) {
-        return ShowOrRead(response, referenceTime, request, showStatus);
+    PollResult result = AnswerResult(client, response);
+    if (IsMovedAnswer(response)) {
+        response = kPageMovedText + response;
+        result = PollResult::PageMoved;
     }
-    if (request.password.empty()) return Notice(kLoginDisabledText);
-    if (!client.Connect(request.routerAddress)) return Notice(kLoginConnectFailedText);
+    if (IsNoticeText(response) || !IsAuthorizationRequired(response)) {
+        return ShowOrRead(response, result, referenceTime, request, showStatus);
+    }
+    if (request.password.empty()) return Notice(kLoginDisabledText, PollResult::LoginDisabled);
+    if (!client.Connect(request.routerAddress)) return Notice(kLoginConnectFailedText, PollResult::CannotConnect);
     showStatus(kStatusLoggingIn);
-    return ShowOrRead(client.FetchLogPage(true, request.password), referenceTime, request, showStatus);
+    response = client.FetchLogPage(true, request.password);
+    return ShowOrRead(response, AnswerResult(client, response), referenceTime, request, showStatus);
 }
 
 void RunLogout(const std::string& routerAddress, MessagePort& messages,

@@ -6,6 +6,7 @@
 #include "logupdate/log_page_reading.h"
 #include "message_port.h"
 #include "system_port.h"
+#include "tray/watch_tracker.h"
 
 // What a poll needs, copied from the GUI thread as it starts.
 struct PollRequest {
@@ -20,6 +21,9 @@ struct PollOutcome {
     std::string notice;
     // The log page read, when the router gave one.
     std::optional<LogPageReading> page;
+    // How the poll ended, decided where it ended; nothing counts as seen
+    // unless the poll says so.
+    PollResult result = PollResult::Failed;
 };
 
 // One poll, on the calling thread (a worker): connects, fetches the log

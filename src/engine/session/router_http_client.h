@@ -54,6 +54,9 @@ public:
 
     std::string address;
     std::string pageText;
+    // Why pageText holds an error text of the client's own, when it does.
+    enum class PageError { None, Socket, PasswordRefused };
+    PageError pageError = PageError::None;
 
 private:
     bool RunLoginSequence(const std::string& password);

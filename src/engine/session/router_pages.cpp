@@ -40,18 +40,23 @@ bool RouterHttpClient::RunLoginSequence(const std::string& password) {
     if (pageText == ResponseTooLargeText) return false;
     if (SaysPasswordIsWrong(pageText)) {
         pageText = InvalidPasswordText;
+        pageError = PageError::PasswordRefused;
         return false;
     }
     Reconnect();
     pageText.clear();
+    pageError = PageError::None;
     return true;
 }
 
 void RouterHttpClient::FetchLogPageOnce() {
-    if (SendRequest(FixedRequest(LogPagePath)))
+    if (SendRequest(FixedRequest(LogPagePath))) {
         pageText = ReadResponse();
-    else
+        pageError = PageError::None;
+    } else {
         pageText = SocketErrorText(LastErrorCode());
+        pageError = PageError::Socket;
+    }
     Close();
 }
 

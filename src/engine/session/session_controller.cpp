@@ -104,10 +104,10 @@ void SessionController::RunOnWorker(PollRequest request) {
     auto outcome = std::make_shared<PollOutcome>();
     const auto showStatus = [this](const char* text) { PostStatus(text); };
     RunGuarded([&] { *outcome = RunPoll(request, system_, boxes_.ForWorkers(), showStatus); },
-               [&](std::string failure) { *outcome = {std::move(failure), std::nullopt}; });
+               [&](std::string failure) { *outcome = {std::move(failure), std::nullopt, PollResult::Failed}; });
     system_.PostToGuiThread([this, outcome] {
         ApplyOutcome(*outcome);
-        FinishPoll();
+        FinishPoll(outcome->result);
     });
 }
 
@@ -124,9 +124,9 @@ void SessionController::ApplyOutcome(const PollOutcome& outcome) {
     listener_.OnPollOutcome(outcome);
 }
 
-void SessionController::FinishPoll() {
+void SessionController::FinishPoll(PollResult result) {
     ShowStatus(IdleStatusText());
-    listener_.OnPollFinished();
+    listener_.OnPollFinished(result);
     lastPollEnd_ = system_.TickCount();
     pollBusy_ = false;
 }

@@ -36,7 +36,7 @@ private:
     PollRequest MakeRequest() const;
     void RunOnWorker(PollRequest request);
     void ApplyOutcome(const PollOutcome& outcome);
-    void FinishPoll();
+    void FinishPoll(PollResult result);
     void ShowStatus(const std::string& text);
     // A status line text from a worker, shown in its turn on the GUI thread.
     void PostStatus(const char* text);

@@ -13,6 +13,6 @@ public:
     virtual void OnPollOutcome(const PollOutcome& outcome) = 0;
     // The remembered time moved: worth keeping at once.
     virtual void OnLastDateChanged(std::int32_t lastDate) = 0;
-    // A poll ended, however it went.
-    virtual void OnPollFinished() = 0;
+    // A poll ended, however it went (the forced logout is no poll).
+    virtual void OnPollFinished(PollResult result) = 0;
 };

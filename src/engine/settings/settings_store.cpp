@@ -22,6 +22,7 @@ constexpr char kRefreshRateValue[] = "refreshRate";
 constexpr char kExternalApiValue[] = "externalApi";
 constexpr char kLastDateValue[] = "lastDate";
 constexpr char kPopupValue[] = "popupOnIntrusion";
+constexpr char kPopupOnTroubleValue[] = "popupOnTrouble";
 constexpr char kIntrudersWindowValue[] = "intrudersWindow";
 constexpr char kSyslogEnabledValue[] = "syslogEnabled";
 constexpr char kSyslogPortValue[] = "syslogPort";
@@ -127,6 +128,7 @@ std::string BytesOfLayout(const IntrudersWindowLayout& layout) {
 
 void LoadIntrudersOptions(RegistryKey& key, Options& options) {
     options.popupOnIntrusion = ReadDword(key, kPopupValue).value_or(1) != 0;
+    options.popupOnTrouble = ReadDword(key, kPopupOnTroubleValue).value_or(1) != 0;
     options.intrudersLayout = LayoutFromBytes(ReadBinary(key, kIntrudersWindowValue, kLayoutBufferSize));
 }
 
@@ -178,6 +180,7 @@ void WriteLastDate(std::int32_t lastDate, RegistryKey& key) {
 
 void SaveIntrudersOptions(const Options& options, RegistryKey& key) {
     WriteDword(key, kPopupValue, options.popupOnIntrusion ? 1 : 0);
+    WriteDword(key, kPopupOnTroubleValue, options.popupOnTrouble ? 1 : 0);
     if (options.intrudersLayout) WriteBinary(key, kIntrudersWindowValue, BytesOfLayout(*options.intrudersLayout));
 }
 
@@ -198,7 +201,7 @@ std::unique_ptr<RegistryKey> OpenOptionsKeyForSaving(RegistryPort& registry, con
 StoredSettings LoadSettings(RegistryPort& registry, const std::string& keyPath, DataProtectionPort& protection,
                             std::int64_t now) {
     auto key = OpenOptionsKeyForLoading(registry, keyPath);
-    if (!key) return {FirstRunOptions(), 0, false};
+    if (!key) return {FirstRunOptions(), 0, false, true};
     StoredSettings settings;
     LoadDwordOptions(*key, settings.options);
     LoadTextOptions(*key, settings.options);

@@ -17,6 +17,8 @@ struct StoredSettings {
     std::int32_t lastDate = 0;
     // The password came in the form of earlier versions: the save protects it.
     bool passwordToProtect = false;
+    // No options were stored: these are the first run's defaults.
+    bool firstRun = false;
 };
 
 // Reads the options once at start. The key of the current user wins over the

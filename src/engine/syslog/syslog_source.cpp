@@ -13,15 +13,23 @@ SyslogSource::~SyslogSource() { Stop(); }
 void SyslogSource::Apply() {
     if (!options_.syslogEnabled) {
         Stop();
-        return;
-    }
-    if (runningPort_ == options_.syslogPort) {
+    } else if (runningPort_ == options_.syslogPort) {
         ApplySenderRule();
-        return;
+    } else {
+        Stop();
+        receiver_.Start(options_.syslogPort, options_.routerAddress, options_.syslogAnySender);
+        runningPort_ = options_.syslogPort;
     }
-    Stop();
-    receiver_.Start(options_.syslogPort, options_.routerAddress, options_.syslogAnySender);
-    runningPort_ = options_.syslogPort;
+    TellState();
+}
+
+SyslogState SyslogSource::State() const {
+    if (!runningPort_) return SyslogState::Off;
+    return receiver_.Status().listening ? SyslogState::Listening : SyslogState::CannotListen;
+}
+
+void SyslogSource::TellState() {
+    if (stateListener_) stateListener_(State());
 }
 
 void SyslogSource::ApplySenderRule() {

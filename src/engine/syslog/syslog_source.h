@@ -1,5 +1,6 @@
 #pragma once
 #include <condition_variable>
+#include <functional>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "options/options.h"
 #include "syslog/syslog_receiver.h"
 #include "system_port.h"
+#include "tray/watch_tracker.h"
 
 // The syslog receiver as the program runs it: on, off or on another port as
 // the options say, whether or not a session polls the log page; its batches
@@ -28,18 +30,23 @@ public:
     void ApplySenderRule();
     void Stop();
     SyslogStatus Status() const { return receiver_.Status(); }
+    // Off, listening or unable to; told to the listener at every change.
+    SyslogState State() const;
+    void SetStateListener(std::function<void(SyslogState)> listener) { stateListener_ = std::move(listener); }
 
 private:
     static constexpr int kMaxBatchesOnTheirWay = 2;
 
     void OnSyslogRecords(std::vector<SyslogRecord> records) override;
     void Publish(const std::vector<SyslogRecord>& records);
+    void TellState();
 
     SystemPort& system_;
     LogPublisher& publisher_;
     const Options& options_;
     SyslogReceiver receiver_;
     std::optional<std::uint16_t> runningPort_;  // GUI thread
+    std::function<void(SyslogState)> stateListener_;
 
     std::mutex mutex_;
     std::condition_variable published_;

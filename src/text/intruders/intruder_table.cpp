@@ -9,6 +9,8 @@ auto PortKey(const std::string& port) {
     return std::make_tuple(port.size(), std::string_view(port));
 }
 
+int DayKey(const LocalStamp& stamp) { return stamp.year * 10000 + stamp.month * 100 + stamp.day; }
+
 // <0, 0 or >0 as a sorts before, with or after b in the column.
 int CompareIn(IntruderColumn column, const IntruderRow& a, const IntruderRow& b) {
     const auto order = [](const auto& x, const auto& y) { return x < y ? -1 : (y < x ? 1 : 0); };
@@ -44,6 +46,7 @@ void IntruderTable::Add(const IntrusionReport& report, std::optional<LocalStamp>
     if (seen) {
         if (!row.firstSeen) row.firstSeen = seen;
         row.lastSeen = seen;
+        ++attemptsPerDay_[DayKey(*seen)];
     }
     row.protocol = report.protocol;
     row.port = report.port;
@@ -55,6 +58,11 @@ std::size_t IntruderTable::AddressCount() const {
 
 std::uint64_t IntruderTable::DroppedAddressCount() const {
     return droppedAddresses_;
+}
+
+std::uint64_t IntruderTable::AttemptsOnDay(const LocalStamp& day) const {
+    const auto found = attemptsPerDay_.find(DayKey(day));
+    return found == attemptsPerDay_.end() ? 0 : found->second;
 }
 
 std::vector<IntruderRow> IntruderTable::SortedRows(IntruderColumn column, bool descending) const {

@@ -35,6 +35,8 @@ public:
     std::size_t AddressCount() const;
     // The addresses whose rows made room for newer ones.
     std::uint64_t DroppedAddressCount() const;
+    // The attempts counted on the local day of `day` (its time is not looked at).
+    std::uint64_t AttemptsOnDay(const LocalStamp& day) const;
     // Ties go by address, ascending. Addresses sort by value, ports by
     // number, stamps by time with unknown ones first.
     std::vector<IntruderRow> SortedRows(IntruderColumn column, bool descending) const;
@@ -49,6 +51,8 @@ private:
     std::list<std::uint32_t> recency_;  // addresses, the most recently seen first
     RecentAttempts recentAttempts_;
     std::uint64_t droppedAddresses_ = 0;
+    // Attempts with a known time, by local day (year * 10000 + month * 100 + day).
+    std::unordered_map<int, std::uint64_t> attemptsPerDay_;
 };
 
 // The view the window opens with: most attempts first.

@@ -30,3 +30,7 @@ inline constexpr std::string_view WrongPasswordMarker2 = "incorrect";
 // A redirect: the router wants another address.
 inline constexpr std::string_view MovedMarker = "301 Moved";
 inline bool IsMovedAnswer(std::string_view answer) { return answer.find(MovedMarker) != std::string_view::npos; }
+
+// An answer at all: it opens with an HTTP status line. Silence, a close
+// without a byte, or noise is none.
+inline bool IsHttpAnswer(std::string_view answer) { return answer.starts_with("HTTP/"); }

@@ -29,6 +29,8 @@ constexpr std::string_view SocketErrorReason = "the connection broke off";
 constexpr std::string_view PasswordRefusedReason = "it refuses the password";
 constexpr std::string_view LoginDisabledReason = "it has disabled logins";
 constexpr std::string_view CannotListenReason = "cannot listen for its syslog messages";
+constexpr std::string_view PageMovedReason = "it sends its page to another address";
+constexpr std::string_view PollFailedReason = "the poll failed";
 
 constexpr std::string_view CutMark = "...";
 
@@ -113,8 +115,11 @@ std::string_view LostRouterReason(const WatchReport& report) {
         case PollResult::InvalidPassword:
         case PollResult::AuthorizationFailed: return PasswordRefusedReason;
         case PollResult::LoginDisabled: return LoginDisabledReason;
+        case PollResult::PageMoved: return PageMovedReason;
+        case PollResult::Failed: return PollFailedReason;
         case PollResult::GotPage:
-        case PollResult::CannotConnect: break;
+        case PollResult::CannotConnect:
+        case PollResult::NoAnswer: break;
     }
     return NoAnswerReason;
 }

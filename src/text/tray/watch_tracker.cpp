@@ -9,8 +9,8 @@ bool WatchTracker::SessionBlind() const {
 }
 
 WatchState WatchTracker::State() const {
-    if (SessionBlind() || receiver_ == SyslogReceiver::CannotListen) return WatchState::Blind;
-    if (running_ || receiver_ == SyslogReceiver::Listening) return WatchState::Watching;
+    if (SessionBlind() || receiver_ == SyslogState::CannotListen) return WatchState::Blind;
+    if (running_ || receiver_ == SyslogState::Listening) return WatchState::Watching;
     return WatchState::Idle;
 }
 
@@ -50,14 +50,14 @@ WatchBalloon WatchTracker::PollEnded(PollResult result, std::int64_t now) {
     return After(before);
 }
 
-WatchBalloon WatchTracker::SyslogChanged(SyslogReceiver receiver, std::int64_t now) {
+WatchBalloon WatchTracker::SyslogChanged(SyslogState receiver, std::int64_t now) {
     const WatchState before = State();
-    if (receiver == SyslogReceiver::CannotListen && receiver_ != SyslogReceiver::CannotListen) {
+    if (receiver == SyslogState::CannotListen && receiver_ != SyslogState::CannotListen) {
         cannotListenSince_ = now;
     }
     receiver_ = receiver;
     // Turning the receiver off is the user's doing, like stopping a session.
-    return receiver == SyslogReceiver::Off ? WatchBalloon::None : After(before);
+    return receiver == SyslogState::Off ? WatchBalloon::None : After(before);
 }
 
 WatchReport WatchTracker::Report() const {
@@ -68,7 +68,7 @@ WatchReport WatchTracker::Report() const {
     if (SessionBlind()) {
         report.failure = lastFailure_;
         report.blindSince = failingSince_;
-    } else if (receiver_ == SyslogReceiver::CannotListen) {
+    } else if (receiver_ == SyslogState::CannotListen) {
         report.cannotListen = true;
         report.blindSince = cannotListenSince_;
     }

@@ -10,9 +10,19 @@ enum class WatchState {
 };
 
 // How one poll of the router's log page ended.
-enum class PollResult { GotPage, CannotConnect, SocketError, InvalidPassword, LoginDisabled, AuthorizationFailed };
+enum class PollResult {
+    GotPage,
+    CannotConnect,
+    NoAnswer,  // connected, but no answer came: silent, closed at once, or not HTTP
+    SocketError,
+    PageMoved,  // the router sends the page to another address
+    InvalidPassword,
+    LoginDisabled,
+    AuthorizationFailed,
+    Failed,  // the poll itself failed on its worker
+};
 
-enum class SyslogReceiver { Off, Listening, CannotListen };
+enum class SyslogState { Off, Listening, CannotListen };
 
 // The balloon an event calls for: one per change, never one per poll.
 enum class WatchBalloon {
@@ -52,7 +62,7 @@ public:
     WatchBalloon SessionStarted();
     WatchBalloon SessionStopped();
     WatchBalloon PollEnded(PollResult result, std::int64_t now);
-    WatchBalloon SyslogChanged(SyslogReceiver receiver, std::int64_t now);
+    WatchBalloon SyslogChanged(SyslogState receiver, std::int64_t now);
 
     WatchReport Report() const;
 
@@ -66,6 +76,6 @@ private:
     PollResult lastFailure_ = PollResult::GotPage;
     std::int64_t failingSince_ = 0;
     std::optional<std::int64_t> lastPage_;
-    SyslogReceiver receiver_ = SyslogReceiver::Off;
+    SyslogState receiver_ = SyslogState::Off;
     std::int64_t cannotListenSince_ = 0;
 };

@@ -487,17 +487,18 @@ HWND VisibleBalloon() {
     return nullptr;
 }
 
-// The balloon's text; its title is drawn by the tooltip and not read back.
-std::string BalloonText(HWND balloon) {
+// The text of a tooltip's first tool: a balloon's text (its title is drawn
+// and not read back), or a tray icon's tip.
+std::string ToolTipText(HWND tooltip) {
     TOOLINFOW info = {};
     info.cbSize = sizeof info;
-    RemoteBuffer buffer(balloon, sizeof info + kTextRoom * sizeof(wchar_t));
+    RemoteBuffer buffer(tooltip, sizeof info + kTextRoom * sizeof(wchar_t));
     if (!buffer.Copy(true, &info, sizeof info)) return "";
-    Send(balloon, TTM_ENUMTOOLSW, 0, buffer.Param());
+    Send(tooltip, TTM_ENUMTOOLSW, 0, buffer.Param());
     buffer.Copy(false, &info, sizeof info);
     info.lpszText = reinterpret_cast<wchar_t*>(buffer.At(sizeof info));
     buffer.Copy(true, &info, sizeof info);
-    Send(balloon, TTM_GETTEXTW, kTextRoom, buffer.Param());
+    Send(tooltip, TTM_GETTEXTW, kTextRoom, buffer.Param());
     wchar_t text[kTextRoom] = {};
     buffer.Copy(false, text, sizeof text - sizeof(wchar_t), sizeof info);
     char narrow[2 * kTextRoom] = {};
@@ -510,8 +511,39 @@ int WaitBalloon(HWND, const Args& a) {
     if (!ms || (a[0] != "1" && a[0] != "0")) return kUsageError;
     HWND balloon = nullptr;
     const bool shown = WaitUntil(*ms, [&] { return (balloon = VisibleBalloon()) != nullptr; });
-    if (shown && a[0] == "1") Print(BalloonText(balloon));
+    if (shown && a[0] == "1") Print(ToolTipText(balloon));
     return Result(shown == (a[0] == "1"));
+}
+
+// Each balloon shown until STOPFILE or MAX_MS, a line each: the taskbar
+// makes a window for every balloon, also for one that replaces another.
+int WatchBalloons(HWND, const Args& a) {
+    Begun("watching");
+    HWND last = nullptr;
+    return WaitFor(a[1], [&] {
+        HWND balloon = VisibleBalloon();
+        if (balloon != nullptr && balloon != last) {
+            Print(ToolTipText(last = balloon));
+            std::fflush(stdout);
+        }
+        return FileExists(a[0]);
+    });
+}
+
+// The tray icon's tip: Wine's taskbar keeps a tooltip for each icon, owned by the taskbar.
+std::string TrayTip() {
+    for (HWND w : TopWindows())
+        if (NameOf(w, true) == TOOLTIPS_CLASSA && (GetWindowLongA(w, GWL_STYLE) & TTS_BALLOON) == 0 &&
+            NameOf(GetWindow(w, GW_OWNER), true) == "Shell_TrayWnd")
+            return ToolTipText(w);
+    return "";
+}
+
+int WaitTip(HWND, const Args& a) {
+    std::string tip;
+    const int result = WaitFor(a[1], [&] { return (tip = TrayTip()).starts_with(a[0]); });
+    Print(tip);
+    return result;
 }
 
 
@@ -562,6 +594,8 @@ constexpr DriverCommand kCommands[] = {
     {"header-click", "ID COLUMN", 2, 2, Target::FirstId, HeaderClick},
     {"clipboard", "", 0, 0, Target::None, Clipboard},
     {"wait-balloon", "1|0 MS", 2, 2, Target::None, WaitBalloon},
+    {"watch-balloons", "STOPFILE MAX_MS", 2, 2, Target::None, WatchBalloons},
+    {"wait-tip", "START MS", 2, 2, Target::None, WaitTip},
 };
 
 int Usage() {

@@ -24,7 +24,7 @@ TEST(TrayAnimation, EndsAfterThirtyOneFramesOrWithKeepAnimationAtAClick) {
     EXPECT_EQ(TicksUntilIdle(animation, false, 100), 32);
     ASSERT_EQ(tray.images.size(), 32u);
     for (std::size_t frame = 0; frame < 32; ++frame) {
-        EXPECT_EQ(tray.images[frame], frame % 2 == 0 && frame < 31 ? TrayImage::Alert : TrayImage::Normal) << frame;
+        EXPECT_EQ(tray.images[frame], frame % 2 == 0 && frame < 31 ? TrayImage::Alert : TrayImage::Watching) << frame;
     }
 
     // A click before the alert is forgotten by it.
@@ -33,5 +33,5 @@ TEST(TrayAnimation, EndsAfterThirtyOneFramesOrWithKeepAnimationAtAClick) {
     EXPECT_EQ(TicksUntilIdle(animation, true, 200), -1);
     animation.Stop();
     EXPECT_EQ(TicksUntilIdle(animation, true, 1), 1);
-    EXPECT_EQ(tray.images.back(), TrayImage::Normal);
+    EXPECT_EQ(tray.images.back(), TrayImage::Watching);
 }

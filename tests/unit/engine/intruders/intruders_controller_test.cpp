@@ -54,6 +54,9 @@ TEST(IntrudersController, RouterLogThenUpdatesCountEachAttemptOnce) {
     options.dateFormat = DateFormat::Short;
     ShownIntrudersWindow window;
     IntrudersController intruders(intrudersDialog, window, system, files, options);
+    int tableChanges = 0;
+    intruders.SetTableListener([&] { ++tableChanges; });
+    system.now = kMarch6th - 3600;  // March 6th, 07:00
 
     intruders.StartReadingRouterLog(path);
     std::ofstream(path, std::ios::binary | std::ios::app) << "the update's lines, in the file too\r\n";
@@ -62,7 +65,11 @@ TEST(IntrudersController, RouterLogThenUpdatesCountEachAttemptOnce) {
     EXPECT_EQ(intrudersDialog.GetText(IDC_INTRUDERS_MESSAGE), "Reading router.log...");
     files.gate.set_value();
     system.Settle();
+    EXPECT_EQ(tableChanges, 2);
     EXPECT_EQ(intrudersDialog.GetText(IDC_INTRUDERS_MESSAGE), "2 addresses, 4 attempts");
+    EXPECT_EQ(intruders.AttemptsToday(), 2u);  // March 6th's, not router.log's of the 5th
+    system.now = kMarch6th - 3600 * 12;
+    EXPECT_EQ(intruders.AttemptsToday(), 2u);  // router.log's, at a restart on the 5th
     ASSERT_EQ(window.rows.size(), 2u);
     EXPECT_EQ(window.rows[0], (IntruderRowText{"203.0.113.5", "3", "2001/03/05 - 09:05", "2001/03/06 - 08:00", "UDP",
                                                "53"}));

@@ -192,3 +192,17 @@ TEST_F(MainWindowEngineTest, SyslogFromTheRouterJoinsTheLogAndItsWindowTellsAndC
     engine.OnSyslogCommand(IDC_SYSLOG_PORT, ControlEvent::TextChanged);
     EXPECT_EQ(syslogDialog.GetText(IDC_SYSLOG_STATUS), "Choose a port from 1 to 65535");
 }
+
+// No options stored: the icon says how to begin, once it is there.
+TEST_F(MainWindowEngineTest, TheFirstRunSaysWhereToBegin) {
+    InMemoryRegistry empty;
+    RecordingTray firstTray;
+    MainWindowEngine firstRun{{dialog, statusDialog, intrudersDialog, syslogDialog, system, files, empty, protection,
+                               mainWindow, statusWindow, intrudersWindow, syslogWindow, firstTray},
+                              kScratchKey};
+    EXPECT_TRUE(firstRun.LoadOptions());
+    system.Settle();  // its read of router.log, while it lives
+    firstRun.AddTrayIcon();
+    ASSERT_EQ(firstTray.balloons.size(), 1u);
+    EXPECT_TRUE(firstTray.balloons[0].starts_with("Vorlane: Vorlane is running here.")) << firstTray.balloons[0];
+}

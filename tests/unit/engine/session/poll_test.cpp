@@ -41,6 +41,7 @@ TEST_F(PollTest, ThePageIsReadAgainstTheRequestAndLoggedIntoWhenAsked) {
     EXPECT_EQ(statuses, (std::vector<std::string>{"Connecting...", "Getting content...", "Parsing content..."}));
     ASSERT_TRUE(outcome.page);
     EXPECT_TRUE(outcome.notice.empty());
+    EXPECT_EQ(outcome.result, PollResult::GotPage);
     // Dated back from the time of the fetch.
     EXPECT_NEAR(outcome.page->lastDate, system.now - 12, 1);
     ASSERT_EQ(outcome.page->update.records.size(), 1u);
@@ -60,15 +61,31 @@ TEST_F(PollTest, ThePageIsReadAgainstTheRequestAndLoggedIntoWhenAsked) {
     EXPECT_EQ(messages.callsOffGuiThread + static_cast<int>(messages.Messages().size()), 0);
 }
 
-TEST_F(PollTest, FailuresGiveTheirNotice) {
-    Sim("auth?required=1&password=vesto");
-    request.password = "";
-    EXPECT_EQ(Poll().notice, "*** Error: Login disabled.");
-    request.password = "wrong";
-    EXPECT_EQ(Poll().notice, "*** Error: Invalid Admin Password");
-    request.routerAddress = "127.0.0.1:" + std::to_string(std::stoi(SimBody("freeport")));
-    const PollOutcome refused = Poll();
-    EXPECT_TRUE(refused.notice.starts_with("*** ERROR: Cannot connect to specified address\r\nsystem text "))
-        << refused.notice;
-    EXPECT_FALSE(refused.page);
+// Each way a poll fails says so by its kind, whatever the log screen shows.
+TEST_F(PollTest, FailuresGiveTheirNoticeAndTheirKind) {
+    const std::string nobody = "127.0.0.1:" + std::to_string(std::stoi(SimBody("freeport")));
+    const std::string login = "auth?required=1&password=vesto";
+    const struct {
+        std::string sim, password, address, notice;
+        PollResult result;
+    } cases[] = {
+        {login, "", Address(), "*** Error: Login disabled.", PollResult::LoginDisabled},
+        {login, "wrong", Address(), "*** Error: Invalid Admin Password", PollResult::InvalidPassword},
+        {login + "&refuse=1", "vesto", Address(), "", PollResult::AuthorizationFailed},
+        {"moved?on=1", "", Address(), "*** Error: Page moved.", PollResult::PageMoved},
+        {"mode?name=refuse", "", Address(), "", PollResult::NoAnswer},  // an empty screen, but no answer
+        {"mode?name=garbage", "", Address(), "", PollResult::NoAnswer},
+        {"reset", "", nobody, "*** ERROR: Cannot connect to specified address\r\nsystem text ",
+         PollResult::CannotConnect},
+    };
+    for (const auto& c : cases) {
+        Sim(c.sim);
+        request.password = c.password;
+        request.routerAddress = c.address;
+        const PollOutcome outcome = Poll();
+        EXPECT_TRUE(outcome.notice.starts_with(c.notice)) << c.sim << ": " << outcome.notice;
+        EXPECT_EQ(outcome.page.has_value(), c.notice.empty()) << c.sim;
+        EXPECT_EQ(outcome.result, c.result) << c.sim;
+        Sim("reset");
+    }
 }

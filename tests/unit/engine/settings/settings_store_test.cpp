@@ -52,6 +52,7 @@ TEST_F(SettingsTest, FirstRunEmptyTextsWrongSizesAndMissingValues) {
     EXPECT_EQ(firstRun.options.routerPassword, "vesto");
     EXPECT_EQ(Checks(firstRun.options), (std::vector<unsigned>{1, 0, 0, 0, 0, 1, 1, 1, 0}));
     EXPECT_EQ(firstRun.options.dateFormat, std::nullopt);  // no button chosen: the log uses the long form
+    EXPECT_TRUE(firstRun.firstRun);
 
     Put("routerAddress", Text(""));
     Put("refreshRate", Text(""));
@@ -65,6 +66,8 @@ TEST_F(SettingsTest, FirstRunEmptyTextsWrongSizesAndMissingValues) {
     EXPECT_EQ(Checks(loaded.options), (std::vector<unsigned>{1, 0, 1, 1, 0, 1, 1, 1, 1}));
     EXPECT_EQ(loaded.options.dateFormat, DateFormat::Windows);
     EXPECT_EQ(loaded.lastDate, 0);
+    EXPECT_FALSE(loaded.firstRun);
+    EXPECT_TRUE(loaded.options.popupOnTrouble);  // missing: on
 }
 
 TEST_F(SettingsTest, SaveWritesEveryOptionByteForByteIntoTheUsersKey) {
@@ -74,6 +77,7 @@ TEST_F(SettingsTest, SaveWritesEveryOptionByteForByteIntoTheUsersKey) {
     settings.options.externalProgramPath = "C:\\mail.exe";
     settings.lastDate = -2;
     settings.options.popupOnIntrusion = false;
+    settings.options.popupOnTrouble = false;
     settings.options.intrudersLayout = IntrudersWindowLayout{-8, 300, {100, 2, 3, 4, 5, 65536}};
     Save(settings);
     constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
@@ -87,6 +91,7 @@ TEST_F(SettingsTest, SaveWritesEveryOptionByteForByteIntoTheUsersKey) {
     // Written even though "Remember last date/time" is off.
     EXPECT_EQ(Stored("lastDate", kUser), (RegistryValue{RegistryType::Binary, "\xfe\xff\xff\xff"}));
     EXPECT_EQ(Stored("popupOnIntrusion", kUser), (RegistryValue{RegistryType::Dword, std::string(4, '\0')}));
+    EXPECT_EQ(Stored("popupOnTrouble", kUser), (RegistryValue{RegistryType::Dword, std::string(4, '\0')}));
     const std::string layout("\xf8\xff\xff\xff\x2c\x01\0\0" "d\0\0\0\2\0\0\0\3\0\0\0\4\0\0\0\5\0\0\0\0\0\1\0", 32);
     EXPECT_EQ(Stored("intrudersWindow", kUser), (RegistryValue{RegistryType::Binary, layout}));
     // The untouched password is not written.
@@ -95,6 +100,7 @@ TEST_F(SettingsTest, SaveWritesEveryOptionByteForByteIntoTheUsersKey) {
     Put("intrudersWindow", {RegistryType::Binary, layout.substr(1)}, kUser);
     const StoredSettings next = Load();
     EXPECT_FALSE(next.options.popupOnIntrusion);
+    EXPECT_FALSE(next.options.popupOnTrouble);
     EXPECT_FALSE(next.options.intrudersLayout);
 }
 

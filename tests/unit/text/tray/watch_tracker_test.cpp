@@ -11,7 +11,7 @@ using Event = std::function<WatchBalloon(WatchTracker&)>;
 Event Poll(PollResult result, std::int64_t now) {
     return [=](WatchTracker& watch) { return watch.PollEnded(result, now); };
 }
-Event Syslog(SyslogReceiver receiver, std::int64_t now) {
+Event Syslog(SyslogState receiver, std::int64_t now) {
     return [=](WatchTracker& watch) { return watch.SyslogChanged(receiver, now); };
 }
 const Event Start = [](WatchTracker& watch) { return watch.SessionStarted(); };
@@ -41,11 +41,11 @@ TEST(WatchTracker, BlindAfterTwoFailuresInARowOneBalloonPerChange) {
         {Poll(PollResult::LoginDisabled, 200), Watching, None, "first poll fails"},
         {Poll(PollResult::LoginDisabled, 210), Blind, Lost, "a session that starts blind says so"},
         {Stop, Idle, None, "stopping a blind session is no news"},
-        {Syslog(SyslogReceiver::CannotListen, 300), Blind, Lost, "the receiver cannot listen"},
+        {Syslog(SyslogState::CannotListen, 300), Blind, Lost, "the receiver cannot listen"},
         {Start, Blind, None, "a session does not hide the receiver's failure"},
-        {Syslog(SyslogReceiver::Listening, 310), Watching, Again, "the receiver listens"},
+        {Syslog(SyslogState::Listening, 310), Watching, Again, "the receiver listens"},
         {Stop, Watching, None, "the receiver alone watches"},
-        {Syslog(SyslogReceiver::Off, 320), Idle, None, "nothing watches"},
+        {Syslog(SyslogState::Off, 320), Idle, None, "nothing watches"},
     };
     WatchTracker watch;
     for (const auto& step : steps) {
