@@ -74,14 +74,14 @@ engine/mainwindow/main_window_engine.cpp | if (!IsOn(options_.autoStart) || sess
 shell/main_window_gui.cpp | case WM_AUTO_START: engine_.OnAutoStartRequest(); return TRUE; => case WM_AUTO_START: return TRUE; | start_hidden_with_auto_start
 engine/mainwindow/main_window_engine.cpp | case kCancelCommand: mainWindow_.Hide(); break; => case kCancelCommand: break; | one_copy_hide_and_show
 engine/alerts/tray_animation.cpp | frame_ > kLastTimedFrame => frame_ >= kLastTimedFrame | start_hidden_with_auto_start
-shell/main_window_gui.cpp | return ControlEvent::TextChanged; => return ControlEvent::Other; | options_saved_at_shutdown_and_loaded
+shell/control_event_gui.h | if (notifyCode == EN_CHANGE) return ControlEvent::TextChanged; => if (notifyCode == EN_CHANGE) return ControlEvent::Other; | options_saved_at_shutdown_and_loaded
 shell/main_window_gui.cpp | if (message.message == WM_LBUTTONDBLCLK && => if (message.message == WM_LBUTTONDOWN && | double_click_address_copy
 shell/main_window_gui.cpp | if (wParam == SIZE_MINIMIZED) => if (wParam == SIZE_MAXIMIZED) | one_copy_hide_and_show
 shell/router_monitor_app_gui.cpp | ShowWindow(running, SW_RESTORE); => ; | one_copy_hide_and_show
 engine/logupdate/log_file_writer.cpp | case Job::Kind::Notify: system_.PostToGuiThread(job.task); break; => case Job::Kind::Notify: break; | external_program_with_last_lines
 engine/common/message_boxes.cpp | if (!open_.insert(text).second) return; => open_.insert(text); | -
 engine/session/session_controller.cpp | page.screenText = screen_.TextForUpdate(); => ; | get_it_now_and_login
-shell/router_status_dialog_gui.cpp | if (HIWORD(wParam) != BN_CLICKED) return FALSE; => if (HIWORD(wParam) == BN_CLICKED) return FALSE; | router_status_window
+shell/main_window_gui.cpp | if (event == ControlEvent::Clicked) engine_.OnRouterStatusCommand(controlId); => if (event != ControlEvent::Clicked) engine_.OnRouterStatusCommand(controlId); | router_status_window
 shell/tray_icon_gui.cpp | lstrcpynA(data_.szTip, tip.c_str(), sizeof data_.szTip); => ; | tray_tip_and_balloons_follow_the_router
 engine/session/poll.cpp | return IsHttpAnswer(answer) ? PollResult::GotPage : PollResult::NoAnswer; => return PollResult::GotPage; | tray_tip_and_balloons_follow_the_router
 engine/tray/tray_status.cpp | if (balloon == WatchBalloon::None || !options_.popupOnTrouble) return; => if (balloon == WatchBalloon::None) return; | -

@@ -12,6 +12,8 @@
 namespace {
 
 constexpr char kTaskbarCreatedMessage[] = "TaskbarCreated";
+constexpr char kCannotCreateStatusText[] = "Error creating Status Modeless";
+constexpr char kCannotCreateSyslogText[] = "Error creating Syslog window";
 constexpr int kAboutStringBuffer = 256;
 constexpr int kFirstClipFrame = 0;
 constexpr int kFirstRunningFrame = 1;
@@ -41,12 +43,16 @@ MainWindow::MainWindow(HINSTANCE instance)
       taskbarCreatedMessage_(RegisterWindowMessageA(kTaskbarCreatedMessage)),
       system_(instance),
       tray_(instance),
+      statusDialog_(IDD_ROUTER_STATUS, kCannotCreateStatusText),
+      syslogDialog_(IDD_SYSLOG, kCannotCreateSyslogText),
       engine_(MainWindowPorts{mainDialogPort_, statusDialogPort_, intrudersDialogPort_, syslogDialogPort_, system_,
                               files_, registry_, protection_, *this, statusDialog_, intrudersDialog_, syslogDialog_,
                               tray_}) {
-    statusDialog_.SetEngine(engine_);
+    statusDialog_.SetHandler([this](int controlId, ControlEvent event) {
+        if (event == ControlEvent::Clicked) engine_.OnRouterStatusCommand(controlId);
+    });
     intrudersDialog_.SetEngine(engine_);
-    syslogDialog_.SetEngine(engine_);
+    syslogDialog_.SetHandler([this](int controlId, ControlEvent event) { engine_.OnSyslogCommand(controlId, event); });
 }
 
 bool MainWindow::Create() {

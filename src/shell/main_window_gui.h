@@ -7,8 +7,7 @@
 #include "system_port_win32.h"
 #include "registry_port_win32.h"
 #include "intruders_dialog_gui.h"
-#include "router_status_dialog_gui.h"
-#include "syslog_dialog_gui.h"
+#include "modeless_window_gui.h"
 #include "main_window_port.h"
 #include "mainwindow/main_window_engine.h"
 #include "tray_icon_gui.h"
@@ -67,8 +66,8 @@ private:
     Win32Registry registry_;
     Win32DataProtection protection_;
     TrayIcon tray_;
-    RouterStatusDialog statusDialog_;
+    ModelessWindow statusDialog_;
     IntrudersDialog intrudersDialog_;
-    SyslogDialog syslogDialog_;
+    ModelessWindow syslogDialog_;
     MainWindowEngine engine_;
 };

@@ -197,8 +197,6 @@ void MainWindowEngine::OnRouterStatusCommand(int commandId) {
     if (commandId == IDC_ROUTER_STATUS_REFRESH) status_.Refresh();
 }
 
-void MainWindowEngine::OnRouterStatusClosing() { status_.Close(); }
-
 void MainWindowEngine::OnSyslogCommand(int controlId, ControlEvent event) { syslogWindow_.OnCommand(controlId, event); }
 
 void MainWindowEngine::OnIntrudersCommand(int commandId) {

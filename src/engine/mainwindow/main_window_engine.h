@@ -82,7 +82,6 @@ public:
     void OnLogScreenDoubleClick(std::size_t selectionStart, std::size_t selectionEnd);
 
     void OnRouterStatusCommand(int commandId);
-    void OnRouterStatusClosing();
 
     void OnSyslogCommand(int controlId, ControlEvent event);
 
