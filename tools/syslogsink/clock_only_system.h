@@ -8,6 +8,8 @@ public:
     std::int64_t CurrentTime() override;
     void Sleep(std::uint32_t milliseconds) override;
     void StartWorker(std::function<void()> work) override;
+    // No GUI thread here: the task runs on the thread that posts it.
+    void PostToGuiThread(std::function<void()> task) override { task(); }
     std::string ExecutablePath() override { return {}; }
     std::string WindowsDirectory() override { return {}; }
     std::string AnsiToUtf8(const std::string& text) override { return text; }
