@@ -17,7 +17,8 @@ public:
     std::intptr_t OpenWithShell(const ShellRequest&) override { return 0; }
     void PlaySoundFile(const std::string&) override {}
     void PlaySoundResource(int) override {}
-    std::optional<std::string> ChooseOpenFile(const OpenFileRequest&) override { return std::nullopt; }
+    std::optional<std::string> ChooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> ChooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
     bool CopyTextToClipboard(const std::string&) override { return false; }
     void StartTimer(unsigned, unsigned) override {}
     void KillTimer(unsigned) override {}
