@@ -3,6 +3,7 @@
 #include <string>
 
 #include "alerts/alert_responder.h"
+#include "alerts/intrusion_alert_gate.h"
 #include "alerts/tray_animation.h"
 #include "common/message_boxes.h"
 #include "file_port.h"
@@ -82,8 +83,9 @@ public:
     void OnRouterStatusCommand(int commandId);
     void OnRouterStatusClosing();
 
-    void OnIntrudersCommand(int commandId);
+    void OnIntrudersCommand(int commandId, ControlEvent event = ControlEvent::Clicked);
     void OnIntrudersColumnClick(int column);
+    void OnIntrudersSelectionChanged();
 
 private:
     // SessionListener
@@ -115,6 +117,7 @@ private:
     LogScreen logScreen_;
     LogFileWriter logFile_;
     AlertResponder alerts_;
+    IntrusionAlertGate alertGate_;
     IntrudersController intruders_;
     LogPublisher publisher_;
     RouterStatusController status_;

@@ -1,7 +1,10 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "intruders/ignore_list.h"
+#include "intruders/quiet_repeats.h"
 #include "intruders_window_port.h"
 #include "logpage/date_text.h"
 
@@ -37,6 +40,10 @@ struct Options {
 
     bool popupOnIntrusion = true;
     std::optional<IntrudersWindowLayout> intrudersLayout;
+    // Their intrusion attempts raise no alert.
+    IgnoreList ignoredAddresses;
+    // "Alert once per address every N minutes": N, or QuietRepeatOff.
+    std::uint32_t quietRepeatMinutes = QuietRepeatOff;
 };
 
 // With no date format chosen yet the log uses the long form.
