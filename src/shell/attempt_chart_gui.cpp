@@ -132,7 +132,9 @@ void Paint(HWND window, HDC dc, const RECT& client) {
     const int scaleX = plot.left - Scaled(dc, kScaleGap);
     // The scale: the busiest day's count at the top, 0 at the base.
     Line(dc, plot.left, plot.top, plot.right, plot.top, kGridColor, line);
-    Text(dc, scaleX, plot.top - halfText, TA_RIGHT, BusiestText(*state));
+    if (state->chart && state->chart->BusiestCount() > 0) {
+        Text(dc, scaleX, plot.top - halfText, TA_RIGHT, BusiestText(*state));
+    }
     Text(dc, scaleX, plot.bottom - halfText, TA_RIGHT, kZero);
     if (state->chart) {
         DrawBars(dc, plot, *state->chart);

@@ -570,7 +570,7 @@ constexpr DriverCommand kCommands[] = {
     {"foreground", "", 0, 0, Target::None, Foreground},
     {"kill", "", 0, 0, Target::Main, Kill},
     {"close", "", 0, 0, Target::Window, Close},
-    {"rect", "", 0, 0, Target::Window, Rect},
+    {"rect", "[ID]", 0, 1, Target::LastId, Rect},
     {"pointer", "X Y", 2, 2, Target::None, Pointer},
     {"get-text", "ID", 1, 1, Target::FirstId, GetText},
     {"set-text", "ID TEXT", 2, 2, Target::FirstId, SetText},
