@@ -84,7 +84,9 @@ void IntrudersDialog::ShowChart(const AttemptChart& chart, DateFormat format) {
 void IntrudersDialog::ShowIgnoredEntries(const std::vector<std::string>& entries) {
     const HWND list = GetDlgItem(window_, IDC_INTRUDERS_IGNORED);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& entry : entries) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    for (const std::string& entry : entries) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    }
 }
 
 std::string IntrudersDialog::SelectedIgnoredEntry() {

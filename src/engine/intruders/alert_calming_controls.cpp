@@ -32,7 +32,9 @@ void AlertCalmingControls::Show(const Options& options) {
     ShowIgnored(options);
 }
 
-void AlertCalmingControls::ShowIgnored(const Options& options) { window_.ShowIgnoredEntries(options.ignoredAddresses.Entries()); }
+void AlertCalmingControls::ShowIgnored(const Options& options) {
+    window_.ShowIgnoredEntries(options.ignoredAddresses.Entries());
+}
 
 bool AlertCalmingControls::Add(const std::string& entry, Options& options) {
     if (options.ignoredAddresses.Size() >= MaxIgnoredEntries) {

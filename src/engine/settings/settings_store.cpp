@@ -149,7 +149,8 @@ void LoadIntrudersOptions(RegistryKey& key, Options& options) {
     if (auto ignored = key.QueryUnicodeTexts(kIgnoredAddressesValue, kIgnoredAddressesCharacters)) {
         options.ignoredAddresses = IgnoreList(SplitMultiString(*ignored));
     }
-    options.quietRepeatMinutes = QuietRepeatMinutesFromStored(ReadDword(key, kQuietRepeatValue).value_or(QuietRepeatOff));
+    const auto quietMinutes = ReadDword(key, kQuietRepeatValue).value_or(QuietRepeatOff);
+    options.quietRepeatMinutes = QuietRepeatMinutesFromStored(quietMinutes);
 }
 
 std::unique_ptr<RegistryKey> OpenOptionsKeyForLoading(RegistryPort& registry, const std::string& keyPath) {
@@ -198,7 +199,8 @@ void SaveIntrudersOptions(const Options& options, RegistryKey& key) {
                     LittleEndianBytes(static_cast<std::uint32_t>(layout->left)) +
                         LittleEndianBytes(static_cast<std::uint32_t>(layout->top)) +
                         BytesOfWidths(widths, widths + kFirstColumns));
-        WriteBinary(key, kIntrudersMoreColumnsValue, BytesOfWidths(widths + kFirstColumns, widths + kIntruderColumnCount));
+        WriteBinary(key, kIntrudersMoreColumnsValue,
+                    BytesOfWidths(widths + kFirstColumns, widths + kIntruderColumnCount));
     }
     key.SetUnicodeTexts(kIgnoredAddressesValue, JoinMultiString(options.ignoredAddresses.Entries()));
     WriteDword(key, kQuietRepeatValue, options.quietRepeatMinutes);

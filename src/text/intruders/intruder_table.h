@@ -14,7 +14,9 @@
 #include "intruders/recent_attempts.h"
 
 // The window's columns, in its order.
-enum class IntruderColumn { Address, Attempts, FirstSeen, LastSeen, Protocol, Port, LastDay, LastWeek, LastMonth, Ignored };
+enum class IntruderColumn {
+    Address, Attempts, FirstSeen, LastSeen, Protocol, Port, LastDay, LastWeek, LastMonth, Ignored
+};
 
 struct IntruderRow {
     std::uint32_t address = 0;

@@ -111,10 +111,26 @@ TEST(IntrudersController, IgnoreWatchAgainTheChartOfTheSelectionAndTheSavedTable
     ASSERT_EQ(dialog.Messages().size(), 1u);
     EXPECT_NE(dialog.Messages()[0].find("203.0.113.0/24"), std::string::npos);
 
+    // A typed block that is none is refused and said so; the minutes box keeps its last number.
+    dialog.SetText(IDC_INTRUDERS_IGNORE_BOX, "203.0.113.0/33");
+    intruders.OnCommand(IDC_INTRUDERS_IGNORE_ADD, ControlEvent::Clicked, options);
+    EXPECT_EQ(options.ignoredAddresses.Size(), 2u);
+    EXPECT_EQ(dialog.Messages().size(), 2u);
+    dialog.SetText(IDC_INTRUDERS_QUIET_MINUTES, "30");
+    dialog.SetChecked(IDC_INTRUDERS_QUIET, true);
+    intruders.OnCommand(IDC_INTRUDERS_QUIET, ControlEvent::Clicked, options);
+    dialog.SetText(IDC_INTRUDERS_QUIET_MINUTES, "");
+    intruders.OnCommand(IDC_INTRUDERS_QUIET_MINUTES, ControlEvent::TextChanged, options);
+    EXPECT_EQ(options.quietRepeatMinutes, 30u);
+    dialog.SetChecked(IDC_INTRUDERS_QUIET, false);
+    intruders.OnCommand(IDC_INTRUDERS_QUIET, ControlEvent::Clicked, options);
+    EXPECT_EQ(options.quietRepeatMinutes, QuietRepeatOff);
+
     system.savePath = "C:\\intruders.csv";
     intruders.OnCommand(IDC_INTRUDERS_SAVE_CSV, ControlEvent::Clicked, options);
     EXPECT_EQ(files.written[*system.savePath],
-              "\xEF\xBB\xBF" "Address,Attempts,First seen,Last seen,Protocol,Port,Last 24 h,Last 7 days,Last 30 days,Ignored\r\n"
+              "\xEF\xBB\xBF"
+              "Address,Attempts,First seen,Last seen,Protocol,Port,Last 24 h,Last 7 days,Last 30 days,Ignored\r\n"
               "203.0.113.5,2,\"March 05, 2001, 08:00:00 AM\",\"March 06, 2001, 08:00:00 AM\",UDP,53,1,2,2,yes\r\n"
               "192.0.2.44,1,\"March 06, 2001, 08:00:00 AM\",\"March 06, 2001, 08:00:00 AM\",TCP,8080,1,1,1,\r\n");
 }

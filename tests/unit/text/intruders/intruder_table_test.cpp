@@ -78,7 +78,9 @@ TEST(IntruderTable, SortsEachColumnWithTiesByAddress) {
     };
     for (const auto& view : views) {
         std::vector<std::uint32_t> order;
-        for (const auto& row : table.SortedRows(view.column, view.descending, now, ignored)) order.push_back(row.address);
+        for (const auto& row : table.SortedRows(view.column, view.descending, now, ignored)) {
+            order.push_back(row.address);
+        }
         EXPECT_EQ(order, view.order) << static_cast<int>(view.column) << " " << view.descending;
     }
     DayCounts all{}, ofB{};
