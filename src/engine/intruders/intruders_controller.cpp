@@ -24,7 +24,8 @@ constexpr char kOneAttempt[] = "attempt";
 constexpr char kAttempts[] = "attempts";
 constexpr char kIgnoredCount[] = " ignored";
 constexpr char kDroppedStart[] = "; ";
-constexpr char kDroppedEnd[] = " seen least recently made room (the table keeps 100,000)";
+constexpr char kDroppedMiddle[] = " seen least recently made room (the table keeps ";
+constexpr char kDroppedEnd[] = ")";
 constexpr char kListSeparator[] = ", ";
 constexpr char kIgnoredMark[] = "yes";
 constexpr char kChartTitle[] = "Attempts per day, last 30 days: ";
@@ -81,7 +82,10 @@ std::string SummaryText(const Totals& totals) {
     std::string text = Counted(totals.addresses, kOneAddress, kAddresses) + kListSeparator +
                        Counted(totals.attempts, kOneAttempt, kAttempts);
     if (totals.ignored > 0) text += kListSeparator + std::to_string(totals.ignored) + kIgnoredCount;
-    if (totals.dropped > 0) text += kDroppedStart + Counted(totals.dropped, kOneAddress, kAddresses) + kDroppedEnd;
+    if (totals.dropped > 0) {
+        text += kDroppedStart + Counted(totals.dropped, kOneAddress, kAddresses) + kDroppedMiddle +
+                std::to_string(MaxIntruderAddresses) + kDroppedEnd;
+    }
     return text;
 }
 

@@ -134,3 +134,20 @@ TEST(IntrudersController, IgnoreWatchAgainTheChartOfTheSelectionAndTheSavedTable
               "203.0.113.5,2,\"March 05, 2001, 08:00:00 AM\",\"March 06, 2001, 08:00:00 AM\",UDP,53,1,2,2,yes\r\n"
               "192.0.2.44,1,\"March 06, 2001, 08:00:00 AM\",\"March 06, 2001, 08:00:00 AM\",TCP,8080,1,1,1,\r\n");
 }
+
+TEST(IntrudersController, TheSummarySaysWhenAddressesMadeRoom) {
+    FakeSystem system;
+    FakeDialog dialog;
+    ScriptedFiles files;
+    Options options;
+    ShownIntrudersWindow window;
+    IntrudersController intruders(dialog, window, system, files, options);
+    std::vector<ReportedAttempt> attempts;
+    for (std::uint32_t address = 0; address <= MaxIntruderAddresses; ++address) {
+        attempts.push_back({{address, "", ""}, std::nullopt});
+    }
+    intruders.Record(attempts);
+    intruders.Open();
+    EXPECT_EQ(dialog.GetText(IDC_INTRUDERS_MESSAGE),
+              "100000 addresses, 100000 attempts; 1 address seen least recently made room (the table keeps 100000)");
+}
