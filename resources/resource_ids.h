@@ -72,6 +72,18 @@
 #define IDC_INTRUDERS_MESSAGE 1049
 #define IDC_INTRUDERS_COPY 1050
 #define IDC_INTRUDERS_LAUNCH 1051
+// ...its chart and the controls that calm the alerts
+#define IDC_INTRUDERS_CHART 1060
+#define IDC_INTRUDERS_CHART_TITLE 1061
+#define IDC_INTRUDERS_ALL 1062
+#define IDC_INTRUDERS_IGNORE 1063
+#define IDC_INTRUDERS_IGNORED 1064
+#define IDC_INTRUDERS_IGNORE_BOX 1065
+#define IDC_INTRUDERS_IGNORE_ADD 1066
+#define IDC_INTRUDERS_IGNORE_REMOVE 1067
+#define IDC_INTRUDERS_QUIET 1068
+#define IDC_INTRUDERS_QUIET_MINUTES 1069
+#define IDC_INTRUDERS_SAVE_CSV 1070
 
 // Syslog window controls
 #define IDC_SYSLOG_ENABLED 1060
@@ -120,3 +132,5 @@
 #define ABOUT_BOX_TITLE "About Vorlane"
 #define INTRUDERS_WINDOW_TITLE "Intruders"
 #define SYSLOG_WINDOW_TITLE "Syslog"
+// The window class of the Intruders window's chart of attempts per day.
+#define INTRUDERS_CHART_CLASS "VorlaneAttemptChart"

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds the intruder table and attempt history benchmarks natively (Release)
-# and prints their figures; the router.log files live in a temporary folder
-# removed on exit.
+# Builds the intruder table benchmark natively (Release) and prints its
+# figures; the router.log files live in a temporary folder removed on exit.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 build_dir=build/intruderbench-release
@@ -9,12 +8,8 @@ log=$(mktemp)
 work=$(mktemp -d)
 trap 'rm -rf "$log" "$work"' EXIT
 if ! { cmake --preset native -B "$build_dir" -DCMAKE_BUILD_TYPE=Release &&
-       cmake --build "$build_dir" --target intruderbench attemptbench -j2; } >"$log" 2>&1; then
+       cmake --build "$build_dir" --target intruderbench -j2; } >"$log" 2>&1; then
   cat "$log"
   exit 1
 fi
-status=0
-"$build_dir/tools/intruderbench/intruderbench" "$work" || status=1
-echo
-"$build_dir/tools/attemptbench/attemptbench" || status=1
-exit $status
+"$build_dir/tools/intruderbench/intruderbench" "$work"

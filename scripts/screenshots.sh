@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Pictures of the main window, the Router Status window, the About box, the
-# Intruders window, the Syslog window, the balloon at an intrusion, the tray
-# menu, the tray icon with its tip in each of its three states and the
-# balloon at losing the router, on a scaled display (144 DPI unless given), for docs/:
+# Intruders window (its chart of all addresses, of the selected one with a
+# day's tip, and the ignored addresses), the Syslog window, the balloon at an
+# intrusion, the tray menu, the tray icon with its tip in each of its three
+# states and the balloon at losing the router, on a scaled display (144 DPI
+# unless given), for docs/:
 #   bash scripts/screenshots.sh [DPI]   ->  docs/<window>-<DPI>dpi.png
 # The program runs under Wine and Xvfb against the router simulator, inside a
 # network namespace that holds only loopback. Runs what scripts/build.sh built.
@@ -32,7 +34,43 @@ screenshot_window() {
 # Read when the program starts, as Windows reads the display's scale at logon.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
+# A router.log of the last 30 days: one address every day, bursts of others.
+write_month_of_attempts() {
+  mkdir -p "$APP_DIR"
+  python3 - >"$APP_DIR/router.log" <<'PYTHON'
+import random, time
+rng = random.Random(22)
+now = time.time()
+lines = []
+def knock(address, days_ago, count, protocol="TCP", port=23):
+    for _ in range(count):
+        when = now - days_ago * 86400 - rng.randrange(0, 20 * 3600)
+        lines.append((when, f"Unrecognized access from {address}:{rng.randrange(1024, 65535)} to {protocol} port {port}"))
+for day in range(30):
+    knock("198.51.100.23", day, 2 + (day * 7) % 9)
+knock("203.0.113.66", 12, 40, "UDP", 137)
+knock("203.0.113.67", 11, 18, "UDP", 137)
+knock("192.0.2.15", 5, 25, "TCP", 445)
+knock("192.0.2.15", 4, 9, "TCP", 445)
+for day in (27, 20, 16, 9, 2, 1):
+    knock(f"198.51.100.{100 + day}", day, 1 + day % 3, "TCP", 8080)
+for when, text in sorted(lines):
+    print(time.strftime("%Y/%m/%d - %H:%M", time.localtime(when)) + " - " + text, end="\r\n")
+PYTHON
+}
+
+# The window with the pointer over a bar of the chart, and the day's tip.
+screenshot_with_tip() {
+  local x y width height
+  read -r x y width height < <(drv_line -w "$INTRUDERS_WINDOW_TITLE" rect "$IDC_INTRUDERS_CHART")
+  drv pointer $((x + width * 85 / 100)) $((y + height / 2))
+  sleep 1.5
+  read -r x y width height < <(drv_line -w "$INTRUDERS_WINDOW_TITLE" rect)
+  import -window root -crop "${width}x${height}+${x}+${y}" +repage "$SCENARIO_DIR/$1.png" 2>/dev/null || true
+}
+
 sim_start
+write_month_of_attempts
 preload_registry
 start_vorlane
 expect_text "$IDC_LOG_SCREEN" has "$LAST_INTRUSION" 20000
@@ -54,8 +92,21 @@ screenshot_window "$ABOUT_BOX_TITLE" "about-box-${dpi}dpi"
 drv -w "$ABOUT_BOX_TITLE" click "$IDOK"
 
 drv command "$ID_TRAY_INTRUDERS"
-expect_text -w "$INTRUDERS_WINDOW_TITLE" "$IDC_INTRUDERS_MESSAGE" is "2 addresses, 2 attempts"
+expect_text -w "$INTRUDERS_WINDOW_TITLE" "$IDC_INTRUDERS_MESSAGE" starts "12 addresses, "
 screenshot_window "$INTRUDERS_WINDOW_TITLE" "intruders-${dpi}dpi"
+drv -w "$INTRUDERS_WINDOW_TITLE" list-select "$IDC_INTRUDERS_LIST" 0
+expect_text -w "$INTRUDERS_WINDOW_TITLE" "$IDC_INTRUDERS_CHART_TITLE" has "198.51.100.23"
+screenshot_with_tip "intruders-selected-${dpi}dpi"
+for entry in 203.0.113.64/26 192.0.2.15; do
+  drv -w "$INTRUDERS_WINDOW_TITLE" set-text "$IDC_INTRUDERS_IGNORE_BOX" "$entry"
+  drv -w "$INTRUDERS_WINDOW_TITLE" click "$IDC_INTRUDERS_IGNORE_ADD"
+  expect_text -w "$INTRUDERS_WINDOW_TITLE" "$IDC_INTRUDERS_IGNORE_BOX" is ""
+done
+drv -w "$INTRUDERS_WINDOW_TITLE" click "$IDC_INTRUDERS_QUIET"
+drv -w "$INTRUDERS_WINDOW_TITLE" set-text "$IDC_INTRUDERS_QUIET_MINUTES" "30"
+drv -w "$INTRUDERS_WINDOW_TITLE" click "$IDC_INTRUDERS_ALL"
+expect_text -w "$INTRUDERS_WINDOW_TITLE" "$IDC_INTRUDERS_MESSAGE" has "3 ignored"
+screenshot_window "$INTRUDERS_WINDOW_TITLE" "intruders-ignored-${dpi}dpi"
 
 # Beside the icon, on the taskbar: its tip hides, ready to show again.
 pointer_off_icon() { drv pointer 1560 1190; sleep 0.5; }
@@ -117,8 +168,8 @@ sleep 1
 import -window root -gravity SouthEast -crop 280x260+0+0 +repage "$GUI_ROOT/tray-menu-${dpi}dpi.png"
 drv key escape
 
-for name in main-window router-status about-box intruders syslog balloon tray-menu tray-watching tray-blind \
-  tray-idle trouble-balloon; do
+for name in main-window router-status about-box intruders intruders-selected intruders-ignored syslog balloon \
+  tray-menu tray-watching tray-blind tray-idle trouble-balloon; do
   [ -s "$GUI_ROOT/$name-${dpi}dpi.png" ] || fail "no picture of the $name"
   cp "$GUI_ROOT/$name-${dpi}dpi.png" docs/
   echo "docs/$name-${dpi}dpi.png"

@@ -14,7 +14,7 @@ struct FileReadResult {
     int errorCode = 0;
 };
 
-// The program's files (router.log, intruder.wav), by UTF-8 path.
+// The program's files (router.log, intruder.wav, a saved table), by UTF-8 path.
 class FilePort {
 public:
     virtual ~FilePort() = default;
@@ -23,6 +23,8 @@ public:
     // never truncating it. Returns how many of them, from the first, reached
     // the file: fewer than all when it cannot be opened or the disk is full.
     virtual std::size_t AppendToFile(const std::string& path, std::string_view bytes) = 0;
+    // Replaces the file's contents with the bytes; false when they did not all get there.
+    virtual bool WriteWholeFile(const std::string& path, std::string_view bytes) = 0;
     virtual bool CanReadFile(const std::string& path) = 0;
     // False also when there was no such file.
     virtual bool RemoveFile(const std::string& path) = 0;

@@ -79,6 +79,17 @@ public:
         return SetValue(name, {RegistryType::String, text + '\0'});
     }
 
+    // Held as the UTF-8 bytes, zero bytes and all.
+    std::optional<std::string> QueryUnicodeTexts(const std::string& name, std::size_t maxCharacters) override {
+        auto value = QueryValue(name, maxCharacters);
+        if (!value) return std::nullopt;
+        return std::move(value->data);
+    }
+
+    bool SetUnicodeTexts(const std::string& name, const std::string& entries) override {
+        return SetValue(name, {RegistryType::MultiString, entries});
+    }
+
     bool DeleteValue(const std::string& name) override {
         if (!AllowsWriting(access_)) return false;
         std::lock_guard<std::mutex> lock(store_->mutex);

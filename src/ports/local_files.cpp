@@ -22,6 +22,14 @@ std::size_t LocalFiles::AppendToFile(const std::string& path, std::string_view b
     return std::fwrite(bytes.data(), 1, bytes.size(), file.get());
 }
 
+bool LocalFiles::WriteWholeFile(const std::string& path, std::string_view bytes) {
+    std::FILE* file = OpenLocalFile(path, "wb");
+    if (file == nullptr) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    // The close writes what the buffer still holds, and may fail doing so.
+    return std::fclose(file) == 0 && written;
+}
+
 bool LocalFiles::CanReadFile(const std::string& path) { return OpenFile(OpenLocalFile(path, "rb")) != nullptr; }
 
 FileReadResult LocalFiles::ReadFileInChunks(const std::string& path,

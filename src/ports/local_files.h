@@ -8,6 +8,7 @@
 class LocalFiles : public FilePort {
 public:
     std::size_t AppendToFile(const std::string& path, std::string_view bytes) override;
+    bool WriteWholeFile(const std::string& path, std::string_view bytes) override;
     bool CanReadFile(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
     FileReadResult ReadFileInChunks(const std::string& path,

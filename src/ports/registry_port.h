@@ -12,7 +12,7 @@ enum class RegistryRoot { LocalMachine, CurrentUser };
 enum class RegistryAccess { QueryValue, Read, Write, AllAccess };
 
 // Value types with their Win32 numbers; other numbers pass through unchanged.
-enum class RegistryType : std::uint32_t { String = 1, Binary = 3, Dword = 4 };
+enum class RegistryType : std::uint32_t { String = 1, Binary = 3, Dword = 4, MultiString = 7 };
 
 struct RegistryValue {
     RegistryType type = RegistryType::Binary;
@@ -35,6 +35,11 @@ public:
     // when absent or longer than maxCharacters with its terminator.
     virtual std::optional<std::string> QueryUnicodeText(const std::string& name, std::size_t maxCharacters) = 0;
     virtual bool SetUnicodeText(const std::string& name, const std::string& text) = 0;
+    // A REG_MULTI_SZ list of texts the same way: its entries in UTF-8, each
+    // followed by a zero byte, then one more (multi_string.h reads and
+    // makes them). Nothing when absent or longer than maxCharacters.
+    virtual std::optional<std::string> QueryUnicodeTexts(const std::string& name, std::size_t maxCharacters) = 0;
+    virtual bool SetUnicodeTexts(const std::string& name, const std::string& entries) = 0;
     // False also when the value was not there.
     virtual bool DeleteValue(const std::string& name) = 0;
 };

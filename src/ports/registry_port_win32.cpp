@@ -54,6 +54,30 @@ public:
     }
 
     std::optional<std::string> QueryUnicodeText(const std::string& name, std::size_t maxCharacters) override {
+        const auto wide = QueryWide(name, maxCharacters);
+        if (!wide) return std::nullopt;
+        return Utf8FromWide(wide->substr(0, wide->find(L'\0')));
+    }
+
+    bool SetUnicodeText(const std::string& name, const std::string& text) override {
+        return SetWide(name, REG_SZ, WideFromUtf8(text) + L'\0');
+    }
+
+    std::optional<std::string> QueryUnicodeTexts(const std::string& name, std::size_t maxCharacters) override {
+        const auto wide = QueryWide(name, maxCharacters);
+        if (!wide) return std::nullopt;
+        return Utf8FromWide(*wide);
+    }
+
+    bool SetUnicodeTexts(const std::string& name, const std::string& entries) override {
+        return SetWide(name, REG_MULTI_SZ, WideFromUtf8(entries));
+    }
+
+    bool DeleteValue(const std::string& name) override { return RegDeleteValueA(key_, name.c_str()) == ERROR_SUCCESS; }
+
+private:
+    // The value's characters as stored, terminators and all.
+    std::optional<std::wstring> QueryWide(const std::string& name, std::size_t maxCharacters) {
         std::wstring buffer(std::min<std::size_t>(maxCharacters, std::numeric_limits<DWORD>::max() / 2), L'\0');
         DWORD type = 0;
         DWORD size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
@@ -62,19 +86,15 @@ public:
             return std::nullopt;
         }
         buffer.resize(size / sizeof(wchar_t));
-        return Utf8FromWide(buffer.substr(0, buffer.find(L'\0')));
+        return buffer;
     }
 
-    bool SetUnicodeText(const std::string& name, const std::string& text) override {
-        const std::wstring wide = WideFromUtf8(text);
-        const DWORD size = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
-        return RegSetValueExW(key_, WideFromUtf8(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+    bool SetWide(const std::string& name, DWORD type, const std::wstring& data) {
+        const DWORD size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+        return RegSetValueExW(key_, WideFromUtf8(name).c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
                               size) == ERROR_SUCCESS;
     }
 
-    bool DeleteValue(const std::string& name) override { return RegDeleteValueA(key_, name.c_str()) == ERROR_SUCCESS; }
-
-private:
     HKEY key_;
 };
 

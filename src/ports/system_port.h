@@ -19,11 +19,12 @@ struct ShellRequest {
 // The shell's result says success above 32.
 inline bool ShellSucceeded(std::intptr_t result) { return result > 32; }
 
-// What the file-open dialog is asked for.
-struct OpenFileRequest {
+// What the file-open or file-save dialog is asked for.
+struct FileDialogRequest {
     std::string filter;  // "Name|patterns|...||" as the user sees it
     std::string defaultExtension;
     unsigned flags = 0;
+    std::string fileName;  // the name the dialog offers first
 };
 
 // The shell and the system, as the engine sees them.
@@ -54,7 +55,9 @@ public:
     virtual std::intptr_t OpenWithShell(const ShellRequest& request) = 0;
     virtual void PlaySoundFile(const std::string& path) = 0;
     virtual void PlaySoundResource(int resourceId) = 0;
-    virtual std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) = 0;
+    virtual std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) = 0;
+    // Owned by the window the user works in (the active one of the GUI thread).
+    virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;
     // Puts the text (the system's ANSI code page) on the clipboard; false when it is busy.
     virtual bool CopyTextToClipboard(const std::string& text) = 0;
 

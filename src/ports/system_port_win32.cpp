@@ -113,22 +113,32 @@ std::string FileDialogFilter(const std::string& barSeparated) {
     return filter;
 }
 
-std::optional<std::string> Win32System::ChooseOpenFile(const OpenFileRequest& request) {
+std::optional<std::string> Win32System::ChooseOpenFile(const FileDialogRequest& request) {
+    return ChooseFile(request, mainWindow_, false);
+}
+
+std::optional<std::string> Win32System::ChooseSaveFile(const FileDialogRequest& request) {
+    const HWND active = GetActiveWindow();
+    return ChooseFile(request, active != nullptr ? active : mainWindow_.load(), true);
+}
+
+std::optional<std::string> Win32System::ChooseFile(const FileDialogRequest& request, HWND owner, bool save) {
     const std::wstring filter = WideFromUtf8(FileDialogFilter(request.filter));
     const std::wstring extension = WideFromUtf8(request.defaultExtension);
-    wchar_t file[MAX_PATH + 1] = {};
+    std::wstring file = WideFromUtf8(request.fileName);
+    file.resize(MAX_PATH + 1, L'\0');
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = mainWindow_;
+    dialog.hwndOwner = owner;
     dialog.hInstance = instance_;
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
+    dialog.lpstrFile = file.data();
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrDefExt = TextOrNull(extension);
     dialog.Flags = request.flags;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-    return Utf8FromWide(file);
+    if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
+    return Utf8FromWide(file.c_str());
 }
 
 bool Win32System::CopyTextToClipboard(const std::string& text) {

@@ -27,13 +27,16 @@ public:
     std::intptr_t OpenWithShell(const ShellRequest& request) override;
     void PlaySoundFile(const std::string& path) override;
     void PlaySoundResource(int resourceId) override;
-    std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override;
+    std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
     bool CopyTextToClipboard(const std::string& text) override;
 
     void StartTimer(unsigned id, unsigned periodMs) override;
     void KillTimer(unsigned id) override;
 
 private:
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request, HWND owner, bool save);
+
     HINSTANCE instance_;
     std::atomic<HWND> mainWindow_{nullptr};
 };

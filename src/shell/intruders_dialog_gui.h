@@ -10,7 +10,8 @@ class MainWindowEngine;
 
 // The "Intruders" window: a top-level modeless dialog, hidden until the
 // tray menu or a balloon opens it. Its list is virtual: the rows live here
-// and the list asks for the text it draws.
+// and the list asks for the text it draws. Above it, the chart of attempts
+// per day and the controls that calm the alerts.
 class IntrudersDialog : public IntrudersWindowPort {
 public:
     // The engine is known after the window objects exist; it is set before the window is created.
@@ -25,6 +26,11 @@ public:
     bool IsVisible() override;
     void ShowRows(std::vector<IntruderRowText> rows, const std::string& selectedAddress) override;
     std::string SelectedAddress() override;
+    void SelectNoRow() override;
+    void ShowChart(const AttemptChart& chart, DateFormat format) override;
+    void ShowIgnoredEntries(const std::vector<std::string>& entries) override;
+    std::string SelectedIgnoredEntry() override;
+    bool IgnoreBoxHasFocus() override;
     IntrudersWindowLayout CurrentLayout() override;
     void ApplyLayout(const IntrudersWindowLayout& layout) override;
 
@@ -40,4 +46,6 @@ private:
     HWND window_ = nullptr;
     // GUI thread only: the list's rows, and the text it was last handed.
     std::vector<IntruderRowText> rows_;
+    // While the rows are replaced, the selection they set is not news.
+    bool replacingRows_ = false;
 };

@@ -17,7 +17,8 @@ std::vector<IntruderRow> ReadRows(std::string_view text, std::uint32_t cuts) {
         text.remove_prefix(std::min(size, text.size()));
     }
     reader.Finish();
-    return table.SortedRows(IntruderColumn::Address, false);
+    const auto views = table.SortedRows(IntruderColumn::Address, false);
+    return {views.begin(), views.end()};
 }
 }  // namespace
 

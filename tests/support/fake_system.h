@@ -70,7 +70,8 @@ public:
     }
     void PlaySoundFile(const std::string&) override { ++soundsPlayed; }
     void PlaySoundResource(int) override { ++soundsPlayed; }
-    std::optional<std::string> ChooseOpenFile(const OpenFileRequest&) override { return std::nullopt; }
+    std::optional<std::string> ChooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> ChooseSaveFile(const FileDialogRequest&) override { return savePath; }
     bool CopyTextToClipboard(const std::string&) override { return true; }
     void StartTimer(unsigned id, unsigned periodMs) override { auto lock = Lock(); timers[id] = periodMs; }
     void KillTimer(unsigned id) override { auto lock = Lock(); timers.erase(id); }
@@ -82,6 +83,7 @@ public:
     std::atomic<int> soundsPlayed{0};
     std::atomic<int> shellOpens{0};
     std::string executablePath = "C:\\Program Files\\Vorlane\\Vorlane.exe";
+    std::optional<std::string> savePath;  // what the user picks in the file-save dialog
     std::map<unsigned, unsigned> timers;
 
 private:

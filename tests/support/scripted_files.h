@@ -1,6 +1,7 @@
 #pragma once
 #include <algorithm>
 #include <deque>
+#include <map>
 #include <string>
 
 #include "file_port.h"
@@ -15,6 +16,10 @@ struct ScriptedFiles : FilePort {
         file.append(bytes.substr(0, room));
         return room;
     }
+    bool WriteWholeFile(const std::string& path, std::string_view bytes) override {
+        written[path] = bytes;
+        return true;
+    }
     bool CanReadFile(const std::string&) override { return false; }
     bool RemoveFile(const std::string&) override {
         file.clear();
@@ -28,4 +33,5 @@ struct ScriptedFiles : FilePort {
 
     std::deque<std::size_t> budgets;
     std::string file;
+    std::map<std::string, std::string> written;  // whole files, by path
 };

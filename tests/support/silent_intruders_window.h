@@ -13,6 +13,11 @@ struct SilentIntrudersWindow : IntrudersWindowPort {
     bool IsVisible() override { return false; }
     void ShowRows(std::vector<IntruderRowText>, const std::string&) override {}
     std::string SelectedAddress() override { return {}; }
+    void SelectNoRow() override {}
+    void ShowChart(const AttemptChart&, DateFormat) override {}
+    void ShowIgnoredEntries(const std::vector<std::string>&) override {}
+    std::string SelectedIgnoredEntry() override { return {}; }
+    bool IgnoreBoxHasFocus() override { return false; }
     IntrudersWindowLayout CurrentLayout() override { return {}; }
     void ApplyLayout(const IntrudersWindowLayout&) override {}
 };

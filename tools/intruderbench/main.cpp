@@ -1,6 +1,9 @@
 // Writes large router.log files, reads each through the file port into the
 // intruder table in a process of its own, and prints time and peak memory:
-// with the same addresses, memory must not follow the file's size.
+// with the same addresses, memory must not follow the file's size. The
+// table keeps when each address's attempts came: the memory of those
+// histories, and the time to sort every row by its 30-day count and to sum
+// the chart of all addresses, as the window does at each poll.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +33,9 @@ struct Measurement {
     unsigned long long attempts = 0;
     double seconds = 0;
     long peakKilobytes = 0;
+    std::size_t historyBytes = 0;
+    double viewSeconds = 0;
+    unsigned long long lastMonth = 0;
 };
 
 // One line as the program logs a timed entry, in the long date form with GMT.
@@ -63,8 +69,16 @@ std::optional<std::size_t> WriteLog(LocalFiles& files, const std::string& path, 
     return written;
 }
 
-// Child mode: reads the file, prints "addresses attempts seconds peak-KiB".
-int MeasureOne(const std::string& path) {
+// The moment of the log's last line, as the window takes its counts at.
+LocalMoment LastMoment(std::size_t lines) {
+    LocalMomentConverter clock;
+    const std::int64_t last = FirstTime + static_cast<std::int64_t>(lines - 1) * SecondsApart;
+    return clock.FromUniversal(last).value_or(LocalMoment{last, last});
+}
+
+// Child mode: reads the file, prints "addresses attempts seconds peak-KiB
+// history-bytes view-seconds attempts-in-30-days".
+int MeasureOne(const std::string& path, std::size_t lines) {
     IntruderTable table;
     RouterLogIntruderReader reader(table);
     LocalFiles files;
@@ -76,21 +90,29 @@ int MeasureOne(const std::string& path) {
     reader.Finish();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);  // before the check below copies the rows
-    unsigned long long attempts = 0;
-    for (const auto& row : table.SortedRows(IntruderColumn::Address, false)) attempts += row.attempts;
-    std::printf("%zu %llu %.6f %ld\n", table.AddressCount(), attempts, elapsed.count(), usage.ru_maxrss);
+    getrusage(RUSAGE_SELF, &usage);  // before the rows below are copied
+    const LocalMoment now = LastMoment(lines);
+    const auto viewStart = std::chrono::steady_clock::now();
+    const auto rows = table.SortedRows(IntruderColumn::LastMonth, true, now);
+    const DayCounts chart = table.AttemptsPerDay(now);
+    const std::chrono::duration<double> viewed = std::chrono::steady_clock::now() - viewStart;
+    unsigned long long attempts = 0, lastMonth = 0;
+    for (const auto& row : rows) attempts += row.attempts;
+    for (const auto count : chart) lastMonth += count;
+    std::printf("%zu %llu %.6f %ld %zu %.6f %llu\n", table.AddressCount(), attempts, elapsed.count(), usage.ru_maxrss,
+                table.HistoryBytes(), viewed.count(), lastMonth);
     return read ? 0 : 1;
 }
 
-std::optional<Measurement> MeasureInChild(const std::string& self, const std::string& path) {
-    const auto command = "'" + self + "' measure '" + path + "'";
+std::optional<Measurement> MeasureInChild(const std::string& self, const std::string& path, std::size_t lines) {
+    const auto command = "'" + self + "' measure '" + path + "' " + std::to_string(lines);
     std::FILE* child = popen(command.c_str(), "r");
     if (child == nullptr) return std::nullopt;
     Measurement m;
-    const int fields = std::fscanf(child, "%zu %llu %lf %ld", &m.addresses, &m.attempts, &m.seconds, &m.peakKilobytes);
+    const int fields = std::fscanf(child, "%zu %llu %lf %ld %zu %lf %llu", &m.addresses, &m.attempts, &m.seconds,
+                                   &m.peakKilobytes, &m.historyBytes, &m.viewSeconds, &m.lastMonth);
     const int status = pclose(child);
-    if (fields != 4 || status != 0) return std::nullopt;
+    if (fields != 7 || status != 0) return std::nullopt;
     return m;
 }
 
@@ -98,7 +120,7 @@ std::optional<Measurement> MeasureInChild(const std::string& self, const std::st
 std::optional<double> RunOne(const std::string& self, const std::string& path, std::size_t lines) {
     LocalFiles files;
     const auto bytes = WriteLog(files, path, lines);
-    const auto result = bytes ? MeasureInChild(self, path) : std::nullopt;
+    const auto result = bytes ? MeasureInChild(self, path, lines) : std::nullopt;
     files.RemoveFile(path);
     if (!result) {
         std::printf("%zu lines: failed\n", lines);
@@ -108,13 +130,18 @@ std::optional<double> RunOne(const std::string& self, const std::string& path, s
                 static_cast<double>(*bytes) / Megabyte, lines, result->addresses, result->attempts, result->seconds,
                 static_cast<double>(*bytes) / Megabyte / result->seconds,
                 static_cast<double>(result->peakKilobytes) / 1024.0);
+    std::printf("          attempt histories %.1f MB (%.1f bytes per address); rows sorted by their 30-day count and "
+                "the chart of all addresses %.3f s (%llu attempts in the last 30 days)\n",
+                static_cast<double>(result->historyBytes) / Megabyte,
+                static_cast<double>(result->historyBytes) / static_cast<double>(result->addresses), result->viewSeconds,
+                result->lastMonth);
     std::fflush(stdout);
     return result->seconds;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string_view(argv[1]) == "measure") return MeasureOne(argv[2]);
+    if (argc == 4 && std::string_view(argv[1]) == "measure") return MeasureOne(argv[2], std::stoul(argv[3]));
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <empty folder for router.log>\n", argv[0]);
         return 2;

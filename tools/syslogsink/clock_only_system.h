@@ -8,7 +8,7 @@ public:
     std::int64_t CurrentTime() override;
     void Sleep(std::uint32_t milliseconds) override;
     void StartWorker(std::function<void()> work) override;
-    // A console tool has no GUI thread: the task runs where it is posted.
+    // No GUI thread here: the task runs on the thread that posts it.
     void PostToGuiThread(std::function<void()> task) override { task(); }
     std::string ExecutablePath() override { return {}; }
     std::string WindowsDirectory() override { return {}; }
@@ -17,7 +17,8 @@ public:
     std::intptr_t OpenWithShell(const ShellRequest&) override { return 0; }
     void PlaySoundFile(const std::string&) override {}
     void PlaySoundResource(int) override {}
-    std::optional<std::string> ChooseOpenFile(const OpenFileRequest&) override { return std::nullopt; }
+    std::optional<std::string> ChooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> ChooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
     bool CopyTextToClipboard(const std::string&) override { return false; }
     void StartTimer(unsigned, unsigned) override {}
     void KillTimer(unsigned) override {}

@@ -65,7 +65,7 @@ void AlertResponder::LaunchExternalProgramWith(const std::string& replacement) {
 }
 
 void AlertResponder::ChooseExternalProgram(Options& options) {
-    OpenFileRequest request;
+    FileDialogRequest request;
     request.filter = kProgramFilter;
     request.defaultExtension = kProgramExtension;
     request.flags = kOpenFileFlags;

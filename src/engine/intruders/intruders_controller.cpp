@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "common/worker_guard.h"
+#include "csv_text.h"
+#include "intruders/address_block.h"
 #include "intruders/local_stamp.h"
 #include "intruders/router_log_intruder_reader.h"
 #include "resource_ids.h"
@@ -12,19 +14,40 @@
 
 namespace {
 
+constexpr int kSingleAddressPrefix = 32;
 constexpr char kReadingText[] = "Reading router.log...";
 constexpr char kCannotReadText[] = "Cannot read router.log: ";
 constexpr char kNoAttemptsText[] = "No intrusion attempts recorded";
+constexpr char kOneAddress[] = "address";
+constexpr char kAddresses[] = "addresses";
+constexpr char kOneAttempt[] = "attempt";
+constexpr char kAttempts[] = "attempts";
+constexpr char kIgnoredCount[] = " ignored";
+constexpr char kDroppedStart[] = "; ";
+constexpr char kDroppedMiddle[] = " seen least recently made room (the table keeps ";
+constexpr char kDroppedEnd[] = ")";
+constexpr char kListSeparator[] = ", ";
+constexpr char kIgnoredMark[] = "yes";
+constexpr char kChartTitle[] = "Attempts per day, last 30 days: ";
+constexpr char kAllAddressesText[] = "all addresses";
+constexpr char kIgnoreText[] = "Ignore";
+constexpr char kWatchAgainText[] = "Watch again";
+constexpr char kCsvFilter[] = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
+constexpr char kCsvExtension[] = "csv";
+constexpr char kCsvFileName[] = "intruders.csv";
+constexpr unsigned kSaveFileFlags = 0x806;  // OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST
+constexpr char kCannotSaveText[] = "Cannot save the table as ";
 
 // The columns in the order of IntruderColumn, which is also the window's.
-constexpr IntruderColumn kColumns[] = {IntruderColumn::Address,  IntruderColumn::Attempts,
-                                       IntruderColumn::FirstSeen, IntruderColumn::LastSeen,
-                                       IntruderColumn::Protocol, IntruderColumn::Port};
+constexpr IntruderColumn kColumns[] = {
+    IntruderColumn::Address,  IntruderColumn::Attempts, IntruderColumn::FirstSeen, IntruderColumn::LastSeen,
+    IntruderColumn::Protocol, IntruderColumn::Port,     IntruderColumn::LastDay,   IntruderColumn::LastWeek,
+    IntruderColumn::LastMonth, IntruderColumn::Ignored};
+static_assert(std::size(kColumns) == kIntruderColumnCount);
 
-// Counts and times read best from the largest down; names from A.
+// Names read best from A, counts, times and the ignored mark from the most.
 bool SortsDescendingFirst(IntruderColumn column) {
-    return column == IntruderColumn::Attempts || column == IntruderColumn::FirstSeen ||
-           column == IntruderColumn::LastSeen;
+    return column != IntruderColumn::Address && column != IntruderColumn::Protocol && column != IntruderColumn::Port;
 }
 
 std::string StampText(const std::optional<LocalStamp>& stamp, DateFormat format) {
@@ -33,18 +56,37 @@ std::string StampText(const std::optional<LocalStamp>& stamp, DateFormat format)
     return text;
 }
 
-IntruderRowText RowText(const IntruderRow& row, DateFormat format) {
-    return {AddressText(row.address), std::to_string(row.attempts), StampText(row.firstSeen, format),
-            StampText(row.lastSeen, format), row.protocol, row.port};
+IntruderRowText RowText(const IntruderView& row, DateFormat format) {
+    return {AddressText(row.address),
+            std::to_string(row.attempts),
+            StampText(row.firstSeen, format),
+            StampText(row.lastSeen, format),
+            row.protocol,
+            row.port,
+            std::to_string(row.recent.lastDay),
+            std::to_string(row.recent.lastWeek),
+            std::to_string(row.recent.lastMonth),
+            row.ignored ? kIgnoredMark : ""};
 }
 
 std::string Counted(std::uint64_t count, const char* one, const char* many) {
     return std::to_string(count) + ' ' + (count == 1 ? one : many);
 }
 
-std::string SummaryText(std::uint64_t addresses, std::uint64_t attempts) {
-    if (addresses == 0) return kNoAttemptsText;
-    return Counted(addresses, "address", "addresses") + ", " + Counted(attempts, "attempt", "attempts");
+struct Totals {
+    std::uint64_t addresses = 0, attempts = 0, ignored = 0, dropped = 0;
+};
+
+std::string SummaryText(const Totals& totals) {
+    if (totals.addresses == 0) return kNoAttemptsText;
+    std::string text = Counted(totals.addresses, kOneAddress, kAddresses) + kListSeparator +
+                       Counted(totals.attempts, kOneAttempt, kAttempts);
+    if (totals.ignored > 0) text += kListSeparator + std::to_string(totals.ignored) + kIgnoredCount;
+    if (totals.dropped > 0) {
+        text += kDroppedStart + Counted(totals.dropped, kOneAddress, kAddresses) + kDroppedMiddle +
+                std::to_string(MaxIntruderAddresses) + kDroppedEnd;
+    }
+    return text;
 }
 
 // The table of router.log's first limit bytes.
@@ -66,7 +108,7 @@ IntruderTable ReadTable(FilePort& files, const std::string& path, std::uint64_t 
 
 IntrudersController::IntrudersController(DialogPort& dialog, IntrudersWindowPort& window, SystemPort& system,
                                          FilePort& files, const Options& options)
-    : dialog_(dialog), window_(window), system_(system), files_(files), options_(options) {}
+    : dialog_(dialog), window_(window), system_(system), files_(files), options_(options), calming_(dialog, window) {}
 
 void IntrudersController::StartReadingRouterLog(const std::string& path) {
     // Lines this run appends come to the table as updates, so the read
@@ -134,29 +176,60 @@ std::uint64_t IntrudersController::AttemptsToday() const {
 
 void IntrudersController::Open() {
     if (!window_.Exists()) return;
+    calming_.Show(options_);
     window_.Show();
     Refresh();
 }
 
 void IntrudersController::Close() { window_.Hide(); }
 
+LocalMoment IntrudersController::Now() {
+    const std::int64_t now = system_.CurrentTime();
+    return clock_.FromUniversal(now).value_or(LocalMoment{now, now});
+}
+
 void IntrudersController::Refresh() {
     if (!window_.Exists() || !window_.IsVisible()) return;
     std::vector<IntruderRowText> rows;
-    std::uint64_t attempts = 0;
+    Totals totals;
     std::string message = readFailure_;
     if (reading_) {
         message = kReadingText;
     } else {
         const DateFormat format = LogDateFormat(options_);
-        for (const auto& row : table_.SortedRows(sortColumn_, descending_)) {
-            attempts += row.attempts;
+        for (const auto& row : table_.SortedRows(sortColumn_, descending_, Now(), options_.ignoredAddresses)) {
+            totals.attempts += row.attempts;
+            totals.ignored += row.ignored ? 1 : 0;
             rows.push_back(RowText(row, format));
         }
+        totals.addresses = rows.size();
+        totals.dropped = table_.DroppedAddressCount();
     }
-    if (message.empty()) message = SummaryText(rows.size(), attempts);
+    if (message.empty()) message = SummaryText(totals);
     dialog_.SetText(IDC_INTRUDERS_MESSAGE, message);
     window_.ShowRows(std::move(rows), window_.SelectedAddress());
+    ShowChart();
+}
+
+std::optional<std::uint32_t> IntrudersController::SelectedNumber() {
+    const auto block = ParseAddressBlock(SelectedAddress());
+    if (!block || block->prefixLength != kSingleAddressPrefix) return std::nullopt;
+    return block->network;
+}
+
+void IntrudersController::ShowChart() {
+    if (!window_.Exists() || !window_.IsVisible()) return;
+    const LocalMoment now = Now();
+    const auto address = SelectedNumber();
+    charted_ = address;
+    dialog_.SetText(IDC_INTRUDERS_CHART_TITLE, kChartTitle + (address ? AddressText(*address) : kAllAddressesText));
+    const bool ignored = address && options_.ignoredAddresses.Ignores(*address);
+    dialog_.SetText(IDC_INTRUDERS_IGNORE, ignored ? kWatchAgainText : kIgnoreText);
+    window_.ShowChart(AttemptChart(table_.AttemptsPerDay(now, address), now.Day()), LogDateFormat(options_));
+}
+
+void IntrudersController::OnSelectionChanged() {
+    if (SelectedNumber() != charted_) ShowChart();
 }
 
 void IntrudersController::OnColumnClick(int column) {
@@ -168,9 +241,53 @@ void IntrudersController::OnColumnClick(int column) {
     Refresh();
 }
 
-void IntrudersController::CopySelectedAddress() {
-    const std::string address = SelectedAddress();
-    if (!address.empty()) system_.CopyTextToClipboard(address);
+void IntrudersController::OnCommand(int commandId, ControlEvent event, Options& options) {
+    calming_.TakeQuietChange(commandId, event, options);
+    if (event != ControlEvent::Clicked) return;
+    switch (commandId) {
+    case IDC_INTRUDERS_COPY:
+        if (const std::string address = SelectedAddress(); !address.empty()) system_.CopyTextToClipboard(address);
+        break;
+    case IDC_INTRUDERS_ALL:
+        window_.SelectNoRow();
+        ShowChart();
+        break;
+    case IDC_INTRUDERS_IGNORE: ToggleIgnoreSelected(options); break;
+    case IDC_INTRUDERS_IGNORE_ADD:
+        if (calming_.AddTypedEntry(options)) Refresh();
+        break;
+    case IDC_INTRUDERS_IGNORE_REMOVE:
+        if (calming_.RemoveSelectedEntry(options)) Refresh();
+        break;
+    case IDC_INTRUDERS_SAVE_CSV: SaveAsCsv(); break;
+    default: break;
+    }
+}
+
+void IntrudersController::OnEnter(Options& options) {
+    if (!window_.Exists() || !window_.IgnoreBoxHasFocus()) {
+        Close();
+    } else if (calming_.AddTypedEntry(options)) {
+        Refresh();
+    }
+}
+
+void IntrudersController::ToggleIgnoreSelected(Options& options) {
+    const auto address = SelectedNumber();
+    if (address && calming_.ToggleAddress(*address, options)) Refresh();
+}
+
+// Every row and column, as the window sorts and shows them.
+void IntrudersController::SaveAsCsv() {
+    const auto path = system_.ChooseSaveFile({kCsvFilter, kCsvExtension, kSaveFileFlags, kCsvFileName});
+    if (!path) return;
+    std::vector<std::vector<std::string>> rows{{kIntruderColumnTitles.begin(), kIntruderColumnTitles.end()}};
+    const DateFormat format = LogDateFormat(options_);
+    for (const auto& row : table_.SortedRows(sortColumn_, descending_, Now(), options_.ignoredAddresses)) {
+        const IntruderRowText text = RowText(row, format);
+        rows.emplace_back(text.begin(), text.end());
+    }
+    if (!files_.WriteWholeFile(*path, CsvFile(rows))) dialog_.ShowMessage(kCannotSaveText + *path, MessageButtons::Ok);
 }
 
 std::string IntrudersController::SelectedAddress() { return window_.Exists() ? window_.SelectedAddress() : ""; }

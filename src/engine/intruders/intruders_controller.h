@@ -9,9 +9,12 @@
 
 #include "dialog_port.h"
 #include "file_port.h"
+#include "intruders/alert_calming_controls.h"
 #include "intruders/intruder_table.h"
-#include "intruders_window_port.h"
 #include "intruders/intrusion_report.h"
+#include "intruders/local_moment.h"
+#include "intruders_window_port.h"
+#include "options/option_controls.h"
 #include "options/options.h"
 #include "system_port.h"
 
@@ -25,8 +28,9 @@ struct ReportedAttempt {
 inline constexpr std::size_t kMaxAttemptsWaitingForTheFile = 100000;
 
 // The Intruders window's behaviour and the table behind it: built from
-// router.log once at start, on a worker, and kept up to date by each update.
-// GUI thread.
+// router.log once at start, on a worker, and kept up to date by each update;
+// its chart of attempts per day, of all addresses or of the selected one;
+// the saved table; and the controls that calm the alerts. GUI thread.
 class IntrudersController {
 public:
     IntrudersController(DialogPort& dialog, IntrudersWindowPort& window, SystemPort& system, FilePort& files,
@@ -43,10 +47,16 @@ public:
 
     void Open();
     void Close();
-    // Shows the table again when the window is visible.
+    // Shows the table and the chart again when the window is visible.
     void Refresh();
+    // The window's buttons and boxes but "Launch with this" (the alerts'),
+    // Enter and Escape; those that change an option change `options`.
+    void OnCommand(int commandId, ControlEvent event, Options& options);
+    // Enter: adds the typed address when its box has the focus, else closes.
+    void OnEnter(Options& options);
     void OnColumnClick(int column);
-    void CopySelectedAddress();
+    // The rows' selection may have changed: the chart follows another row, or none.
+    void OnSelectionChanged();
     // The selected row's address; empty when there is none.
     std::string SelectedAddress();
     // The stored layout goes to the window at start, and back at exit.
@@ -60,12 +70,18 @@ private:
     };
     void FinishReading(IntruderTable table, std::string failure);
     void Add(Attempt attempt);
+    LocalMoment Now();
+    std::optional<std::uint32_t> SelectedNumber();
+    void ShowChart();
+    void ToggleIgnoreSelected(Options& options);
+    void SaveAsCsv();
 
     DialogPort& dialog_;
     IntrudersWindowPort& window_;
     SystemPort& system_;
     FilePort& files_;
     const Options& options_;
+    AlertCalmingControls calming_;
 
     IntruderTable table_;
     std::function<void()> tableChanged_;
@@ -73,6 +89,9 @@ private:
     // Applied in order once the file is read.
     std::deque<Attempt> waiting_;
     std::string readFailure_;
+    LocalMomentConverter clock_;
+    // The address of the chart shown; none for all addresses.
+    std::optional<std::uint32_t> charted_;
 
     IntruderColumn sortColumn_ = DefaultIntruderColumn;
     bool descending_ = DefaultIntruderDescending;

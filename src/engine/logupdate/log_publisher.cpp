@@ -1,17 +1,11 @@
 #include "logupdate/log_publisher.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace {
 constexpr char kEmptyLogNotice[] = "*** (empty) ***";
-
-std::optional<std::string> FirstAddress(const LogUpdate& update) {
-    for (const LogRecord& record : update.records) {
-        if (record.attempt) return AddressText(record.attempt->address);
-    }
-    return std::nullopt;
-}
 
 std::vector<ReportedAttempt> AttemptsOf(const LogUpdate& update) {
     std::vector<ReportedAttempt> attempts;
@@ -21,10 +15,9 @@ std::vector<ReportedAttempt> AttemptsOf(const LogUpdate& update) {
     return attempts;
 }
 
-// The latest attempt and how many came with it, for the pop-up.
-UpdateAttempts Summary(const std::vector<ReportedAttempt>& attempts) {
-    if (attempts.empty()) return {};
-    return {attempts.back().report, attempts.size()};
+bool OnlyIntrusions(const LogUpdate& update) {
+    return std::all_of(update.records.begin(), update.records.end(),
+                       [](const LogRecord& record) { return record.intrusion; });
 }
 }  // namespace
 
@@ -39,14 +32,16 @@ void LogPublisher::Publish(const LogUpdate& update) {
     // line passes the filter, but alone it alerts and launches nothing.
     const bool passes = !update.onlyIntrusion || intrusionShown;
     if (passes || update.opensWithMissedEntries) ShowLines(update);
+    bool silent = false;
     if (intrusionShown) {
-        const std::vector<ReportedAttempt> attempts = AttemptsOf(update);
-        intruders_.Record(attempts);
-        alerts_.RaiseIntrusionAlerts(FirstAddress(update), Summary(attempts));
+        intruders_.Record(AttemptsOf(update));
+        const IntrusionAlerts alerts = gate_.Judge(update);
+        if (alerts.raised) alerts_.RaiseIntrusionAlerts(alerts.firstAddress, alerts.attempts);
+        silent = !alerts.raised && OnlyIntrusions(update);
     }
     const bool filed = IsOn(options_.logToFile) && (passes || update.opensWithMissedEntries);
     if (filed) file_.Append(update.lines.fileText);
-    if (!passes || !IsOn(options_.autoLaunchExternal)) return;
+    if (!passes || silent || !IsOn(options_.autoLaunchExternal)) return;
     if (filed) {
         file_.ThenOnGuiThread([this, lines = lastParagraph_] { alerts_.LaunchExternalProgramWith(lines); });
     } else {
@@ -57,7 +52,9 @@ void LogPublisher::Publish(const LogUpdate& update) {
 void LogPublisher::ShowLines(const LogUpdate& update) {
     const bool startedOver = screen_.Append(update.lines.displayText);
     lastParagraph_ = update.lines.displayText;
-    if (startedOver || !firstAddressOnScreen_) firstAddressOnScreen_ = FirstAddress(update);
+    if (startedOver || !firstAddressOnScreen_) {
+        firstAddressOnScreen_ = FirstWatchedAddress(update, options_.ignoredAddresses);
+    }
 }
 
 void LogPublisher::ShowNotice(std::string text) {

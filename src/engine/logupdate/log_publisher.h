@@ -3,6 +3,7 @@
 #include <string>
 
 #include "alerts/alert_responder.h"
+#include "alerts/intrusion_alert_gate.h"
 #include "intruders/intruders_controller.h"
 #include "logupdate/log_file_writer.h"
 #include "logupdate/log_screen.h"
@@ -16,12 +17,14 @@
 class LogPublisher {
 public:
     LogPublisher(LogScreen& screen, LogFileWriter& file, IntrudersController& intruders, AlertResponder& alerts,
-                 const Options& options)
-        : screen_(screen), file_(file), intruders_(intruders), alerts_(alerts), options_(options) {}
+                 IntrusionAlertGate& gate, const Options& options)
+        : screen_(screen), file_(file), intruders_(intruders), alerts_(alerts), gate_(gate), options_(options) {}
 
     // Applies an update: the screen, the latest lines, the table and the
     // alerts, router.log, then the launch. An update without lines leaves
-    // an empty screen saying so.
+    // an empty screen saying so. An update whose every record is an
+    // intrusion attempt that raises no alert (ignored or quiet) launches
+    // nothing; one with other lines launches as ever, with all its lines.
     void Publish(const LogUpdate& update);
     // An error text or notice in place of the log.
     void ShowNotice(std::string text);
@@ -30,7 +33,7 @@ public:
 
     // The lines of the latest update shown.
     const std::string& LastParagraph() const { return lastParagraph_; }
-    // The address of the first intrusion attempt the screen shows.
+    // The address of the first intrusion attempt the screen shows, ignored ones passed over.
     const std::optional<std::string>& FirstAddressOnScreen() const { return firstAddressOnScreen_; }
 
 private:
@@ -40,6 +43,7 @@ private:
     LogFileWriter& file_;
     IntrudersController& intruders_;
     AlertResponder& alerts_;
+    IntrusionAlertGate& gate_;
     const Options& options_;
 
     std::string lastParagraph_;

@@ -30,9 +30,10 @@ MainWindowEngine::MainWindowEngine(const MainWindowPorts& ports, std::string opt
       logScreen_(ports.mainDialog, ports.system),
       logFile_(ports.files, ports.system),
       alerts_(ports.mainDialog, ports.system, ports.files, tray_, trayAnimation_, boxes_, options_),
+      alertGate_(ports.system, options_),
       intruders_(ports.intrudersDialog, ports.intrudersWindow, ports.system, ports.files, options_),
       trayStatus_(tray_, trayAnimation_, ports.system, options_, [this] { return intruders_.AttemptsToday(); }),
-      publisher_(logScreen_, logFile_, intruders_, alerts_, options_),
+      publisher_(logScreen_, logFile_, intruders_, alerts_, alertGate_, options_),
       status_(ports.mainDialog, ports.statusDialog, ports.statusWindow, ports.system, boxes_, options_),
       session_(ports.mainDialog, ports.system, boxes_, options_, logScreen_, trayAnimation_, *this),
       syslog_(ports.system, publisher_, options_),
@@ -199,21 +200,22 @@ void MainWindowEngine::OnRouterStatusCommand(int commandId) {
 
 void MainWindowEngine::OnSyslogCommand(int controlId, ControlEvent event) { syslogWindow_.OnCommand(controlId, event); }
 
-void MainWindowEngine::OnIntrudersCommand(int commandId) {
+void MainWindowEngine::OnIntrudersCommand(int commandId, ControlEvent event) {
     switch (commandId) {
-    case kHideCommand:
+    case kHideCommand: intruders_.OnEnter(options_); break;
     case kCancelCommand: intruders_.Close(); break;
-    case IDC_INTRUDERS_COPY: intruders_.CopySelectedAddress(); break;
     case IDC_INTRUDERS_LAUNCH:
         if (const std::string address = intruders_.SelectedAddress(); !address.empty()) {
             alerts_.LaunchExternalProgramWith(address);
         }
         break;
-    default: break;
+    default: intruders_.OnCommand(commandId, event, options_); break;
     }
 }
 
 void MainWindowEngine::OnIntrudersColumnClick(int column) { intruders_.OnColumnClick(column); }
+
+void MainWindowEngine::OnIntrudersSelectionChanged() { intruders_.OnSelectionChanged(); }
 
 void MainWindowEngine::OnSessionRunning(bool running) {
     mainWindow_.PlaySessionAnimation(running);

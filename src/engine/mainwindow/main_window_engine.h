@@ -3,6 +3,7 @@
 #include <string>
 
 #include "alerts/alert_responder.h"
+#include "alerts/intrusion_alert_gate.h"
 #include "alerts/tray_animation.h"
 #include "common/message_boxes.h"
 #include "file_port.h"
@@ -85,8 +86,9 @@ public:
 
     void OnSyslogCommand(int controlId, ControlEvent event);
 
-    void OnIntrudersCommand(int commandId);
+    void OnIntrudersCommand(int commandId, ControlEvent event = ControlEvent::Clicked);
     void OnIntrudersColumnClick(int column);
+    void OnIntrudersSelectionChanged();
 
 private:
     // SessionListener
@@ -119,6 +121,7 @@ private:
     LogScreen logScreen_;
     LogFileWriter logFile_;
     AlertResponder alerts_;
+    IntrusionAlertGate alertGate_;
     IntrudersController intruders_;
     TrayStatus trayStatus_;
     LogPublisher publisher_;

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "intruders/ignore_list.h"
+#include "intruders/quiet_repeats.h"
 #include "intruders_window_port.h"
 #include "logpage/date_text.h"
 
@@ -47,6 +49,10 @@ struct Options {
     bool syslogEnabled = false;
     std::uint16_t syslogPort = kDefaultSyslogPort;
     bool syslogAnySender = false;
+    // Their intrusion attempts raise no alert.
+    IgnoreList ignoredAddresses;
+    // "Alert once per address every N minutes": N, or QuietRepeatOff.
+    std::uint32_t quietRepeatMinutes = QuietRepeatOff;
 };
 
 // With no date format chosen yet the log uses the long form.

@@ -7,7 +7,9 @@
 #include <initializer_list>
 #include <memory>
 #include <utility>
+#include <vector>
 
+#include "multi_string.h"
 #include "settings/password_store.h"
 #include "registry_values.h"
 
@@ -27,13 +29,22 @@ constexpr char kIntrudersWindowValue[] = "intrudersWindow";
 constexpr char kSyslogEnabledValue[] = "syslogEnabled";
 constexpr char kSyslogPortValue[] = "syslogPort";
 constexpr char kSyslogAnySenderValue[] = "syslogAnySender";
+constexpr char kIntrudersMoreColumnsValue[] = "intrudersMoreColumns";
+constexpr char kIgnoredAddressesValue[] = "ignoredAddresses";
+constexpr char kQuietRepeatValue[] = "quietRepeatMinutes";
 
 constexpr std::size_t kTextBufferSize = 100;
 constexpr std::size_t kExternalApiBufferSize = 260;
 constexpr std::size_t kLastDateBufferSize = 4;
-// Left, top and the column widths, four bytes each.
-constexpr std::size_t kLayoutFields = 2 + kIntruderColumnCount;
+// Left, top and the widths of the first six columns, four bytes each; the
+// widths of the columns added since then follow in a value of their own.
+constexpr std::size_t kFirstColumns = 6;
+constexpr std::size_t kLayoutFields = 2 + kFirstColumns;
 constexpr std::size_t kLayoutBufferSize = 4 * kLayoutFields;
+constexpr std::size_t kMoreColumnsBufferSize = 4 * (kIntruderColumnCount - kFirstColumns);
+// The window's entries take far less; the room is for a value edited by
+// hand, whose malformed entries are skipped, not the whole list.
+constexpr std::size_t kIgnoredAddressesCharacters = 1 << 20;
 
 struct CheckOption {
     const char* valueName;
@@ -107,29 +118,44 @@ std::int32_t LoadLastDate(RegistryKey& key, std::int64_t now) {
     return lastDate > now ? static_cast<std::int32_t>(now) : lastDate;
 }
 
-// Read back exactly as written; anything else keeps the window's own layout.
-std::optional<IntrudersWindowLayout> LayoutFromBytes(const std::optional<std::string>& bytes) {
-    if (!bytes || bytes->size() != kLayoutBufferSize) return std::nullopt;
-    std::array<int, kLayoutFields> fields{};
-    for (std::size_t i = 0; i < kLayoutFields; ++i) {
-        fields[i] = static_cast<std::int32_t>(FromLittleEndianBytes(std::string_view(*bytes).substr(4 * i, 4)));
+std::vector<int> FieldsOf(std::string_view bytes) {
+    std::vector<int> fields;
+    for (; bytes.size() >= 4; bytes.remove_prefix(4)) {
+        fields.push_back(static_cast<std::int32_t>(FromLittleEndianBytes(bytes.substr(0, 4))));
     }
+    return fields;
+}
+
+// Read back exactly as written; anything else keeps the window's own layout.
+// The later columns' widths are taken as far as they are stored.
+std::optional<IntrudersWindowLayout> LayoutFromBytes(const std::optional<std::string>& bytes,
+                                                     const std::optional<std::string>& moreColumns) {
+    if (!bytes || bytes->size() != kLayoutBufferSize) return std::nullopt;
+    const std::vector<int> fields = FieldsOf(*bytes);
+    const std::vector<int> more = FieldsOf(moreColumns.value_or(""));
     IntrudersWindowLayout layout{fields[0], fields[1], {}};
+    layout.columnWidths.fill(-1);
     std::copy(fields.begin() + 2, fields.end(), layout.columnWidths.begin());
+    std::copy(more.begin(), more.end(), layout.columnWidths.begin() + kFirstColumns);
     return layout;
 }
 
-std::string BytesOfLayout(const IntrudersWindowLayout& layout) {
-    std::string bytes = LittleEndianBytes(static_cast<std::uint32_t>(layout.left)) +
-                        LittleEndianBytes(static_cast<std::uint32_t>(layout.top));
-    for (int width : layout.columnWidths) bytes += LittleEndianBytes(static_cast<std::uint32_t>(width));
+std::string BytesOfWidths(const int* first, const int* last) {
+    std::string bytes;
+    for (; first != last; ++first) bytes += LittleEndianBytes(static_cast<std::uint32_t>(*first));
     return bytes;
 }
 
 void LoadIntrudersOptions(RegistryKey& key, Options& options) {
     options.popupOnIntrusion = ReadDword(key, kPopupValue).value_or(1) != 0;
     options.popupOnTrouble = ReadDword(key, kPopupOnTroubleValue).value_or(1) != 0;
-    options.intrudersLayout = LayoutFromBytes(ReadBinary(key, kIntrudersWindowValue, kLayoutBufferSize));
+    options.intrudersLayout = LayoutFromBytes(ReadBinary(key, kIntrudersWindowValue, kLayoutBufferSize),
+                                              ReadBinary(key, kIntrudersMoreColumnsValue, kMoreColumnsBufferSize));
+    if (auto ignored = key.QueryUnicodeTexts(kIgnoredAddressesValue, kIgnoredAddressesCharacters)) {
+        options.ignoredAddresses = IgnoreList(SplitMultiString(*ignored));
+    }
+    const auto quietMinutes = ReadDword(key, kQuietRepeatValue).value_or(QuietRepeatOff);
+    options.quietRepeatMinutes = QuietRepeatMinutesFromStored(quietMinutes);
 }
 
 void LoadSyslogOptions(RegistryKey& key, Options& options) {
@@ -181,7 +207,17 @@ void WriteLastDate(std::int32_t lastDate, RegistryKey& key) {
 void SaveIntrudersOptions(const Options& options, RegistryKey& key) {
     WriteDword(key, kPopupValue, options.popupOnIntrusion ? 1 : 0);
     WriteDword(key, kPopupOnTroubleValue, options.popupOnTrouble ? 1 : 0);
-    if (options.intrudersLayout) WriteBinary(key, kIntrudersWindowValue, BytesOfLayout(*options.intrudersLayout));
+    if (const auto& layout = options.intrudersLayout) {
+        const int* widths = layout->columnWidths.data();
+        WriteBinary(key, kIntrudersWindowValue,
+                    LittleEndianBytes(static_cast<std::uint32_t>(layout->left)) +
+                        LittleEndianBytes(static_cast<std::uint32_t>(layout->top)) +
+                        BytesOfWidths(widths, widths + kFirstColumns));
+        WriteBinary(key, kIntrudersMoreColumnsValue,
+                    BytesOfWidths(widths + kFirstColumns, widths + kIntruderColumnCount));
+    }
+    key.SetUnicodeTexts(kIgnoredAddressesValue, JoinMultiString(options.ignoredAddresses.Entries()));
+    WriteDword(key, kQuietRepeatValue, options.quietRepeatMinutes);
 }
 
 void SaveSyslogOptions(const Options& options, RegistryKey& key) {

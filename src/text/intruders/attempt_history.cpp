@@ -95,8 +95,8 @@ void AttemptHistory::Compact(std::int64_t newestHour) {
                    }));
 }
 
-RecentAttempts AttemptHistory::CountsAt(const LocalMoment& now) const {
-    RecentAttempts counts;
+AttemptCounts AttemptHistory::CountsAt(const LocalMoment& now) const {
+    AttemptCounts counts;
     const std::int64_t today = now.Day();
     for (const Bucket& bucket : buckets_) {
         const std::int64_t age = today - DayOf(bucket.key);

@@ -12,11 +12,11 @@ inline constexpr std::size_t ChartDays = 30;
 using DayCounts = std::array<std::uint64_t, ChartDays>;
 
 // One address's attempts over the last 30 days, as of a given moment.
-struct RecentAttempts {
+struct AttemptCounts {
     std::uint64_t lastDay = 0;    // the last 24 hours (counted by hours, see below)
     std::uint64_t lastWeek = 0;   // today and the 6 calendar days before
     std::uint64_t lastMonth = 0;  // today and the 29 days before: the chart's days
-    bool operator==(const RecentAttempts&) const = default;
+    bool operator==(const AttemptCounts&) const = default;
 };
 
 // When one address's attempts came, compactly: per local hour for the last
@@ -40,11 +40,11 @@ struct RecentAttempts {
 // Memory: sizeof(AttemptHistory) (24 bytes with common libraries) plus 8 bytes
 // for each hour or day with attempts: at most 30 hours and 31 days are kept,
 // about 500 bytes even for an address that knocks every hour; an address seen
-// a few times costs 24 bytes and 8 per attempt (scripts/bench-attempts.sh).
+// a few times costs 24 bytes and 8 per attempt (scripts/bench-intruders.sh).
 class AttemptHistory {
 public:
     void Add(const LocalMoment& when);
-    RecentAttempts CountsAt(const LocalMoment& now) const;
+    AttemptCounts CountsAt(const LocalMoment& now) const;
     // Adds this address's attempts per day to `sums`: for one address start
     // from zeros (DayCounts{}), for the chart of all addresses add each.
     void AddDayCounts(DayCounts& sums, const LocalMoment& now) const;

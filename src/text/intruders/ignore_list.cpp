@@ -26,6 +26,14 @@ bool IgnoreList::Ignores(std::uint32_t address) const {
                        [address](const AddressBlock& block) { return block.Contains(address); });
 }
 
+std::vector<std::string> IgnoreList::Covering(std::uint32_t address) const {
+    std::vector<std::string> entries;
+    for (const auto& block : blocks_) {
+        if (block.Contains(address)) entries.push_back(AddressBlockText(block));
+    }
+    return entries;
+}
+
 std::vector<std::string> IgnoreList::Entries() const {
     std::vector<std::string> entries;
     entries.reserve(blocks_.size());

@@ -1,10 +1,14 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "intruders/address_block.h"
+
+// The Intruders window takes no more entries than this.
+inline constexpr std::size_t MaxIgnoredEntries = 1000;
 
 // The addresses whose attempts raise no alert (they still go to the log and
 // the Intruders table). Stored as the registry value "ignoredAddresses", one
@@ -29,6 +33,9 @@ public:
     bool Remove(std::string_view entry);
 
     bool Ignores(std::uint32_t address) const;
+    // The entries that hold the address, as Entries() spells them.
+    std::vector<std::string> Covering(std::uint32_t address) const;
+    std::size_t Size() const { return blocks_.size(); }
     // The canonical texts (AddressBlockText), in the order they were added.
     std::vector<std::string> Entries() const;
 

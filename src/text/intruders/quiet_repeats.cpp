@@ -3,12 +3,26 @@
 #include <algorithm>
 #include <vector>
 
+#include "text_trim.h"
+
 namespace {
 constexpr std::int64_t SecondsPerMinute = 60;
+constexpr std::string_view Digits = "0123456789";
 }
 
 std::uint32_t QuietRepeatMinutesFromStored(std::uint32_t stored) {
     return std::min(stored, MaxQuietRepeatMinutes);
+}
+
+std::optional<std::uint32_t> QuietRepeatMinutesFromText(std::string_view text) {
+    text = TrimWhiteSpace(text);
+    if (text.empty() || text.find_first_not_of(Digits) != std::string_view::npos) return std::nullopt;
+    // Leading zeros count for nothing; past the largest the digits no longer matter.
+    std::uint32_t minutes = 0;
+    for (const char digit : text) {
+        minutes = std::min(minutes * 10 + static_cast<std::uint32_t>(digit - '0'), MaxQuietRepeatMinutes);
+    }
+    return std::max(minutes, MinQuietRepeatMinutes);
 }
 
 bool QuietRepeats::Alerts(std::span<const std::uint32_t> addresses, std::int64_t now, std::uint32_t minutes) {

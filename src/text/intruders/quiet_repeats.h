@@ -1,7 +1,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string_view>
 #include <unordered_map>
 
 // "Alert once per address every N minutes": stored as the registry value
@@ -14,6 +16,9 @@ inline constexpr std::uint32_t DefaultQuietRepeatMinutes = 10;
 
 // A stored value above the largest is read as the largest.
 std::uint32_t QuietRepeatMinutesFromStored(std::uint32_t stored);
+// The minutes box: digits alone, brought within 1-1440; nothing for a text
+// that is no number (empty while the user types).
+std::optional<std::uint32_t> QuietRepeatMinutesFromText(std::string_view text);
 
 // Decides whether an update's attempts alert (sound, balloon, blinking,
 // autofill, launch), one update at a time, in time order:

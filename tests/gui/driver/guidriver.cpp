@@ -547,6 +547,42 @@ int WaitTip(HWND, const Args& a) {
 }
 
 
+// A window's pixels as the screen shows them: a checksum that tells whether
+// its picture changed, and how many pixels are not the window colour.
+int Pixels(HWND window, const Args&) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    // The screen's, as a window of another process has no DC this one could read.
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = bitmap != nullptr ? SelectObject(memory, bitmap) : nullptr;
+    const bool copied = bitmap != nullptr &&
+                        BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+    if (!copied) std::fprintf(stderr, "guidriver: no pixels (%lu)\n", GetLastError());
+    GdiFlush();
+    unsigned long long checksum = 14695981039346656037ull;  // FNV-1a
+    unsigned long long other = 0;
+    const COLORREF paper = GetSysColor(COLOR_WINDOW);
+    const DWORD background = GetRValue(paper) << 16 | GetGValue(paper) << 8 | GetBValue(paper);
+    const auto* pixel = static_cast<const DWORD*>(bits);
+    for (long i = 0; copied && i < static_cast<long>(client.right) * client.bottom; ++i) {
+        checksum = (checksum ^ (pixel[i] & 0xFFFFFF)) * 1099511628211ull;
+        other += (pixel[i] & 0xFFFFFF) != background ? 1 : 0;
+    }
+    if (old != nullptr) SelectObject(memory, old);
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (copied) std::printf("%016llx %llu\n", checksum, other);
+    return Result(copied);
+}
+
 // What a command addresses: nothing, the -w window, the main window, the
 // control named by the first argument, or by the last one when it is given.
 enum class Target { None, Window, Main, FirstId, LastId };
@@ -567,7 +603,7 @@ constexpr DriverCommand kCommands[] = {
     {"foreground", "", 0, 0, Target::None, Foreground},
     {"kill", "", 0, 0, Target::Main, Kill},
     {"close", "", 0, 0, Target::Window, Close},
-    {"rect", "", 0, 0, Target::Window, Rect},
+    {"rect", "[ID]", 0, 1, Target::LastId, Rect},
     {"pointer", "X Y", 2, 2, Target::None, Pointer},
     {"get-text", "ID", 1, 1, Target::FirstId, GetText},
     {"set-text", "ID TEXT", 2, 2, Target::FirstId, SetText},
@@ -596,6 +632,7 @@ constexpr DriverCommand kCommands[] = {
     {"wait-balloon", "1|0 MS", 2, 2, Target::None, WaitBalloon},
     {"watch-balloons", "STOPFILE MAX_MS", 2, 2, Target::None, WatchBalloons},
     {"wait-tip", "START MS", 2, 2, Target::None, WaitTip},
+    {"pixels", "ID", 1, 1, Target::FirstId, Pixels},
 };
 
 int Usage() {

@@ -1,6 +1,6 @@
 # Who keeps knocking: the Intruders window built from router.log (or the
-# reason it cannot be read) and kept up to date by polls, and the balloon at
-# an intrusion.
+# reason it cannot be read) and kept up to date by polls, the balloon at an
+# intrusion, and the addresses left alone.
 
 readonly SIM_INTRUSION_BALLOON="198.51.100.77, TCP port 27374 and 1 more"
 
@@ -42,10 +42,11 @@ scenario_intruders_window() {
   drv command $ID_TRAY_INTRUDERS
   expect_visible -w "$INTRUDERS_WINDOW_TITLE" 1
   expect_text -w "$INTRUDERS_WINDOW_TITLE" $IDC_INTRUDERS_MESSAGE is "2 addresses, 3 attempts"
-  local tab=$'\t'
+  # Long before the last 30 days, and none of them ignored.
+  local tab=$'\t' none=$'\t0\t0\t0\t'
   expect_rows \
-    "203.0.113.5${tab}2${tab}Monday, March 05, 2001 09:05:07${tab}Monday, March 05, 2001 10:15:00${tab}UDP${tab}137" \
-    "192.0.2.44${tab}1${tab}Tuesday, March 06, 2001 11:00:00${tab}Tuesday, March 06, 2001 11:00:00${tab}TCP${tab}8080"
+    "203.0.113.5${tab}2${tab}Monday, March 05, 2001 09:05:07${tab}Monday, March 05, 2001 10:15:00${tab}UDP${tab}137$none" \
+    "192.0.2.44${tab}1${tab}Tuesday, March 06, 2001 11:00:00${tab}Tuesday, March 06, 2001 11:00:00${tab}TCP${tab}8080$none"
 
   # A poll's two attempts join the open window.
   drv click $IDC_GET_IT_NOW
@@ -88,4 +89,45 @@ scenario_popup_on_intrusion() {
   drv click $IDC_GET_IT_NOW
   expect_text $IDC_LOG_SCREEN has "203.0.113.9:5555" 15000
   drv wait-balloon 0 3000 >/dev/null || fail "a balloon showed with the pop-up turned off"
+}
+
+readonly IGNORED_ATTEMPT="Unrecognized%20access%20from%20203.0.113.9:5555%20to%20TCP%20port%2023&age=0"
+readonly WATCHED_ATTEMPT="Unrecognized%20access%20from%20198.51.100.20:6666%20to%20UDP%20port%2053&age=0"
+
+chart_pixels() { drv_line -w "$INTRUDERS_WINDOW_TITLE" pixels $IDC_INTRUDERS_CHART; }
+
+# An ignored address's intrusion launches, fills and pops up nothing, while a
+# second address does; the chart draws every attempt, ignored or not.
+scenario_ignored_address_stays_quiet() {
+  sim_start
+  install_recorder
+  preload_registry '"autoStart"=dword:00000000' '"onlyIntrusion"=dword:00000001' '"autofill"=dword:00000001' \
+    '"autoLaunchExternal"=dword:00000001' "$(external_program_line)"
+  start_vorlane
+  sim log/clear "log/add?text=$IGNORED_ATTEMPT"
+  drv command $ID_TRAY_INTRUDERS
+  expect_text -w "$INTRUDERS_WINDOW_TITLE" $IDC_INTRUDERS_MESSAGE is "No intrusion attempts recorded"
+  drv -w "$INTRUDERS_WINDOW_TITLE" set-text $IDC_INTRUDERS_IGNORE_BOX "203.0.113.0/24"
+  drv -w "$INTRUDERS_WINDOW_TITLE" click $IDC_INTRUDERS_IGNORE_ADD
+  expect_text -w "$INTRUDERS_WINDOW_TITLE" $IDC_INTRUDERS_IGNORE_BOX is ""
+  local empty
+  empty=$(chart_pixels) || fail "the chart cannot be read"
+  [ "${empty#* }" -gt 0 ] || fail "the chart draws nothing"
+
+  drv click $IDC_GET_IT_NOW
+  expect_text $IDC_LOG_SCREEN has "203.0.113.9:5555" 15000
+  expect_text -w "$INTRUDERS_WINDOW_TITLE" $IDC_INTRUDERS_MESSAGE is "1 address, 1 attempt, 1 ignored"
+  wait_for 5 eval '[ "$(chart_pixels)" != "$empty" ]' || fail "the chart stayed the same with an attempt added"
+  expect_same "Intruders rows" "$(list_rows | cut -f1,7-)" $'203.0.113.9\t1\t1\t1\tyes'
+  # Router.log takes the lines before a launch would come.
+  wait_for 5 grep -q -s -F "203.0.113.9:5555" "$APP_DIR/router.log" || fail "router.log lacks the ignored attempt"
+  drv wait-balloon 0 2000 >/dev/null || fail "a balloon showed for an ignored address"
+  [ ! -e "$RECORD" ] || fail "the ignored address launched the external program: $(cat "$RECORD")"
+  expect_is $IDC_EXTERNAL_ARGUMENT ""
+
+  sim "log/add?text=$WATCHED_ATTEMPT"
+  drv click $IDC_GET_IT_NOW
+  wait_launch_record
+  record_has "198.51.100.20"
+  expect_is $IDC_EXTERNAL_ARGUMENT "198.51.100.20"
 }

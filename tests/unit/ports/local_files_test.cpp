@@ -45,6 +45,9 @@ TEST_F(LocalFilesTest, AppendReadAndRemoveInAFolderOfAnyScript) {
     ASSERT_EQ(files.ReadFileInChunks(log, readAll).outcome, FileReadResult::Outcome::Read);
     EXPECT_EQ(read, std::string("one\r\ntw\0o\r\n", 11));
     EXPECT_EQ(files.FileSize(log), 11u);
+    ASSERT_TRUE(files.WriteWholeFile(log, "whole"));  // replaces, never appends
+    EXPECT_EQ(files.FileSize(log), 5u);
+    EXPECT_FALSE(files.WriteWholeFile(PathOf("missing folder/x.csv"), "x"));
     EXPECT_TRUE(files.RemoveFile(log));
     EXPECT_FALSE(files.RemoveFile(log));
     EXPECT_EQ(files.ReadFileInChunks(log, readAll).outcome, FileReadResult::Outcome::Missing);

@@ -93,5 +93,15 @@ TYPED_TEST_P(RegistryContract, PathsInAnyScriptStayTextValues) {
     EXPECT_EQ(key->QueryUnicodeText("absent", 260), std::nullopt);
 }
 
+TYPED_TEST_P(RegistryContract, ListsOfTextsKeepEveryEntry) {
+    const std::string entries("203.0.113.0/24\0\xd0\x9f\0\0", 19);  // the second one Cyrillic
+    auto key = this->Create();
+    ASSERT_NE(key, nullptr);
+    ASSERT_TRUE(key->SetUnicodeTexts("ignoredAddresses", entries));
+    EXPECT_EQ(key->QueryUnicodeTexts("ignoredAddresses", 100), entries);
+    EXPECT_EQ(key->QueryValue("ignoredAddresses", 1000)->type, RegistryType::MultiString);
+    EXPECT_EQ(key->QueryUnicodeTexts("ignoredAddresses", 10), std::nullopt);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(RegistryContract, KeysAndNames, EveryTypeRoundTripsByteForByteWithinItsBuffer,
-                            AccessDecidesWhatAKeyMayDo, PathsInAnyScriptStayTextValues);
+                            AccessDecidesWhatAKeyMayDo, PathsInAnyScriptStayTextValues, ListsOfTextsKeepEveryEntry);

@@ -10,6 +10,7 @@
 #include "resource_ids.h"
 #include "support/fake_dialog.h"
 #include "support/fake_system.h"
+#include "support/scripted_files.h"
 #include "support/silent_intruders_window.h"
 #include "unit/text/logpage/time_zone_guard.h"
 
@@ -30,11 +31,17 @@ struct GatedFiles : LocalFiles {
     std::promise<void> gate;
 };
 
-// A shown window that keeps the rows it is given.
+// A shown window that keeps what it is given; the test picks the row selected.
 struct ShownIntrudersWindow : SilentIntrudersWindow {
     bool IsVisible() override { return true; }
     void ShowRows(std::vector<IntruderRowText> shown, const std::string&) override { rows = std::move(shown); }
+    std::string SelectedAddress() override { return selected; }
+    void ShowChart(const AttemptChart& shown, DateFormat) override { chart = shown.Counts(); }
+    void ShowIgnoredEntries(const std::vector<std::string>& entries) override { ignored = entries; }
     std::vector<IntruderRowText> rows;
+    std::string selected;
+    DayCounts chart{};
+    std::vector<std::string> ignored;
 };
 }  // namespace
 
@@ -71,7 +78,83 @@ TEST(IntrudersController, RouterLogThenUpdatesCountEachAttemptOnce) {
     system.now = kMarch6th - 3600 * 12;
     EXPECT_EQ(intruders.AttemptsToday(), 2u);  // router.log's, at a restart on the 5th
     ASSERT_EQ(window.rows.size(), 2u);
+    // Months before the clock's now: none in the last 30 days.
     EXPECT_EQ(window.rows[0], (IntruderRowText{"203.0.113.5", "3", "2001/03/05 - 09:05", "2001/03/06 - 08:00", "UDP",
-                                               "53"}));
+                                               "53", "0", "0", "0", ""}));
     std::filesystem::remove_all(folder);
+}
+
+TEST(IntrudersController, IgnoreWatchAgainTheChartOfTheSelectionAndTheSavedTable) {
+    const TimeZoneGuard zone("UTC0");
+    FakeSystem system;
+    system.now = kMarch6th + 3600;
+    FakeDialog dialog;
+    ScriptedFiles files;
+    Options options;
+    options.dateFormat = DateFormat::Windows;
+    ShownIntrudersWindow window;
+    IntrudersController intruders(dialog, window, system, files, options);
+    intruders.Record({{{0xC000022C, "TCP", "8080"}, kMarch6th},
+                      {{0xCB007105, "UDP", "53"}, kMarch6th - 86400},
+                      {{0xCB007105, "UDP", "53"}, kMarch6th}});
+    intruders.Open();
+    DayCounts all{}, selected{};
+    all[28] = 1, all[29] = 2, selected[28] = 1, selected[29] = 1;
+    EXPECT_EQ(window.chart, all);
+    EXPECT_EQ(dialog.GetText(IDC_INTRUDERS_CHART_TITLE), "Attempts per day, last 30 days: all addresses");
+
+    window.selected = "203.0.113.5";
+    intruders.OnSelectionChanged();
+    EXPECT_EQ(window.chart, selected);
+    EXPECT_EQ(dialog.GetText(IDC_INTRUDERS_CHART_TITLE), "Attempts per day, last 30 days: 203.0.113.5");
+    intruders.OnCommand(IDC_INTRUDERS_IGNORE, ControlEvent::Clicked, options);
+    EXPECT_EQ(window.ignored, std::vector<std::string>{"203.0.113.5"});
+    EXPECT_EQ(dialog.GetText(IDC_INTRUDERS_MESSAGE), "2 addresses, 3 attempts, 1 ignored");
+    EXPECT_EQ(dialog.GetText(IDC_INTRUDERS_IGNORE), "Watch again");
+    // Watching it again would leave the whole block: asked, and answered No.
+    options.ignoredAddresses.Add("203.0.113.0/24");
+    intruders.OnCommand(IDC_INTRUDERS_IGNORE, ControlEvent::Clicked, options);
+    EXPECT_EQ(options.ignoredAddresses.Size(), 2u);
+    ASSERT_EQ(dialog.Messages().size(), 1u);
+    EXPECT_NE(dialog.Messages()[0].find("203.0.113.0/24"), std::string::npos);
+
+    // A typed block that is none is refused and said so; the minutes box keeps its last number.
+    dialog.SetText(IDC_INTRUDERS_IGNORE_BOX, "203.0.113.0/33");
+    intruders.OnCommand(IDC_INTRUDERS_IGNORE_ADD, ControlEvent::Clicked, options);
+    EXPECT_EQ(options.ignoredAddresses.Size(), 2u);
+    EXPECT_EQ(dialog.Messages().size(), 2u);
+    dialog.SetText(IDC_INTRUDERS_QUIET_MINUTES, "30");
+    dialog.SetChecked(IDC_INTRUDERS_QUIET, true);
+    intruders.OnCommand(IDC_INTRUDERS_QUIET, ControlEvent::Clicked, options);
+    dialog.SetText(IDC_INTRUDERS_QUIET_MINUTES, "");
+    intruders.OnCommand(IDC_INTRUDERS_QUIET_MINUTES, ControlEvent::TextChanged, options);
+    EXPECT_EQ(options.quietRepeatMinutes, 30u);
+    dialog.SetChecked(IDC_INTRUDERS_QUIET, false);
+    intruders.OnCommand(IDC_INTRUDERS_QUIET, ControlEvent::Clicked, options);
+    EXPECT_EQ(options.quietRepeatMinutes, QuietRepeatOff);
+
+    system.savePath = "C:\\intruders.csv";
+    intruders.OnCommand(IDC_INTRUDERS_SAVE_CSV, ControlEvent::Clicked, options);
+    EXPECT_EQ(files.written[*system.savePath],
+              "\xEF\xBB\xBF"
+              "Address,Attempts,First seen,Last seen,Protocol,Port,Last 24 h,Last 7 days,Last 30 days,Ignored\r\n"
+              "203.0.113.5,2,\"March 05, 2001, 08:00:00 AM\",\"March 06, 2001, 08:00:00 AM\",UDP,53,1,2,2,yes\r\n"
+              "192.0.2.44,1,\"March 06, 2001, 08:00:00 AM\",\"March 06, 2001, 08:00:00 AM\",TCP,8080,1,1,1,\r\n");
+}
+
+TEST(IntrudersController, TheSummarySaysWhenAddressesMadeRoom) {
+    FakeSystem system;
+    FakeDialog dialog;
+    ScriptedFiles files;
+    Options options;
+    ShownIntrudersWindow window;
+    IntrudersController intruders(dialog, window, system, files, options);
+    std::vector<ReportedAttempt> attempts;
+    for (std::uint32_t address = 0; address <= MaxIntruderAddresses; ++address) {
+        attempts.push_back({{address, "", ""}, std::nullopt});
+    }
+    intruders.Record(attempts);
+    intruders.Open();
+    EXPECT_EQ(dialog.GetText(IDC_INTRUDERS_MESSAGE),
+              "100000 addresses, 100000 attempts; 1 address seen least recently made room (the table keeps 100000)");
 }

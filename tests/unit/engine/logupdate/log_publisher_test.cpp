@@ -58,7 +58,8 @@ protected:
     IntrudersController intruders{intrudersDialog, intrudersWindow, system, files, options};
     LogScreen screen{dialog, system};
     LogFileWriter file{files, system};
-    LogPublisher publisher{screen, file, intruders, alerts, options};
+    IntrusionAlertGate gate{system, options};
+    LogPublisher publisher{screen, file, intruders, alerts, gate, options};
 };
 
 TEST_F(LogPublisherTest, LinesFollowWhatTheScreenShowsAndANoticeOrAFullScreenGivesWay) {
@@ -119,4 +120,51 @@ TEST_F(LogPublisherTest, AnIntrusionAlertsFilesThenLaunchesAndAMissedLineAloneOn
     Publish(UpdateOf({{kLineA, "Event A"}}));
     EXPECT_EQ(system.soundsPlayed, 1);
     EXPECT_EQ(system.launches.size(), 2u);
+}
+
+namespace {
+std::pair<std::string, std::string> Attempt(const std::string& address) {
+    const std::string message = "Unrecognized access from " + address + ":1025 to TCP port 80";
+    return {"2001/03/05 - 09:05 - " + message + "\r\n", message};
+}
+}  // namespace
+
+// An ignored address alerts, fills and launches nothing, quiet repeats hold
+// back an address that alerted within the minutes, and a new address alerts
+// at once; an update with other lines still launches.
+TEST_F(LogPublisherTest, IgnoredAndQuietAddressesRaiseNothingNewOnesAlertAtOnce) {
+    options.alert = options.autofill = options.autoLaunchExternal = 1;
+    options.externalProgramPath = "C:\\probe.exe";
+    options.ignoredAddresses = IgnoreList({"10.1.2.0/24"});
+    options.quietRepeatMinutes = 10;
+    const struct {
+        std::vector<std::pair<std::string, std::string>> lines;
+        std::int64_t minute;
+        bool alerts, launches;
+        const char* argument;
+        const char* why;
+    } steps[] = {
+        {{Attempt("10.1.2.3")}, 0, false, false, "", "ignored"},
+        {{Attempt("10.1.2.3"), Attempt("10.9.9.9"), Attempt("10.1.2.4")}, 1, true, true, "10.9.9.9", "a watched one"},
+        {{Attempt("10.9.9.9")}, 10, false, false, "", "alerted 9 minutes ago"},
+        {{{kLineA, "Event A"}, Attempt("10.9.9.9")}, 10, false, true, "", "quiet, but another line launches"},
+        {{Attempt("10.9.9.9"), Attempt("10.8.8.8")}, 10, true, true, "10.9.9.9", "10.8.8.8 is new"},
+        {{Attempt("10.9.9.9")}, 20, true, true, "10.9.9.9", "exactly 10 minutes after its alert"},
+    };
+    int sounds = 0;
+    std::size_t launches = 0;
+    for (const auto& step : steps) {
+        dialog.SetText(IDC_EXTERNAL_ARGUMENT, "");
+        tray.balloons.clear();
+        system.now = 1000000000 + 60 * step.minute;
+        Publish(UpdateOf(step.lines));
+        sounds += step.alerts ? 1 : 0;
+        launches += step.launches ? 1 : 0;
+        EXPECT_EQ(system.soundsPlayed, sounds) << step.why;
+        EXPECT_EQ(tray.balloons.size(), step.alerts ? 1u : 0u) << step.why;
+        EXPECT_EQ(dialog.GetText(IDC_EXTERNAL_ARGUMENT), step.argument) << step.why;
+        EXPECT_EQ(system.launches.size(), launches) << step.why;
+    }
+    EXPECT_EQ(tray.balloons.back(), "Intrusion attempt: 10.9.9.9, TCP port 80");
+    EXPECT_EQ(publisher.FirstAddressOnScreen(), "10.9.9.9");  // the ignored 10.1.2.3 came first
 }

@@ -78,7 +78,9 @@ TEST_F(SettingsTest, SaveWritesEveryOptionByteForByteIntoTheUsersKey) {
     settings.lastDate = -2;
     settings.options.popupOnIntrusion = false;
     settings.options.popupOnTrouble = false;
-    settings.options.intrudersLayout = IntrudersWindowLayout{-8, 300, {100, 2, 3, 4, 5, 65536}};
+    settings.options.intrudersLayout = IntrudersWindowLayout{-8, 300, {100, 2, 3, 4, 5, 65536, 7, 8, 9, -1}};
+    settings.options.ignoredAddresses = IgnoreList({"203.0.113.0/24", "192.0.2.5"});
+    settings.options.quietRepeatMinutes = 30;
     Save(settings);
     constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
     EXPECT_FALSE(registry.KeyExists(RegistryRoot::LocalMachine, kScratchKey));
@@ -94,14 +96,28 @@ TEST_F(SettingsTest, SaveWritesEveryOptionByteForByteIntoTheUsersKey) {
     EXPECT_EQ(Stored("popupOnTrouble", kUser), (RegistryValue{RegistryType::Dword, std::string(4, '\0')}));
     const std::string layout("\xf8\xff\xff\xff\x2c\x01\0\0" "d\0\0\0\2\0\0\0\3\0\0\0\4\0\0\0\5\0\0\0\0\0\1\0", 32);
     EXPECT_EQ(Stored("intrudersWindow", kUser), (RegistryValue{RegistryType::Binary, layout}));
+    EXPECT_EQ(Stored("intrudersMoreColumns", kUser),
+              (RegistryValue{RegistryType::Binary, std::string("\7\0\0\0\x08\0\0\0\x09\0\0\0\xff\xff\xff\xff", 16)}));
+    EXPECT_EQ(Stored("ignoredAddresses", kUser),
+              (RegistryValue{RegistryType::MultiString, std::string("203.0.113.0/24\0" "192.0.2.5\0\0", 26)}));
+    EXPECT_EQ(Stored("quietRepeatMinutes", kUser), (RegistryValue{RegistryType::Dword, std::string("\x1e\0\0\0", 4)}));
     // The untouched password is not written.
     EXPECT_EQ(Stored("protectedPassword", kUser), std::nullopt);
-    // A value of another size is no layout.
+    EXPECT_EQ(Load().options.intrudersLayout->columnWidths[8], 9);
+    // A value of another size is no layout; the later columns' widths count as far as stored.
+    Put("intrudersMoreColumns", {RegistryType::Binary, std::string("\7\0\0\0", 4)}, kUser);
+    EXPECT_EQ(Load().options.intrudersLayout->columnWidths,
+              (std::array<int, kIntruderColumnCount>{100, 2, 3, 4, 5, 65536, 7, -1, -1, -1}));
     Put("intrudersWindow", {RegistryType::Binary, layout.substr(1)}, kUser);
+    // A malformed entry is skipped; minutes past the largest are the largest.
+    Put("ignoredAddresses", {RegistryType::MultiString, std::string("10.0.0.0/33\0" "10.0.0.1\0\0", 22)}, kUser);
+    Put("quietRepeatMinutes", {RegistryType::Dword, std::string("\xa1\x05\0\0", 4)}, kUser);  // 1441
     const StoredSettings next = Load();
     EXPECT_FALSE(next.options.popupOnIntrusion);
     EXPECT_FALSE(next.options.popupOnTrouble);
     EXPECT_FALSE(next.options.intrudersLayout);
+    EXPECT_EQ(next.options.ignoredAddresses.Entries(), std::vector<std::string>{"10.0.0.1"});
+    EXPECT_EQ(next.options.quietRepeatMinutes, 1440u);
 }
 
 // The password is the user's alone: protected, under the user's key only. The

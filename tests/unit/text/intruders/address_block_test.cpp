@@ -72,6 +72,9 @@ TEST(IgnoreList, SkipsMalformedEntriesKeepsEachBlockOnceAndRemovesByAnySpelling)
 
     EXPECT_FALSE(list.Add("1.2.3.4/33"));
     EXPECT_TRUE(list.Add(" 198.51.100.0/24 "));
+    EXPECT_TRUE(list.Add("192.0.0.0/16"));
+    EXPECT_EQ(list.Covering(0xC0000205), (std::vector<std::string>{"192.0.2.5", "192.0.0.0/16"}));
+    EXPECT_TRUE(list.Remove("192.0.0.0/16"));
     EXPECT_TRUE(list.Remove("10.9.9.9/8"));
     EXPECT_FALSE(list.Remove("10.0.0.0/8"));
     EXPECT_FALSE(list.Ignores(0x0AFF0001));

@@ -38,7 +38,7 @@ TEST(AttemptHistory, CountsAcrossADayChangeByHoursAndByLocalDays) {
     // 00:20 in Tokyo is 15:20 UTC the day before: days are local ones.
     const struct {
         LocalStamp now;
-        RecentAttempts counts;
+        AttemptCounts counts;
     } cases[] = {
         {{2026, 3, 10, 23, 59, 59}, {4, 7, 9}},
         {{2026, 3, 11, 0, 20, 0}, {4, 6, 9}},
@@ -74,13 +74,13 @@ TEST(AttemptHistory, AnAddressKnockingForWeeksKeepsFewBucketsAndRightCounts) {
 
     const auto now = clock.FromUniversal(end - 300);  // February 15, 23:55
     ASSERT_TRUE(now);
-    EXPECT_EQ(history.CountsAt(*now), (RecentAttempts{6 + 144, 7 * 144, 30 * 144}));
+    EXPECT_EQ(history.CountsAt(*now), (AttemptCounts{6 + 144, 7 * 144, 30 * 144}));
     EXPECT_LE(history.HeapBytes(), 64u * 8u);
 
     // Late arrivals: within the 30 days, and before them.
     history.Add(At(clock, {2026, 1, 20, 12, 0, 0}));
     history.Add(At(clock, {2026, 1, 5, 12, 0, 0}));
-    EXPECT_EQ(history.CountsAt(*now), (RecentAttempts{6 + 144, 7 * 144, 30 * 144 + 1}));
+    EXPECT_EQ(history.CountsAt(*now), (AttemptCounts{6 + 144, 7 * 144, 30 * 144 + 1}));
 }
 
 TEST(AttemptChart, BusiestDayBarsUnderTheMouseAndDayTexts) {

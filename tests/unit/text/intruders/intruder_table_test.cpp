@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "intruders/router_log_intruder_reader.h"
+#include "unit/text/logpage/time_zone_guard.h"
 
 namespace {
 std::vector<IntruderRow> ReadInChunks(std::string_view log, std::size_t first, std::size_t size) {
@@ -11,7 +12,8 @@ std::vector<IntruderRow> ReadInChunks(std::string_view log, std::size_t first, s
         reader.Feed(log.substr(0, size));
     }
     reader.Finish();
-    return table.SortedRows(IntruderColumn::Address, false);
+    const auto views = table.SortedRows(IntruderColumn::Address, false);
+    return {views.begin(), views.end()};
 }
 }  // namespace
 
@@ -43,14 +45,20 @@ TEST(RouterLogIntruderReader, SameTableHoweverTheFileIsCut) {
 
 TEST(IntruderTable, SortsEachColumnWithTiesByAddress) {
     constexpr std::uint32_t A = 0x09000001, B = 0x0A000002, C = 0x0A00000A;  // 9.0.0.1 < 10.0.0.2 < 10.0.0.10
+    const TimeZoneGuard zone("UTC0");
     IntruderTable table;
     table.Add({B, "UDP", "7"}, LocalStamp{2001, 3, 5, 9, 0, 0});
     table.Add({B, "UDP", "7"}, std::nullopt);
     table.Add({C, "", ""}, LocalStamp{2001, 3, 5, 10, 0, 0});
     for (int i = 0; i < 3; ++i) table.Add({A, "UDP", "999"}, std::nullopt);
     table.Add({B, "TCP", "1000"}, LocalStamp{2001, 3, 6, 8, 0, 0});
-    EXPECT_EQ(table.SortedRows(IntruderColumn::Address, false)[1],
-              (IntruderRow{B, 3, LocalStamp{2001, 3, 5, 9, 0, 0}, LocalStamp{2001, 3, 6, 8, 0, 0}, "TCP", "1000"}));
+    // 2001-03-06 09:00 UTC; 10.0.0.10 is left alone.
+    const LocalMoment now{983869200, 983869200};
+    const IgnoreList ignored({"10.0.0.8/29"});
+    EXPECT_EQ(table.SortedRows(IntruderColumn::Address, false, now, ignored)[1],
+              (IntruderView{{B, 3, LocalStamp{2001, 3, 5, 9, 0, 0}, LocalStamp{2001, 3, 6, 8, 0, 0}, "TCP", "1000"},
+                            {2, 2, 2},
+                            false}));
 
     const struct {
         IntruderColumn column;
@@ -64,12 +72,22 @@ TEST(IntruderTable, SortsEachColumnWithTiesByAddress) {
         {IntruderColumn::LastSeen, false, {A, C, B}},
         {IntruderColumn::Protocol, false, {C, B, A}},
         {IntruderColumn::Port, false, {C, A, B}},
+        {IntruderColumn::LastDay, false, {A, C, B}},
+        {IntruderColumn::LastMonth, true, {B, C, A}},
+        {IntruderColumn::Ignored, true, {C, A, B}},
     };
     for (const auto& view : views) {
         std::vector<std::uint32_t> order;
-        for (const auto& row : table.SortedRows(view.column, view.descending)) order.push_back(row.address);
+        for (const auto& row : table.SortedRows(view.column, view.descending, now, ignored)) {
+            order.push_back(row.address);
+        }
         EXPECT_EQ(order, view.order) << static_cast<int>(view.column) << " " << view.descending;
     }
+    DayCounts all{}, ofB{};
+    all[28] = 2, all[29] = 1, ofB[28] = 1, ofB[29] = 1;
+    EXPECT_EQ(table.AttemptsPerDay(now), all);
+    EXPECT_EQ(table.AttemptsPerDay(now, B), ofB);
+    EXPECT_EQ(table.AttemptsPerDay(now, 0x01020304), DayCounts{});
 }
 
 namespace {

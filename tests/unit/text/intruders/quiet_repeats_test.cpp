@@ -48,3 +48,11 @@ TEST(QuietRepeats, ForgetsExpiredTimesAndTheOldestPastTheCap) {
     EXPECT_TRUE(quiet.Alerts(std::vector{A}, later + 60, 1));
     EXPECT_EQ(quiet.RememberedCount(), 1u);
 }
+
+TEST(QuietRepeats, TheMinutesBoxReadsDigitsWithinTheRange) {
+    const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {
+        {"10", 10}, {" 0030 ", 30}, {"0", 1}, {"1440", 1440}, {"1441", 1440}, {"99999999999999999999", 1440},
+        {"", std::nullopt}, {"-5", std::nullopt}, {"1 0", std::nullopt}, {"ten", std::nullopt},
+    };
+    for (const auto& [text, minutes] : cases) EXPECT_EQ(QuietRepeatMinutesFromText(text), minutes) << text;
+}
