@@ -78,9 +78,10 @@ TEST(IntrudersController, RouterLogThenUpdatesCountEachAttemptOnce) {
     system.now = kMarch6th - 3600 * 12;
     EXPECT_EQ(intruders.AttemptsToday(), 2u);  // router.log's, at a restart on the 5th
     ASSERT_EQ(window.rows.size(), 2u);
-    // Months before the clock's now: none in the last 30 days.
+    // Shown at March 6th, 07:00: the two of the 5th in the last 24 hours; the
+    // days count whole, today's later attempt among them.
     EXPECT_EQ(window.rows[0], (IntruderRowText{"203.0.113.5", "3", "2001/03/05 - 09:05", "2001/03/06 - 08:00", "UDP",
-                                               "53", "0", "0", "0", ""}));
+                                               "53", "2", "3", "3", ""}));
     std::filesystem::remove_all(folder);
 }
 
