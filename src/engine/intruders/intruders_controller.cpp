@@ -154,15 +154,30 @@ void IntrudersController::Add(Attempt attempt) {
 }
 
 void IntrudersController::Record(const std::vector<ReportedAttempt>& attempts) {
+    if (attempts.empty()) return;
     // As router.log holds it, so that the same attempt read back at the next
     // start is known again: the short form has no seconds.
     const bool toTheMinute = LogDateFormat(options_) == DateFormat::Short;
-    for (const ReportedAttempt& attempt : attempts) {
+    for (const ReportedAttempt& attempt : attempts) toAdd_.push_back({attempt, toTheMinute});
+    if (!stepPosted_) AddNextStep();
+}
+
+// A page of a hundred thousand attempts would hold the windows up: the table
+// takes them a few thousand at a time, each step a task of its own.
+void IntrudersController::AddNextStep() {
+    stepPosted_ = false;
+    for (std::size_t added = 0; added < kAttemptsPerStep && !toAdd_.empty(); ++added) {
+        const auto& [attempt, toTheMinute] = toAdd_.front();
         auto seen = attempt.time ? StampFromTime(*attempt.time) : std::nullopt;
         if (seen && toTheMinute) seen->second = 0;
         Add({attempt.report, seen});
+        toAdd_.pop_front();
     }
-    if (attempts.empty()) return;
+    if (!toAdd_.empty()) {
+        stepPosted_ = true;
+        system_.PostToGuiThread([this] { AddNextStep(); });
+        return;
+    }
     Refresh();
     if (tableChanged_) tableChanged_();
 }

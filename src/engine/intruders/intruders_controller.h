@@ -24,6 +24,9 @@ struct ReportedAttempt {
     std::optional<std::int32_t> time;  // none when its line has no time
 };
 
+// The table takes this many reported attempts in one step of the GUI thread.
+inline constexpr std::size_t kAttemptsPerStep = 5000;
+
 // At most this many attempts wait while router.log is read; older ones give way.
 inline constexpr std::size_t kMaxAttemptsWaitingForTheFile = 100000;
 
@@ -70,6 +73,7 @@ private:
     };
     void FinishReading(IntruderTable table, std::string failure);
     void Add(Attempt attempt);
+    void AddNextStep();
     LocalMoment Now();
     std::optional<std::uint32_t> SelectedNumber();
     void ShowChart();
@@ -88,6 +92,9 @@ private:
     bool reading_ = false;
     // Applied in order once the file is read.
     std::deque<Attempt> waiting_;
+    // Reported attempts the table has still to take, and whether at the minute.
+    std::deque<std::pair<ReportedAttempt, bool>> toAdd_;
+    bool stepPosted_ = false;
     std::string readFailure_;
     LocalMomentConverter clock_;
     // The address of the chart shown; none for all addresses.
