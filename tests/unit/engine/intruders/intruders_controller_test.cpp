@@ -43,6 +43,17 @@ struct ShownIntrudersWindow : SilentIntrudersWindow {
     DayCounts chart{};
     std::vector<std::string> ignored;
 };
+
+// The controller with fake ports, router.log held by Files.
+template <class Files>
+struct Scene {
+    FakeSystem system;
+    FakeDialog dialog;
+    Files files;
+    Options options;
+    ShownIntrudersWindow window;
+    IntrudersController intruders{dialog, window, system, files, options};
+};
 }  // namespace
 
 // An update that comes while router.log is read waits for the read, and its
@@ -54,13 +65,9 @@ TEST(IntrudersController, RouterLogThenUpdatesCountEachAttemptOnce) {
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "router.log").string();
     std::ofstream(path, std::ios::binary) << kOldLog;
-    FakeSystem system;
-    FakeDialog intrudersDialog;
-    GatedFiles files;
-    Options options;
+    Scene<GatedFiles> scene;
+    auto& [system, intrudersDialog, files, options, window, intruders] = scene;
     options.dateFormat = DateFormat::Short;
-    ShownIntrudersWindow window;
-    IntrudersController intruders(intrudersDialog, window, system, files, options);
     int tableChanges = 0;
     intruders.SetTableListener([&] { ++tableChanges; });
     system.now = kMarch6th - 3600;  // March 6th, 07:00
@@ -87,14 +94,10 @@ TEST(IntrudersController, RouterLogThenUpdatesCountEachAttemptOnce) {
 
 TEST(IntrudersController, IgnoreWatchAgainTheChartOfTheSelectionAndTheSavedTable) {
     const TimeZoneGuard zone("UTC0");
-    FakeSystem system;
+    Scene<ScriptedFiles> scene;
+    auto& [system, dialog, files, options, window, intruders] = scene;
     system.now = kMarch6th + 3600;
-    FakeDialog dialog;
-    ScriptedFiles files;
-    Options options;
     options.dateFormat = DateFormat::Windows;
-    ShownIntrudersWindow window;
-    IntrudersController intruders(dialog, window, system, files, options);
     intruders.Record({{{0xC000022C, "TCP", "8080"}, kMarch6th},
                       {{0xCB007105, "UDP", "53"}, kMarch6th - 86400},
                       {{0xCB007105, "UDP", "53"}, kMarch6th}});
@@ -144,21 +147,16 @@ TEST(IntrudersController, IgnoreWatchAgainTheChartOfTheSelectionAndTheSavedTable
 }
 
 TEST(IntrudersController, TheSummarySaysWhenAddressesMadeRoom) {
-    FakeSystem system;
-    FakeDialog dialog;
-    ScriptedFiles files;
-    Options options;
-    ShownIntrudersWindow window;
-    IntrudersController intruders(dialog, window, system, files, options);
+    Scene<ScriptedFiles> scene;
     std::vector<ReportedAttempt> attempts;
     for (std::uint32_t address = 0; address <= MaxIntruderAddresses; ++address) {
         attempts.push_back({{address, "", ""}, std::nullopt});
     }
-    intruders.Record(attempts);
-    intruders.Open();
+    scene.intruders.Record(attempts);
+    scene.intruders.Open();
     // So many are taken in over several steps of the GUI thread.
-    EXPECT_NE(dialog.GetText(IDC_INTRUDERS_MESSAGE).substr(0, 16), "100000 addresses");
-    system.Settle();
-    EXPECT_EQ(dialog.GetText(IDC_INTRUDERS_MESSAGE),
+    EXPECT_NE(scene.dialog.GetText(IDC_INTRUDERS_MESSAGE).substr(0, 16), "100000 addresses");
+    scene.system.Settle();
+    EXPECT_EQ(scene.dialog.GetText(IDC_INTRUDERS_MESSAGE),
               "100000 addresses, 100000 attempts; 1 address seen least recently made room (the table keeps 100000)");
 }
