@@ -9,7 +9,7 @@
 namespace listener_sockets {
 
 using Handle = std::uintptr_t;
-inline constexpr Handle InvalidHandle = ~Handle{0};
+inline constexpr Handle kInvalidHandle = ~Handle{0};
 
 // Once per process; false when the sockets layer cannot start.
 bool StartSocketsLayer();

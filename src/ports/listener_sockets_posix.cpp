@@ -12,9 +12,9 @@ namespace listener_sockets {
 namespace {
 
 // Room for a burst of datagrams while the listener's thread hands on the last ones.
-constexpr int ReceiveBufferBytes = 1 << 20;
+constexpr int kReceiveBufferBytes = 1 << 20;
 // A flood of connections waits here to be accepted and closed, rather than retrying.
-constexpr int Backlog = SOMAXCONN;
+constexpr int kBacklog = SOMAXCONN;
 
 int ToFd(Handle handle) { return static_cast<int>(static_cast<std::intptr_t>(handle)); }
 
@@ -26,19 +26,19 @@ void CloseKeepingError(int fd) {
 
 Handle Open(int type, std::uint16_t port) {
     const int fd = ::socket(AF_INET, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0) return InvalidHandle;
+    if (fd < 0) return kInvalidHandle;
     const int on = 1;
     // A restart finds the old connections in TIME_WAIT; they must not keep the port.
     if (type == SOCK_STREAM) ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    if (type == SOCK_DGRAM) ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &ReceiveBufferBytes, sizeof ReceiveBufferBytes);
+    if (type == SOCK_DGRAM) ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &kReceiveBufferBytes, sizeof kReceiveBufferBytes);
     sockaddr_in any{};
     any.sin_family = AF_INET;
     any.sin_addr.s_addr = htonl(INADDR_ANY);
     any.sin_port = htons(port);
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&any), sizeof any) != 0 ||
-        (type == SOCK_STREAM && ::listen(fd, Backlog) != 0)) {
+        (type == SOCK_STREAM && ::listen(fd, kBacklog) != 0)) {
         CloseKeepingError(fd);
-        return InvalidHandle;
+        return kInvalidHandle;
     }
     return static_cast<Handle>(fd);
 }
@@ -65,7 +65,7 @@ std::uint16_t BoundPort(Handle socket) {
 }
 
 void Close(Handle socket) {
-    if (socket != InvalidHandle) CloseKeepingError(ToFd(socket));
+    if (socket != kInvalidHandle) CloseKeepingError(ToFd(socket));
 }
 
 bool WaitReadable(const std::vector<Handle>& sockets, std::uint32_t timeoutMs, std::vector<char>& ready) {
@@ -83,7 +83,7 @@ Handle Accept(Handle listening, std::uint32_t& sender) {
     sockaddr_in peer{};
     socklen_t size = sizeof peer;
     const int fd = ::accept4(ToFd(listening), reinterpret_cast<sockaddr*>(&peer), &size, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    if (fd < 0) return InvalidHandle;
+    if (fd < 0) return kInvalidHandle;
     sender = SenderOf(peer);
     return static_cast<Handle>(fd);
 }

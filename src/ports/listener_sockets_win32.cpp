@@ -8,9 +8,9 @@
 namespace listener_sockets {
 namespace {
 
-constexpr int ReceiveBufferBytes = 1 << 20;
+constexpr int kReceiveBufferBytes = 1 << 20;
 // A flood of connections waits here to be accepted and closed, rather than retrying.
-constexpr int Backlog = SOMAXCONN;
+constexpr int kBacklog = SOMAXCONN;
 
 SOCKET ToSocket(Handle handle) { return static_cast<SOCKET>(handle); }
 
@@ -27,22 +27,22 @@ bool MakeNonBlocking(SOCKET s) {
 
 Handle Open(int type, std::uint16_t port) {
     const SOCKET s = ::socket(AF_INET, type, 0);
-    if (s == INVALID_SOCKET) return InvalidHandle;
+    if (s == INVALID_SOCKET) return kInvalidHandle;
     const BOOL on = TRUE;
     // Without it another program could bind the same port and take our traffic.
     ::setsockopt(s, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&on), sizeof on);
     if (type == SOCK_DGRAM) {
-        ::setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&ReceiveBufferBytes),
-                     sizeof ReceiveBufferBytes);
+        ::setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&kReceiveBufferBytes),
+                     sizeof kReceiveBufferBytes);
     }
     sockaddr_in any{};
     any.sin_family = AF_INET;
     any.sin_addr.s_addr = htonl(INADDR_ANY);
     any.sin_port = htons(port);
     if (::bind(s, reinterpret_cast<const sockaddr*>(&any), sizeof any) != 0 ||
-        (type == SOCK_STREAM && ::listen(s, Backlog) != 0) || !MakeNonBlocking(s)) {
+        (type == SOCK_STREAM && ::listen(s, kBacklog) != 0) || !MakeNonBlocking(s)) {
         CloseKeepingError(s);
-        return InvalidHandle;
+        return kInvalidHandle;
     }
     return static_cast<Handle>(s);
 }
@@ -70,7 +70,7 @@ std::uint16_t BoundPort(Handle socket) {
 }
 
 void Close(Handle socket) {
-    if (socket != InvalidHandle) CloseKeepingError(ToSocket(socket));
+    if (socket != kInvalidHandle) CloseKeepingError(ToSocket(socket));
 }
 
 bool WaitReadable(const std::vector<Handle>& sockets, std::uint32_t timeoutMs, std::vector<char>& ready) {
@@ -90,10 +90,10 @@ Handle Accept(Handle listening, std::uint32_t& sender) {
     sockaddr_in peer{};
     int size = sizeof peer;
     const SOCKET s = ::accept(ToSocket(listening), reinterpret_cast<sockaddr*>(&peer), &size);
-    if (s == INVALID_SOCKET) return InvalidHandle;
+    if (s == INVALID_SOCKET) return kInvalidHandle;
     if (!MakeNonBlocking(s)) {
         CloseKeepingError(s);
-        return InvalidHandle;
+        return kInvalidHandle;
     }
     sender = SenderOf(peer);
     return static_cast<Handle>(s);

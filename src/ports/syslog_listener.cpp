@@ -14,11 +14,11 @@ namespace sockets = listener_sockets;
 namespace {
 
 // The largest datagram, read whole.
-constexpr std::size_t BufferSize = 1 << 16;
+constexpr std::size_t kBufferSize = 1 << 16;
 // Datagrams taken per wait, so that connections get their turn in a flood.
-constexpr int DatagramsPerWait = 256;
+constexpr int kDatagramsPerWait = 256;
 // Tries at a port free for both UDP and TCP when any port will do.
-constexpr int FreePortTries = 20;
+constexpr int kFreePortTries = 20;
 
 using Clock = std::chrono::steady_clock;
 
@@ -32,7 +32,7 @@ struct Connection {
 }  // namespace
 
 SyslogListener::SyslogListener(SyslogListenerEvents& events, std::uint32_t idleLimitMs)
-    : events_(events), idleLimitMs_(idleLimitMs), udp_(sockets::InvalidHandle), tcp_(sockets::InvalidHandle) {}
+    : events_(events), idleLimitMs_(idleLimitMs), udp_(sockets::kInvalidHandle), tcp_(sockets::kInvalidHandle) {}
 
 SyslogListener::~SyslogListener() { Stop(); }
 
@@ -50,14 +50,14 @@ bool SyslogListener::Start(std::uint16_t port) {
 }
 
 bool SyslogListener::OpenSockets(std::uint16_t port) {
-    for (int attempt = 0; attempt < (port == 0 ? FreePortTries : 1); ++attempt) {
+    for (int attempt = 0; attempt < (port == 0 ? kFreePortTries : 1); ++attempt) {
         tcp_ = sockets::OpenTcp(port);
-        if (tcp_ == sockets::InvalidHandle) return false;
+        if (tcp_ == sockets::kInvalidHandle) return false;
         udp_ = sockets::OpenUdp(sockets::BoundPort(tcp_));
-        if (udp_ != sockets::InvalidHandle) return true;
+        if (udp_ != sockets::kInvalidHandle) return true;
         const int code = sockets::LastErrorCode();
         sockets::Close(tcp_);
-        tcp_ = sockets::InvalidHandle;
+        tcp_ = sockets::kInvalidHandle;
         if (!sockets::IsPortTakenCode(code)) break;
     }
     return false;
@@ -69,14 +69,14 @@ void SyslogListener::Stop() {
     thread_.join();
     sockets::Close(udp_);
     sockets::Close(tcp_);
-    udp_ = tcp_ = sockets::InvalidHandle;
+    udp_ = tcp_ = sockets::kInvalidHandle;
 }
 
 void SyslogListener::Run() {
     std::vector<std::unique_ptr<Connection>> connections;
     std::vector<sockets::Handle> waiting;
     std::vector<char> ready;
-    std::vector<char> buffer(BufferSize);
+    std::vector<char> buffer(kBufferSize);
     const auto idleLimit = std::chrono::milliseconds(idleLimitMs_);
 
     while (!stopping_) {
@@ -85,20 +85,20 @@ void SyslogListener::Run() {
         if (reading) {
             for (const auto& connection : connections) waiting.push_back(connection->socket);
         }
-        if (!sockets::WaitReadable(waiting, WaitMs, ready)) {
+        if (!sockets::WaitReadable(waiting, kWaitMs, ready)) {
             // Nothing to read while the wait fails; do not spin on it.
-            std::this_thread::sleep_for(std::chrono::milliseconds(WaitMs));
+            std::this_thread::sleep_for(std::chrono::milliseconds(kWaitMs));
         }
         const auto now = Clock::now();
 
         std::size_t size = 0;
         std::uint32_t sender = 0;
-        for (int i = 0; ready[0] && i < DatagramsPerWait; ++i) {
+        for (int i = 0; ready[0] && i < kDatagramsPerWait; ++i) {
             if (sockets::ReceiveDatagram(udp_, buffer.data(), buffer.size(), size, sender) != sockets::Received::Data) {
                 break;
             }
             // A zero-length datagram carries no message.
-            if (size > 0) events_.OnSyslogMessage({buffer.data(), std::min(size, MaxSyslogMessageSize)}, sender);
+            if (size > 0) events_.OnSyslogMessage({buffer.data(), std::min(size, kMaxSyslogMessageSize)}, sender);
         }
 
         // ready[i + 2] is connection i's when the wait looked at them: its list is in the same order.
@@ -120,14 +120,14 @@ void SyslogListener::Run() {
             }
             if (!open) {
                 sockets::Close(connection.socket);
-                connection.socket = sockets::InvalidHandle;
+                connection.socket = sockets::kInvalidHandle;
             }
         }
-        std::erase_if(connections, [](const auto& c) { return c->socket == sockets::InvalidHandle; });
+        std::erase_if(connections, [](const auto& c) { return c->socket == sockets::kInvalidHandle; });
         // After the closed ones went, so that their places are free.
         if (ready[1]) {
-            for (sockets::Handle accepted; (accepted = sockets::Accept(tcp_, sender)) != sockets::InvalidHandle;) {
-                if (connections.size() >= MaxConnections) {
+            for (sockets::Handle accepted; (accepted = sockets::Accept(tcp_, sender)) != sockets::kInvalidHandle;) {
+                if (connections.size() >= kMaxConnections) {
                     sockets::Close(accepted);
                 } else {
                     connections.push_back(std::make_unique<Connection>(Connection{accepted, sender, now, {}}));

@@ -25,13 +25,13 @@ public:
 // datagram is one message; a TCP connection carries any number of them.
 class SyslogListener {
 public:
-    static constexpr std::uint32_t WaitMs = 100;
+    static constexpr std::uint32_t kWaitMs = 100;
     // Connections beyond this are accepted and closed at once.
-    static constexpr std::size_t MaxConnections = 16;
-    static constexpr std::uint32_t IdleLimitMs = 5 * 60 * 1000;
+    static constexpr std::size_t kMaxConnections = 16;
+    static constexpr std::uint32_t kIdleLimitMs = 5 * 60 * 1000;
 
     // idleLimitMs: how long a connection may stay silent before it is closed.
-    explicit SyslogListener(SyslogListenerEvents& events, std::uint32_t idleLimitMs = IdleLimitMs);
+    explicit SyslogListener(SyslogListenerEvents& events, std::uint32_t idleLimitMs = kIdleLimitMs);
     ~SyslogListener();
     SyslogListener(const SyslogListener&) = delete;
     SyslogListener& operator=(const SyslogListener&) = delete;

@@ -35,7 +35,7 @@ public:
     ReceiveResult Receive(char* buffer, std::size_t capacity, std::uint32_t timeoutMs);
     // Dotted IPv4 address of the local end, empty when unknown.
     std::string LocalAddress() const;
-    bool IsOpen() const { return handle_ != InvalidHandle; }
+    bool IsOpen() const { return handle_ != kInvalidHandle; }
     // Harmless when already closed; keeps the thread's last error as it was.
     void Close();
 
@@ -48,6 +48,6 @@ private:
     std::ptrdiff_t ReceiveSome(char* buffer, std::size_t capacity);
     bool LocalIpv4(std::uint8_t (&bytes)[4]) const;
 
-    static constexpr std::uintptr_t InvalidHandle = ~std::uintptr_t{0};
-    std::uintptr_t handle_ = InvalidHandle;
+    static constexpr std::uintptr_t kInvalidHandle = ~std::uintptr_t{0};
+    std::uintptr_t handle_ = kInvalidHandle;
 };

@@ -108,6 +108,6 @@ void TcpSocket::Close() {
     if (!IsOpen()) return;
     int code = errno;
     ::close(ToFd(handle_));
-    handle_ = InvalidHandle;
+    handle_ = kInvalidHandle;
     errno = code;
 }

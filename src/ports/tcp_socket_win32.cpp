@@ -109,6 +109,6 @@ void TcpSocket::Close() {
     if (!IsOpen()) return;
     int code = WSAGetLastError();
     ::closesocket(ToSocket(handle_));
-    handle_ = InvalidHandle;
+    handle_ = kInvalidHandle;
     WSASetLastError(code);
 }

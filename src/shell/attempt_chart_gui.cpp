@@ -21,7 +21,7 @@ constexpr COLORREF kTodayColor = RGB(204, 82, 40);
 constexpr COLORREF kAxisColor = RGB(128, 128, 128);
 constexpr COLORREF kGridColor = RGB(208, 208, 208);
 constexpr char kZero[] = "0";
-constexpr std::size_t kMiddleBar = ChartDays / 2;
+constexpr std::size_t kMiddleBar = kChartDays / 2;
 
 struct ChartState {
     std::optional<AttemptChart> chart;
@@ -92,12 +92,12 @@ void Text(HDC dc, int x, int y, UINT align, const std::string& text) {
 void DrawBars(HDC dc, const RECT& plot, const AttemptChart& chart) {
     const int width = plot.right - plot.left;
     const int height = plot.bottom - plot.top;
-    for (std::size_t bar = 0; bar < ChartDays; ++bar) {
+    for (std::size_t bar = 0; bar < kChartDays; ++bar) {
         const AttemptChart::Span span = chart.BarSpan(bar, width);
         const int gap = std::max(1, (span.right - span.left) / 5);
         const RECT rect = {plot.left + span.left + gap / 2, plot.bottom - chart.BarHeight(bar, height),
                            plot.left + span.right - (gap - gap / 2), plot.bottom};
-        FillColor(dc, rect, bar == ChartDays - 1 ? kTodayColor : kBarColor);
+        FillColor(dc, rect, bar == kChartDays - 1 ? kTodayColor : kBarColor);
     }
 }
 
@@ -105,7 +105,7 @@ void DrawBars(HDC dc, const RECT& plot, const AttemptChart& chart) {
 void DrawDayLabels(HDC dc, const RECT& plot, const AttemptChart& chart, DateFormat format) {
     const int y = plot.bottom + Scaled(dc, kLabelGap);
     const std::string first = chart.DayLabel(0, format);
-    const std::string last = chart.DayLabel(ChartDays - 1, format);
+    const std::string last = chart.DayLabel(kChartDays - 1, format);
     const std::string middle = chart.DayLabel(kMiddleBar, format);
     Text(dc, plot.left, y, TA_LEFT, first);
     Text(dc, plot.right, y, TA_RIGHT, last);
@@ -173,7 +173,7 @@ void PlaceTools(HWND window, ChartState& state) {
     ReleaseDC(window, dc);
     // Where a bar stands does not depend on the counts.
     const AttemptChart columns = state.chart.value_or(AttemptChart(DayCounts{}, 0));
-    for (std::size_t bar = 0; bar < ChartDays; ++bar) {
+    for (std::size_t bar = 0; bar < kChartDays; ++bar) {
         const AttemptChart::Span span = columns.BarSpan(bar, plot.right - plot.left);
         TTTOOLINFOA tool = {};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -190,7 +190,7 @@ void CreateTooltip(HWND window, ChartState& state) {
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
                                     instance, nullptr);
     if (state.tooltip == nullptr) return;  // the chart still shows, without its tips
-    for (std::size_t bar = 0; bar < ChartDays; ++bar) {
+    for (std::size_t bar = 0; bar < kChartDays; ++bar) {
         TTTOOLINFOA tool = {};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
         tool.uFlags = TTF_SUBCLASS;  // the dialog's message loop does not relay a child's mouse
@@ -206,7 +206,7 @@ LRESULT OnNotify(HWND window, const NMHDR& header) {
     ChartState* state = StateOf(window);
     if (state == nullptr || header.hwndFrom != state->tooltip || header.code != TTN_GETDISPINFOA) return 0;
     auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
-    state->tip = state->chart && header.idFrom < ChartDays ? state->chart->BarTip(header.idFrom, state->format) : "";
+    state->tip = state->chart && header.idFrom < kChartDays ? state->chart->BarTip(header.idFrom, state->format) : "";
     info.lpszText = state->tip.data();
     return 0;
 }

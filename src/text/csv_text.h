@@ -10,7 +10,7 @@
 // The UTF-8 byte-order mark. Spreadsheet programs on Windows read a CSV file
 // without it in the ANSI code page and garble any non-ASCII letter; with it
 // they read UTF-8. The mark is the file's first bytes, before the first row.
-inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 void AppendCsvField(std::string& out, std::string_view field);
 // The fields, separated by commas, and CR LF.

@@ -23,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string formPage(input.Rest());
     const std::string request = BuildLoginRequest(formPage, password);
 
-    FuzzCheck(request.starts_with(RequestStart) && request.ends_with(RequestTail) &&
-                  request.size() >= RequestStart.size() + RequestTail.size(),
+    FuzzCheck(request.starts_with(RequestStart) && request.ends_with(kRequestTail) &&
+                  request.size() >= RequestStart.size() + kRequestTail.size(),
               "GET, then the fixed headers at the end");
     const std::string_view target =
-        std::string_view(request).substr(RequestStart.size(), request.size() - RequestStart.size() - RequestTail.size());
+        std::string_view(request).substr(RequestStart.size(), request.size() - RequestStart.size() - kRequestTail.size());
     const auto action = formPage.find(ActionMarker);
     const auto actionEnd = action == std::string::npos ? action : formPage.find(' ', action);
     if (actionEnd == std::string::npos) {

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto rows = ReadRows(input.Rest(), cuts);
     FuzzCheck(rows == ReadRows(input.Rest(), 0xFFFFFFFF), "same table however cut");
     for (const auto& row : rows) {
-        FuzzCheck(row.protocol.size() <= MaxReportFieldLength && row.port.size() <= MaxReportFieldLength, "short fields");
+        FuzzCheck(row.protocol.size() <= kMaxReportFieldLength && row.port.size() <= kMaxReportFieldLength, "short fields");
         FuzzCheck(row.firstSeen.has_value() == row.lastSeen.has_value(), "both stamps or neither");
     }
     return 0;

@@ -42,7 +42,7 @@ bool HasControlCharacter(std::string_view text) {
 void CheckParsed(std::string_view bytes) {
     const auto message = ParseSyslogMessage(bytes);
     FuzzCheck(!HasControlCharacter(message.host) && !HasControlCharacter(message.text), "no control character");
-    FuzzCheck(message.host.size() + message.text.size() <= MaxSyslogMessageSize + 4, "texts within the limit");
+    FuzzCheck(message.host.size() + message.text.size() <= kMaxSyslogMessageSize + 4, "texts within the limit");
 }
 }  // namespace
 
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto decoded = Decode(input.Rest(), cuts);
     FuzzCheck(decoded == Decode(input.Rest(), 0xFFFFFFFF), "same messages however cut");
     for (const auto& message : decoded.messages) {
-        FuzzCheck(!message.empty() && message.size() <= MaxSyslogMessageSize, "messages within the limit");
+        FuzzCheck(!message.empty() && message.size() <= kMaxSyslogMessageSize, "messages within the limit");
         CheckParsed(message);
     }
     CheckParsed(input.Rest());

@@ -17,15 +17,15 @@
 #include "logpage/broken_down_time.h"
 
 namespace {
-constexpr std::size_t Addresses = 50000;
-constexpr std::size_t IntrusionEvery = 5;
-constexpr std::uint32_t FirstAddress = 0xC6120000;  // 198.18.0.0, the benchmarking range
-constexpr std::int32_t FirstTime = 1767225600;      // 2026-01-01 00:00:00 UTC
-constexpr std::int32_t SecondsApart = 3;
-constexpr std::size_t BlockBytes = 1 << 20;
-constexpr double Megabyte = 1e6;
-constexpr double MaxSecondsLargest = 1.0;
-constexpr std::string_view RouterLines[] = {"DHCP:discover()", "DHCP:request(192.168.123.101)",
+constexpr std::size_t kAddresses = 50000;
+constexpr std::size_t kIntrusionEvery = 5;
+constexpr std::uint32_t kFirstAddress = 0xC6120000;  // 198.18.0.0, the benchmarking range
+constexpr std::int32_t kFirstTime = 1767225600;      // 2026-01-01 00:00:00 UTC
+constexpr std::int32_t kSecondsApart = 3;
+constexpr std::size_t kBlockBytes = 1 << 20;
+constexpr double kMegabyte = 1e6;
+constexpr double kMaxSecondsLargest = 1.0;
+constexpr std::string_view kRouterLines[] = {"DHCP:discover()", "DHCP:request(192.168.123.101)",
                                             "192.168.123.100 login successful", "PPPoE start to dial-up"};
 
 struct Measurement {
@@ -40,15 +40,15 @@ struct Measurement {
 
 // One line as the program logs a timed entry, in the long date form with GMT.
 void AppendLine(std::string& out, std::size_t index) {
-    const std::int32_t time = FirstTime + static_cast<std::int32_t>(index) * SecondsApart;
+    const std::int32_t time = kFirstTime + static_cast<std::int32_t>(index) * kSecondsApart;
     if (const auto stamp = StampFromTime(time)) AppendStampText(out, *stamp, DateFormat::Long);
     out += " - ";
-    if (index % IntrusionEvery == 0) {
-        const auto address = FirstAddress + static_cast<std::uint32_t>(index / IntrusionEvery % Addresses);
+    if (index % kIntrusionEvery == 0) {
+        const auto address = kFirstAddress + static_cast<std::uint32_t>(index / kIntrusionEvery % kAddresses);
         out += "Unrecognized access from " + AddressText(address) + ":" + std::to_string(1024 + index % 60000) +
                (index % 2 ? " to TCP port 27374" : " to UDP port 137");
     } else {
-        out += RouterLines[index % std::size(RouterLines)];
+        out += kRouterLines[index % std::size(kRouterLines)];
     }
     if (const auto utc = ToUniversalTime(time)) AppendGmtSuffixText(out, *utc);
     out += "\r\n";
@@ -61,7 +61,7 @@ std::optional<std::size_t> WriteLog(LocalFiles& files, const std::string& path, 
     std::size_t written = 0;
     for (std::size_t i = 0; i < lines; ++i) {
         AppendLine(block, i);
-        if (block.size() < BlockBytes && i + 1 < lines) continue;
+        if (block.size() < kBlockBytes && i + 1 < lines) continue;
         if (files.AppendToFile(path, block) != block.size()) return std::nullopt;
         written += block.size();
         block.clear();
@@ -72,7 +72,7 @@ std::optional<std::size_t> WriteLog(LocalFiles& files, const std::string& path, 
 // The moment of the log's last line, as the window takes its counts at.
 LocalMoment LastMoment(std::size_t lines) {
     LocalMomentConverter clock;
-    const std::int64_t last = FirstTime + static_cast<std::int64_t>(lines - 1) * SecondsApart;
+    const std::int64_t last = kFirstTime + static_cast<std::int64_t>(lines - 1) * kSecondsApart;
     return clock.FromUniversal(last).value_or(LocalMoment{last, last});
 }
 
@@ -127,12 +127,12 @@ std::optional<double> RunOne(const std::string& self, const std::string& path, s
         return std::nullopt;
     }
     std::printf("%6.1f MB  %8zu lines  %6zu addresses  %7llu attempts  %7.3f s  %6.1f MB/s  peak RSS %6.1f MiB\n",
-                static_cast<double>(*bytes) / Megabyte, lines, result->addresses, result->attempts, result->seconds,
-                static_cast<double>(*bytes) / Megabyte / result->seconds,
+                static_cast<double>(*bytes) / kMegabyte, lines, result->addresses, result->attempts, result->seconds,
+                static_cast<double>(*bytes) / kMegabyte / result->seconds,
                 static_cast<double>(result->peakKilobytes) / 1024.0);
     std::printf("          attempt histories %.1f MB (%.1f bytes per address); rows sorted by their 30-day count and "
                 "the chart of all addresses %.3f s (%llu attempts in the last 30 days)\n",
-                static_cast<double>(result->historyBytes) / Megabyte,
+                static_cast<double>(result->historyBytes) / kMegabyte,
                 static_cast<double>(result->historyBytes) / static_cast<double>(result->addresses), result->viewSeconds,
                 result->lastMonth);
     std::fflush(stdout);
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     std::printf("router.log through LocalFiles into the intruder table, wall time, file in the page cache\n");
     const auto large = RunOne(argv[0], path, 1000000);
     const auto half = RunOne(argv[0], path, 500000);
-    const bool pass = large && half && *large <= MaxSecondsLargest;
-    std::printf("target: 1,000,000 lines in <= %.1f s: %s\n", MaxSecondsLargest, pass ? "PASS" : "FAIL");
+    const bool pass = large && half && *large <= kMaxSecondsLargest;
+    std::printf("target: 1,000,000 lines in <= %.1f s: %s\n", kMaxSecondsLargest, pass ? "PASS" : "FAIL");
     return pass ? 0 : 1;
 }

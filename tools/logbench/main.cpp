@@ -14,11 +14,11 @@
 #include "logpage/new_entry_selector.h"
 
 namespace {
-constexpr std::int32_t ReferenceTime = 1000000000;
-constexpr std::size_t Megabyte = 1024 * 1024;
-constexpr int Repeats = 9;
-constexpr double MaxMsPerMegabyte = 20.0;
-constexpr double MaxGrowth = 4.5;
+constexpr std::int32_t kReferenceTime = 1000000000;
+constexpr std::size_t kMegabyte = 1024 * 1024;
+constexpr int kRepeats = 9;
+constexpr double kMaxMsPerMegabyte = 20.0;
+constexpr double kMaxGrowth = 4.5;
 
 enum class PageKind { Mixed, TimedOnly };
 
@@ -79,9 +79,9 @@ double CpuMilliseconds() {
 Measurement Measure(const std::string& page, const std::string& screen) {
     Measurement best;
     best.milliseconds = 1e30;
-    for (int run = 0; run < Repeats; ++run) {
+    for (int run = 0; run < kRepeats; ++run) {
         const double start = CpuMilliseconds();
-        auto entries = ScanLogEntries(page, ReferenceTime);
+        auto entries = ScanLogEntries(page, kReferenceTime);
         const auto scanned = entries.size();
         const auto selection = SelectNewEntries(std::move(entries), screen, {}, 0);
         const auto update = RenderLogLines(selection.entries, {DateFormat::Windows, true});
@@ -97,7 +97,7 @@ Measurement Measure(const std::string& page, const std::string& screen) {
 // Child mode: one page kind and size, printed as "entries selected ms".
 int MeasureOne(std::string_view kindName, std::size_t megabytes) {
     const auto kind = kindName == "mixed" ? PageKind::Mixed : PageKind::TimedOnly;
-    const auto result = Measure(BuildPage(megabytes * Megabyte, kind), BuildScreen());
+    const auto result = Measure(BuildPage(megabytes * kMegabyte, kind), BuildScreen());
     std::printf("%zu %zu %.3f\n", result.entries, result.selected, result.milliseconds);
     return 0;
 }
@@ -130,13 +130,13 @@ bool RunSeries(const std::string& self, const char* kindName) {
         std::printf("%-7s %zu MB  %7zu entries  %7zu selected  %8.2f ms  %6.2f ms/MB\n", kindName, megabytes,
                     result->entries, result->selected, result->milliseconds, perMegabyte);
         std::fflush(stdout);
-        fastEnough = fastEnough && perMegabyte <= MaxMsPerMegabyte;
+        fastEnough = fastEnough && perMegabyte <= kMaxMsPerMegabyte;
         if (megabytes == 1) oneMegabyte = result->milliseconds;
         if (megabytes == 4) fourMegabytes = result->milliseconds;
     }
     const double growth = fourMegabytes / oneMegabyte;
     std::printf("%-7s 4 MB / 1 MB = %.2f\n", kindName, growth);
-    return fastEnough && growth <= MaxGrowth;
+    return fastEnough && growth <= kMaxGrowth;
 }
 }  // namespace
 
@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
         return MeasureOne(argv[2], static_cast<std::size_t>(std::strtoul(argv[3], nullptr, 10)));
     }
     std::printf("scan + select + render, CPU time, best of %d runs; targets: <= %.0f ms/MB, 4 MB <= %.1f x 1 MB\n",
-                Repeats, MaxMsPerMegabyte, MaxGrowth);
+                kRepeats, kMaxMsPerMegabyte, kMaxGrowth);
     const std::string self = argv[0];
     const bool mixed = RunSeries(self, "mixed");
     const bool timedOnly = RunSeries(self, "L2only");

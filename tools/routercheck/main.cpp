@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr const char* Usage =
+constexpr const char* kUsage =
     "usage: routercheck ADDRESS [--status] [--password PASSWORD]\n"
     "  ADDRESS   host or host:port of the router's web server\n"
     "  --status  fetch the status page instead of the log page\n"
@@ -53,7 +53,7 @@ std::string FetchPage(RouterHttpClient& client, const CheckOptions& options) {
 int main(int argc, char** argv) {
     CheckOptions options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fputs(Usage, stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
     ConsoleMessages messages;

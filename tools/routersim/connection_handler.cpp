@@ -9,12 +9,12 @@
 
 namespace {
 
-constexpr int RequestWaitMs = 5000;
+constexpr int kRequestWaitMs = 5000;
 
 }  // namespace
 
 void ServeConnection(int fd, SimState& state, int port) {
-    std::string head = ReadRequestHead(fd, RequestWaitMs);
+    std::string head = ReadRequestHead(fd, kRequestWaitMs);
     HttpRequest request = ParseHttpRequest(head);
     if (IsControlRequest(request)) {
         DeliverPlainAnswer(fd, AnswerControlRequest(request, state));

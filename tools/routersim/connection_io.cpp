@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::string::size_type MaxRequestHead = 64 * 1024;
+constexpr std::string::size_type kMaxRequestHead = 64 * 1024;
 
 bool WaitReadable(int fd, int timeoutMs) {
     pollfd waiting{fd, POLLIN, 0};
@@ -29,7 +29,7 @@ std::string ReadRequestHead(int fd, int timeoutMs) {
     std::string head;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     char buffer[4096];
-    while (head.find("\r\n\r\n") == std::string::npos && head.size() < MaxRequestHead) {
+    while (head.find("\r\n\r\n") == std::string::npos && head.size() < kMaxRequestHead) {
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0 || !WaitReadable(fd, static_cast<int>(left.count()))) break;
         ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);

@@ -12,10 +12,10 @@ namespace {
 
 using Fields = std::map<std::string, std::string>;
 
-constexpr long long MaxFillBytes = 64LL * 1024 * 1024;
+constexpr long long kMaxFillBytes = 64LL * 1024 * 1024;
 // Generated calls are never held whole: this only keeps a typo from sending for hours.
-constexpr long long MaxGeneratedBytes = 8LL * 1024 * 1024 * 1024;
-constexpr int GeneratedAnswerWaitMs = 5000;
+constexpr long long kMaxGeneratedBytes = 8LL * 1024 * 1024 * 1024;
+constexpr int kGeneratedAnswerWaitMs = 5000;
 
 HttpResponse PlainText(std::string text) { return {"HTTP/1.0 200 OK", "Content-Type: text/plain\r\n", std::move(text)}; }
 
@@ -65,7 +65,7 @@ HttpResponse AddLogEntry(const Fields& fields, SimState& state) {
 
 HttpResponse FillLogEntries(const Fields& fields, SimState& state) {
     long long requested = Number(fields, "bytes", 0);
-    if (requested < 0 || requested > MaxFillBytes) return BadRequest("bytes out of range");
+    if (requested < 0 || requested > kMaxFillBytes) return BadRequest("bytes out of range");
     std::size_t bytes = static_cast<std::size_t>(requested);
     state.Update([&](SimSettings& s) { FillLog(s.log, s.wanType, bytes, SimClock::now()); });
     return PlainText("ok\n");
@@ -111,13 +111,13 @@ HttpResponse SetMode(const Fields& fields, SimState& state) {
         s.mode = *mode;
         s.dripIntervalMs = static_cast<int>(std::clamp(Number(fields, "interval", s.dripIntervalMs), 0LL, 10000LL));
         s.contentLength = Flag(fields, "contentlength").value_or(false);
-        s.generatedBytes = static_cast<unsigned long long>(std::clamp(Number(fields, "bytes", 0), 0LL, MaxGeneratedBytes));
+        s.generatedBytes = static_cast<unsigned long long>(std::clamp(Number(fields, "bytes", 0), 0LL, kMaxGeneratedBytes));
     });
     return PlainText("ok\n");
 }
 
 HttpResponse ReportGeneratedAnswer(const SimState& state) {
-    const std::optional<GeneratedAnswer> answer = state.LastGeneratedAnswer(GeneratedAnswerWaitMs);
+    const std::optional<GeneratedAnswer> answer = state.LastGeneratedAnswer(kGeneratedAnswerWaitMs);
     if (!answer) return PlainText("none\n");
     return PlainText("sent " + std::to_string(answer->sentBytes) + (answer->whole ? " whole\n" : " cut\n"));
 }
@@ -130,11 +130,11 @@ HttpResponse ListRequests(SimState& state) {
 
 }  // namespace
 
-bool IsControlRequest(const HttpRequest& request) { return request.path.starts_with(ControlPathPrefix); }
+bool IsControlRequest(const HttpRequest& request) { return request.path.starts_with(kControlPathPrefix); }
 
 HttpResponse AnswerControlRequest(const HttpRequest& request, SimState& state) {
     Fields fields = ParseQuery(request.query);
-    std::string command = request.path.substr(std::string(ControlPathPrefix).size());
+    std::string command = request.path.substr(std::string(kControlPathPrefix).size());
     if (command == "reset") {
         state.ResetSettings();
         return PlainText("ok\n");

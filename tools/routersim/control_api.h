@@ -6,7 +6,7 @@
 #include "sim_state.h"
 
 // Requests under this path steer the simulator; they are never recorded.
-inline constexpr const char* ControlPathPrefix = "/_sim/";
+inline constexpr const char* kControlPathPrefix = "/_sim/";
 
 bool IsControlRequest(const HttpRequest& request);
 

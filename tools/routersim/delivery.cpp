@@ -12,25 +12,25 @@
 namespace {
 
 // Silent connections are let go after this, so stuck clients cannot pile up threads.
-constexpr int HoldLimitMs = 60000;
-constexpr int ResetPauseMs = 300;
-constexpr std::size_t GarbageSize = 2048;
-constexpr std::size_t GeneratedChunkSize = 64 * 1024;
+constexpr int kHoldLimitMs = 60000;
+constexpr int kResetPauseMs = 300;
+constexpr std::size_t kGarbageSize = 2048;
+constexpr std::size_t kGeneratedChunkSize = 64 * 1024;
 
 // The page with `bytes` of calls made chunk by chunk after its calls start;
 // an answer without calls goes as it is.
 void SendWithGeneratedCalls(int fd, const std::string& framed, unsigned long long bytes, SimState& state) {
-    const auto callsAt = framed.find(LogCallsStart);
+    const auto callsAt = framed.find(kLogCallsStart);
     if (callsAt == std::string::npos) {
         SendAllBytes(fd, framed);
         return;
     }
-    const auto split = callsAt + LogCallsStart.size();
+    const auto split = callsAt + kLogCallsStart.size();
     state.StartGeneratedAnswer();
     GeneratedAnswer answer;
     bool open = SendAllBytes(fd, framed.substr(0, split));
     for (unsigned long long next = 0; open && answer.sentBytes < bytes;) {
-        const auto size = std::min<unsigned long long>(GeneratedChunkSize, bytes - answer.sentBytes);
+        const auto size = std::min<unsigned long long>(kGeneratedChunkSize, bytes - answer.sentBytes);
         const std::string chunk = FillerCalls(next, static_cast<std::size_t>(size));
         open = SendAllBytes(fd, chunk);
         if (open) answer.sentBytes += chunk.size();
@@ -61,10 +61,10 @@ void DeliverRouterAnswer(int fd, const HttpResponse& answer, const SimSettings& 
     std::string bytes = FrameResponse(answer, settings.contentLength && settings.mode != DeliveryMode::Huge);
     switch (settings.mode) {
     case DeliveryMode::KeepOpen:
-        if (SendAllBytes(fd, bytes)) WaitForPeerClose(fd, HoldLimitMs);
+        if (SendAllBytes(fd, bytes)) WaitForPeerClose(fd, kHoldLimitMs);
         break;
     case DeliveryMode::NoAnswer:
-        WaitForPeerClose(fd, HoldLimitMs);
+        WaitForPeerClose(fd, kHoldLimitMs);
         break;
     case DeliveryMode::Drip:
         SendDripping(fd, bytes, settings.dripIntervalMs);
@@ -72,11 +72,11 @@ void DeliverRouterAnswer(int fd, const HttpResponse& answer, const SimSettings& 
     case DeliveryMode::Reset:
         SendAllBytes(fd, bytes.substr(0, bytes.size() / 2));
         // Let the first half arrive before the reset overtakes it.
-        std::this_thread::sleep_for(std::chrono::milliseconds(ResetPauseMs));
+        std::this_thread::sleep_for(std::chrono::milliseconds(kResetPauseMs));
         CloseWithReset(fd);
         return;
     case DeliveryMode::Garbage:
-        SendAllBytes(fd, GarbageBytes(GarbageSize));
+        SendAllBytes(fd, GarbageBytes(kGarbageSize));
         break;
     case DeliveryMode::Refuse:
         break;

@@ -4,14 +4,14 @@
 
 namespace {
 
-constexpr const char* PageHead =
+constexpr const char* kPageHead =
     "<HTML><HEAD><TITLE>System Log</TITLE>\n"
     "<SCRIPT LANGUAGE=\"JavaScript\">\n"
     "var now=new Date().getTime();\n"
     "function L1(s){document.writeln(s);}\n"
     "function L2(a,s){var d=new Date(now-a);document.writeln(d.toLocaleString()+s);}\n"
     "</SCRIPT></HEAD>\n<BODY BGCOLOR=#FFFFFF>\n<B>System Log</B><BR>\n";
-constexpr const char* PageTail = "</SCRIPT>\n</PRE>\n<FORM><INPUT TYPE=BUTTON VALUE=\"Refresh\"></FORM></BODY></HTML>\n";
+constexpr const char* kPageTail = "</SCRIPT>\n</PRE>\n<FORM><INPUT TYPE=BUTTON VALUE=\"Refresh\"></FORM></BODY></HTML>\n";
 
 long long AgeMs(SimClock::time_point when, SimClock::time_point now) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(now - when).count();
@@ -32,7 +32,7 @@ std::string FillerMessage(unsigned long long n) {
     }
 }
 
-constexpr long long DayMs = 86400000;
+constexpr long long kDayMs = 86400000;
 
 }  // namespace
 
@@ -42,11 +42,11 @@ std::string RenderLogCall(const SimLogEntry& entry, SimClock::time_point now) {
 }
 
 std::string RenderLogPage(const std::vector<SimLogEntry>& log, const std::string& wanType, SimClock::time_point now) {
-    std::string page = PageHead;
+    std::string page = kPageHead;
     page += "WAN Type: " + wanType + "<BR>\n";
-    page += LogCallsStart;
+    page += kLogCallsStart;
     for (const SimLogEntry& entry : log) page += RenderLogCall(entry, now);
-    page += PageTail;
+    page += kPageTail;
     return page;
 }
 
@@ -54,7 +54,7 @@ void FillLog(std::vector<SimLogEntry>& log, const std::string& wanType, std::siz
     std::size_t size = RenderLogPage(log, wanType, now).size();
     const std::size_t first = log.size();
     for (unsigned n = 0; size < bytes; ++n) {
-        SimLogEntry entry{true, now - std::chrono::seconds(DayMs / 1000), FillerMessage(n)};
+        SimLogEntry entry{true, now - std::chrono::seconds(kDayMs / 1000), FillerMessage(n)};
         size += RenderLogCall(entry, now).size();
         log.push_back(std::move(entry));
     }
@@ -68,7 +68,7 @@ std::string FillerCalls(unsigned long long& next, std::size_t bytes) {
     std::string calls;
     const SimClock::time_point now = SimClock::now();
     for (; calls.size() < bytes; ++next) {
-        const auto age = std::chrono::milliseconds(DayMs - static_cast<long long>(next % DayMs));
+        const auto age = std::chrono::milliseconds(kDayMs - static_cast<long long>(next % kDayMs));
         calls += RenderLogCall({true, now - age, FillerMessage(next)}, now);
     }
     return calls;

@@ -12,7 +12,7 @@ std::string RenderLogPage(const std::vector<SimLogEntry>& log, const std::string
 std::string RenderLogCall(const SimLogEntry& entry, SimClock::time_point now);
 
 // Where a rendered page's calls begin.
-inline constexpr std::string_view LogCallsStart = "<BR><PRE>\n<SCRIPT>\n";
+inline constexpr std::string_view kLogCallsStart = "<BR><PRE>\n<SCRIPT>\n";
 
 // Whole filler calls, numbered from `next` on (which moves past them), until
 // the text holds at least `bytes`; the ages fall toward now.

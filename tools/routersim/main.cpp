@@ -13,7 +13,7 @@
 int main(int argc, char** argv) {
     std::optional<SimOptions> options = ParseSimOptions(argc, argv);
     if (!options) {
-        std::fputs(SimUsage, stderr);
+        std::fputs(kSimUsage, stderr);
         return 2;
     }
     int listener = OpenLoopbackListener(options->port);

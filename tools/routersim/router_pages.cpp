@@ -1,14 +1,14 @@
 #include "router_pages.h"
 
 HttpResponse MenuPage(LoginForm form) {
-    std::string action = form == LoginForm::WithoutAction ? "" : std::string(" ACTION=") + LoginActionPath;
+    std::string action = form == LoginForm::WithoutAction ? "" : std::string(" ACTION=") + kLoginActionPath;
     std::string formEnd = form == LoginForm::WithoutEnd ? "" : "</FORM>";
     return HtmlPage("<HTML><HEAD><TITLE>Main Menu</TITLE></HEAD>\n<BODY BGCOLOR=#FFFFFF>\n"
                     "<FORM METHOD=GET" + action + " NAME=login>\n"
                     "<INPUT TYPE=HIDDEN NAME=page VALUE=\"syslog\">\n"
                     "<INPUT TYPE=HIDDEN NAME=logout VALUE=\"\">\n"
                     "System Password: <INPUT TYPE=PASSWORD NAME=" +
-                    PasswordFieldName +
+                    kPasswordFieldName +
                     " SIZE=16 MAXLENGTH=16>\n"
                     "<INPUT TYPE=SUBMIT VALUE=\"Log in\">\n" +
                     formEnd + "</BODY></HTML>\n");

@@ -5,8 +5,8 @@
 #include "sim_settings.h"
 
 // The login form the router shows on its menu page.
-inline constexpr const char* LoginActionPath = "/cgi-bin/login";
-inline constexpr const char* PasswordFieldName = "pws";
+inline constexpr const char* kLoginActionPath = "/cgi-bin/login";
+inline constexpr const char* kPasswordFieldName = "pws";
 
 HttpResponse MenuPage(LoginForm form);
 HttpResponse LoginAcceptedPage();

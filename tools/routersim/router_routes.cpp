@@ -16,7 +16,7 @@ bool Refused(const SimSettings& settings) {
 // The password goes unencoded, so it may hold "&" or blanks: it is the text
 // after "pws=" up to the end of the query or an "&" that a field follows.
 bool CarriesPassword(const std::string& query, const std::string& password) {
-    std::string field = std::string(PasswordFieldName) + "=" + password;
+    std::string field = std::string(kPasswordFieldName) + "=" + password;
     std::string::size_type at = query.find(field);
     while (at != std::string::npos) {
         bool fieldStart = at == 0 || query[at - 1] == '&';
@@ -44,7 +44,7 @@ HttpResponse AnswerRouterRequest(const HttpRequest& request, SimState& state, co
     if (settings.moved) return MovedPage(port);
     const std::string& path = request.path;
     if (path == "/menu.htm") return MenuPage(settings.loginForm);
-    if (path == LoginActionPath) return AnswerLogin(request, state, clientAddress);
+    if (path == kLoginActionPath) return AnswerLogin(request, state, clientAddress);
     if (path == "/cgi-bin/logo") {
         std::this_thread::sleep_for(std::chrono::milliseconds(settings.logoutDelayMs));
         state.Update([](SimSettings& s) { s.loggedIn = false; });

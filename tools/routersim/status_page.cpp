@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr long long LeaseSeconds = 1800;  // the DHCP lease the log page announces (DOL=1800)
+constexpr long long kLeaseSeconds = 1800;  // the DHCP lease the log page announces (DOL=1800)
 
 struct StatusRow {
     std::string label;
@@ -23,7 +23,7 @@ std::vector<StatusRow> StatusRows(ConnectionItem item, long long upSeconds) {
     };
     if (item == ConnectionItem::ConnectionTime) rows.push_back({"Connection Time", FormatDuration(upSeconds)});
     if (item == ConnectionItem::LeaseTime)
-        rows.push_back({"Remaining Lease Time", FormatDuration(LeaseSeconds - upSeconds % LeaseSeconds), true});
+        rows.push_back({"Remaining Lease Time", FormatDuration(kLeaseSeconds - upSeconds % kLeaseSeconds), true});
     rows.push_back({"Printer", "Not ready"});
     return rows;
 }

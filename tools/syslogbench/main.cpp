@@ -17,10 +17,10 @@
 
 namespace {
 
-constexpr const char* Usage =
+constexpr const char* kUsage =
     "usage: syslogbench tcp PORT COUNT\n"
     "       syslogbench udp PORT COUNT PER_SECOND\n";
-constexpr std::size_t ChunkBytes = 1 << 16;
+constexpr std::size_t kChunkBytes = 1 << 16;
 
 std::string Message(unsigned long index) {
     const std::string number = std::to_string(index);
@@ -42,7 +42,7 @@ bool SendTcp(std::uint16_t port, unsigned long count) {
         } else {
             chunk += message + '\n';
         }
-        if (chunk.size() < ChunkBytes && i + 1 < count) continue;
+        if (chunk.size() < kChunkBytes && i + 1 < count) continue;
         if (!socket.SendAll(chunk.data(), chunk.size())) return false;
         chunk.clear();
     }
@@ -80,7 +80,7 @@ bool SendUdp(std::uint16_t port, unsigned long count, unsigned long perSecond) {
 int main(int argc, char** argv) {
     const std::string_view mode = argc > 1 ? argv[1] : "";
     if (!((mode == "tcp" && argc == 4) || (mode == "udp" && argc == 5))) {
-        std::fputs(Usage, stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
     const auto port = static_cast<std::uint16_t>(std::strtoul(argv[2], nullptr, 10));

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr const char* Usage =
+constexpr const char* kUsage =
     "usage: syslogsink PORT FILE [--router ADDRESS]\n"
     "  PORT    UDP and TCP port to listen on; 0 takes a free one\n"
     "  FILE    where each message goes as a router.log line\n"
@@ -31,12 +31,12 @@ void RequestStop(int) { stopRequested = true; }
 
 int main(int argc, char** argv) {
     if (argc != 3 && !(argc == 5 && std::string_view(argv[3]) == "--router")) {
-        std::fputs(Usage, stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
     const long port = std::strtol(argv[1], nullptr, 10);
     if (port < 0 || port > 65535) {
-        std::fputs(Usage, stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
     const std::string router = argc == 5 ? argv[4] : "";

@@ -25,7 +25,7 @@ std::string WatchAgainQuestion(const std::string& address, const std::vector<std
 }  // namespace
 
 void AlertCalmingControls::Show(const Options& options) {
-    const bool quiet = options.quietRepeatMinutes != QuietRepeatOff;
+    const bool quiet = options.quietRepeatMinutes != kQuietRepeatOff;
     if (quiet) minutes_ = options.quietRepeatMinutes;
     dialog_.SetChecked(IDC_INTRUDERS_QUIET, quiet);
     dialog_.SetText(IDC_INTRUDERS_QUIET_MINUTES, std::to_string(minutes_));
@@ -37,7 +37,7 @@ void AlertCalmingControls::ShowIgnored(const Options& options) {
 }
 
 bool AlertCalmingControls::Add(const std::string& entry, Options& options) {
-    if (options.ignoredAddresses.Size() >= MaxIgnoredEntries) {
+    if (options.ignoredAddresses.Size() >= kMaxIgnoredEntries) {
         dialog_.ShowMessage(kListFullText, MessageButtons::Ok);
         return false;
     }
@@ -81,5 +81,5 @@ void AlertCalmingControls::TakeQuietChange(int controlId, ControlEvent event, Op
     if (!changed) return;
     // A box being typed in keeps the last number it held.
     if (const auto typed = QuietRepeatMinutesFromText(dialog_.GetText(IDC_INTRUDERS_QUIET_MINUTES))) minutes_ = *typed;
-    options.quietRepeatMinutes = dialog_.IsChecked(IDC_INTRUDERS_QUIET) ? minutes_ : QuietRepeatOff;
+    options.quietRepeatMinutes = dialog_.IsChecked(IDC_INTRUDERS_QUIET) ? minutes_ : kQuietRepeatOff;
 }

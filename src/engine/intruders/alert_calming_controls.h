@@ -34,5 +34,5 @@ private:
     DialogPort& dialog_;
     IntrudersWindowPort& window_;
     // What the minutes box offers, kept while the option is off.
-    std::uint32_t minutes_ = DefaultQuietRepeatMinutes;
+    std::uint32_t minutes_ = kDefaultQuietRepeatMinutes;
 };

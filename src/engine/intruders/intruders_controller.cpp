@@ -84,7 +84,7 @@ std::string SummaryText(const Totals& totals) {
     if (totals.ignored > 0) text += kListSeparator + std::to_string(totals.ignored) + kIgnoredCount;
     if (totals.dropped > 0) {
         text += kDroppedStart + Counted(totals.dropped, kOneAddress, kAddresses) + kDroppedMiddle +
-                std::to_string(MaxIntruderAddresses) + kDroppedEnd;
+                std::to_string(kMaxIntruderAddresses) + kDroppedEnd;
     }
     return text;
 }

@@ -100,6 +100,6 @@ private:
     // The address of the chart shown; none for all addresses.
     std::optional<std::uint32_t> charted_;
 
-    IntruderColumn sortColumn_ = DefaultIntruderColumn;
-    bool descending_ = DefaultIntruderDescending;
+    IntruderColumn sortColumn_ = kDefaultIntruderColumn;
+    bool descending_ = kDefaultIntruderDescending;
 };

@@ -52,7 +52,7 @@ struct Options {
     // Their intrusion attempts raise no alert.
     IgnoreList ignoredAddresses;
     // "Alert once per address every N minutes": N, or QuietRepeatOff.
-    std::uint32_t quietRepeatMinutes = QuietRepeatOff;
+    std::uint32_t quietRepeatMinutes = kQuietRepeatOff;
 };
 
 // With no date format chosen yet the log uses the long form.

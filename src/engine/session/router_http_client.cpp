@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds ResponseDeadline{10000};
+constexpr std::chrono::milliseconds kResponseDeadline{10000};
 // A few KB per receive reads a page at the speed the wire delivers it.
-constexpr std::size_t ReceiveBufferSize = 8192;
+constexpr std::size_t kReceiveBufferSize = 8192;
 
 std::uint32_t MillisecondsLeft(std::chrono::steady_clock::time_point deadline) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
@@ -51,7 +51,7 @@ RouterHttpClient::RouterHttpClient(MessagePort& messages) : messages(messages) {
 bool RouterHttpClient::Connect(const std::string& routerAddress) {
     address = routerAddress;
     if (!TcpSocket::StartSocketsLayer()) {
-        messages.ShowMessage(std::string(SocketsStartFailedText), MessageButtons::Ok);
+        messages.ShowMessage(std::string(kSocketsStartFailedText), MessageButtons::Ok);
         return false;
     }
     socket.Close();  // never leak a connection left open by a caller
@@ -70,20 +70,20 @@ bool RouterHttpClient::SendRequest(const std::string& request) {
 }
 
 std::string RouterHttpClient::ReadResponse() {
-    auto deadline = std::chrono::steady_clock::now() + ResponseDeadline;
+    auto deadline = std::chrono::steady_clock::now() + kResponseDeadline;
     std::string received;
     ResponseEnd end;
-    char buffer[ReceiveBufferSize];
+    char buffer[kReceiveBufferSize];
     for (;;) {
         // One byte past the limit tells a larger answer from one of the limit's size.
-        const std::size_t room = std::min(sizeof buffer, MaxResponseBytes + 1 - received.size());
+        const std::size_t room = std::min(sizeof buffer, kMaxResponseBytes + 1 - received.size());
         TcpSocket::ReceiveResult result = socket.Receive(buffer, room, MillisecondsLeft(deadline));
         if (result.status != TcpSocket::ReceiveStatus::Data) break;
         received.append(buffer, result.count);
-        if (received.size() > MaxResponseBytes) {
+        if (received.size() > kMaxResponseBytes) {
             // Reading on would only keep us busy until the deadline.
             Close();
-            return std::string(ResponseTooLargeText);
+            return std::string(kResponseTooLargeText);
         }
         if (end.Reached(received) || std::chrono::steady_clock::now() > deadline) break;
     }

@@ -19,7 +19,7 @@
 class RouterHttpClient {
 public:
     // Over a fast link the 10 s deadline alone would let a router fill the memory.
-    static constexpr std::size_t MaxResponseBytes = 16 * 1024 * 1024;
+    static constexpr std::size_t kMaxResponseBytes = 16 * 1024 * 1024;
 
     explicit RouterHttpClient(MessagePort& messages);
 

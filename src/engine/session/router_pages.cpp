@@ -9,17 +9,17 @@
 namespace {
 
 bool SaysPasswordIsWrong(const std::string& answer) {
-    return answer.find(WrongPasswordMarker1) != std::string::npos &&
-           answer.find(WrongPasswordMarker2) != std::string::npos;
+    return answer.find(kWrongPasswordMarker1) != std::string::npos &&
+           answer.find(kWrongPasswordMarker2) != std::string::npos;
 }
 
-std::string SocketErrorText(int code) { return std::string(SocketErrorPrefix) + std::to_string(code); }
+std::string SocketErrorText(int code) { return std::string(kSocketErrorPrefix) + std::to_string(code); }
 
 }  // namespace
 
 std::string RouterHttpClient::FetchLogPage(bool login, const std::string& password) {
     if (login && !RunLoginSequence(password)) return pageText;
-    if (pageText == InvalidPasswordText) return pageText;
+    if (pageText == kInvalidPasswordText) return pageText;
     if (pageText.empty() || IsNoticeText(pageText)) FetchLogPageOnce();
     return pageText;
 }
@@ -27,19 +27,19 @@ std::string RouterHttpClient::FetchLogPage(bool login, const std::string& passwo
 // Form page, login request, then a fresh connection for the log page. False
 // when an answer ends the fetch: pageText then holds its error text.
 bool RouterHttpClient::RunLoginSequence(const std::string& password) {
-    if (!SendRequest(FixedRequest(LoginFormPagePath))) return true;
+    if (!SendRequest(FixedRequest(kLoginFormPagePath))) return true;
     pageText = ReadResponse();
     Close();
-    if (pageText == ResponseTooLargeText) return false;
+    if (pageText == kResponseTooLargeText) return false;
     std::string loginRequest = BuildLoginRequest(pageText, password);
     // Failures here show up as an empty or useless answer.
     Reconnect();
     SendRequest(loginRequest);
     pageText = ReadResponse();
     Close();
-    if (pageText == ResponseTooLargeText) return false;
+    if (pageText == kResponseTooLargeText) return false;
     if (SaysPasswordIsWrong(pageText)) {
-        pageText = InvalidPasswordText;
+        pageText = kInvalidPasswordText;
         pageError = PageError::PasswordRefused;
         return false;
     }
@@ -50,7 +50,7 @@ bool RouterHttpClient::RunLoginSequence(const std::string& password) {
 }
 
 void RouterHttpClient::FetchLogPageOnce() {
-    if (SendRequest(FixedRequest(LogPagePath))) {
+    if (SendRequest(FixedRequest(kLogPagePath))) {
         pageText = ReadResponse();
         pageError = PageError::None;
     } else {
@@ -61,13 +61,13 @@ void RouterHttpClient::FetchLogPageOnce() {
 }
 
 std::string RouterHttpClient::FetchStatusPage() {
-    if (!SendRequest(FixedRequest(StatusPagePath))) return std::string(StatusErrorText);
+    if (!SendRequest(FixedRequest(kStatusPagePath))) return std::string(kStatusErrorText);
     std::string page = ReadResponse();
     Close();
     return page;
 }
 
 void RouterHttpClient::Logout() {
-    if (SendRequest(FixedRequest(LogoutPath))) ReadResponse();
+    if (SendRequest(FixedRequest(kLogoutPath))) ReadResponse();
     Close();
 }

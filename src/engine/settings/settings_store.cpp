@@ -154,7 +154,7 @@ void LoadIntrudersOptions(RegistryKey& key, Options& options) {
     if (auto ignored = key.QueryUnicodeTexts(kIgnoredAddressesValue, kIgnoredAddressesCharacters)) {
         options.ignoredAddresses = IgnoreList(SplitMultiString(*ignored));
     }
-    const auto quietMinutes = ReadDword(key, kQuietRepeatValue).value_or(QuietRepeatOff);
+    const auto quietMinutes = ReadDword(key, kQuietRepeatValue).value_or(kQuietRepeatOff);
     options.quietRepeatMinutes = QuietRepeatMinutesFromStored(quietMinutes);
 }
 

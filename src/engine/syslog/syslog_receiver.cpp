@@ -61,7 +61,7 @@ void SyslogReceiver::OnSyslogMessage(std::string_view message, std::uint32_t sen
         return;
     }
     ++messages_;
-    if (pendingBytes_ > 2 * FullPendingBytes) {
+    if (pendingBytes_ > 2 * kFullPendingBytes) {
         ++dropped_;
         return;
     }
@@ -70,7 +70,7 @@ void SyslogReceiver::OnSyslogMessage(std::string_view message, std::uint32_t sen
     pending_.push_back({system_.CurrentTime(), std::move(parsed.host), std::move(parsed.text), sender});
 }
 
-bool SyslogReceiver::AcceptsMore() { return pendingBytes_ < FullPendingBytes; }
+bool SyslogReceiver::AcceptsMore() { return pendingBytes_ < kFullPendingBytes; }
 
 void SyslogReceiver::OnSyslogWaitEnded(bool stopping) {
     if (pending_.empty()) return;

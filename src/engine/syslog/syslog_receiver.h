@@ -44,7 +44,7 @@ public:
     // With this much waiting for the next batch, connections are no longer
     // read; beyond twice as much (datagrams alone get there) messages are
     // dropped and counted.
-    static constexpr std::size_t FullPendingBytes = std::size_t{16} << 20;
+    static constexpr std::size_t kFullPendingBytes = std::size_t{16} << 20;
 
     SyslogReceiver(SystemPort& system, SyslogSink& sink);
     ~SyslogReceiver() override;

@@ -37,7 +37,7 @@ void TrayStatus::OnIconAdded() {
 void TrayStatus::ShowWelcomeWhenDue() {
     if (!welcomeDue_ || !iconAdded_) return;
     welcomeDue_ = false;
-    tray_.ShowBalloon(std::string(WatchBalloonTitle), std::string(FirstRunBalloonText), BalloonKind::Notice);
+    tray_.ShowBalloon(std::string(kWatchBalloonTitle), std::string(kFirstRunBalloonText), BalloonKind::Notice);
 }
 
 void TrayStatus::OnSessionRunning(bool running) {
@@ -53,11 +53,11 @@ void TrayStatus::OnSyslogReceiver(SyslogState receiver) {
 void TrayStatus::Apply(WatchBalloon balloon) {
     Refresh();
     if (balloon == WatchBalloon::None || !options_.popupOnTrouble) return;
-    const std::string title(WatchBalloonTitle);
+    const std::string title(kWatchBalloonTitle);
     if (balloon == WatchBalloon::LostRouter) {
         tray_.ShowBalloon(title, LostRouterBalloonText(watch_.Report(), options_.routerAddress), BalloonKind::Trouble);
     } else {
-        tray_.ShowBalloon(title, std::string(RouterAgainBalloonText), BalloonKind::Notice);
+        tray_.ShowBalloon(title, std::string(kRouterAgainBalloonText), BalloonKind::Notice);
     }
 }
 

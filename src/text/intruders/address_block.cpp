@@ -4,13 +4,13 @@
 #include "text_trim.h"
 
 namespace {
-constexpr int AddressBits = 32;
-constexpr int AddressParts = 4;
-constexpr std::uint32_t MaxPart = 255;
-constexpr char PrefixMark = '/';
+constexpr int kAddressBits = 32;
+constexpr int kAddressParts = 4;
+constexpr std::uint32_t kMaxPart = 255;
+constexpr char kPrefixMark = '/';
 
 std::uint32_t PrefixMask(int prefixLength) {
-    return prefixLength == 0 ? 0 : ~std::uint32_t{0} << (AddressBits - prefixLength);
+    return prefixLength == 0 ? 0 : ~std::uint32_t{0} << (kAddressBits - prefixLength);
 }
 
 // A decimal number of one to `maxDigits` digits without leading zeros, at
@@ -27,11 +27,11 @@ std::optional<std::uint32_t> PlainNumber(std::string_view text, std::size_t maxD
 
 std::optional<std::uint32_t> ParseAddress(std::string_view text) {
     std::uint32_t address = 0;
-    for (int part = 0; part < AddressParts; ++part) {
-        const bool last = part == AddressParts - 1;
+    for (int part = 0; part < kAddressParts; ++part) {
+        const bool last = part == kAddressParts - 1;
         const auto end = last ? text.size() : text.find('.');
         if (end == std::string_view::npos) return std::nullopt;
-        const auto value = PlainNumber(text.substr(0, end), 3, MaxPart);
+        const auto value = PlainNumber(text.substr(0, end), 3, kMaxPart);
         if (!value) return std::nullopt;
         address = address << 8 | *value;
         text.remove_prefix(last ? end : end + 1);
@@ -46,12 +46,12 @@ bool AddressBlock::Contains(std::uint32_t address) const {
 
 std::optional<AddressBlock> ParseAddressBlock(std::string_view text) {
     text = TrimWhiteSpace(text);
-    const auto mark = text.find(PrefixMark);
+    const auto mark = text.find(kPrefixMark);
     const auto address = ParseAddress(text.substr(0, mark));
     if (!address) return std::nullopt;
     AddressBlock block;
     if (mark != std::string_view::npos) {
-        const auto prefix = PlainNumber(text.substr(mark + 1), 2, AddressBits);
+        const auto prefix = PlainNumber(text.substr(mark + 1), 2, kAddressBits);
         if (!prefix) return std::nullopt;
         block.prefixLength = static_cast<int>(*prefix);
     }
@@ -61,6 +61,6 @@ std::optional<AddressBlock> ParseAddressBlock(std::string_view text) {
 
 std::string AddressBlockText(const AddressBlock& block) {
     std::string text = AddressText(block.network);
-    if (block.prefixLength != AddressBits) text.append(1, PrefixMark).append(std::to_string(block.prefixLength));
+    if (block.prefixLength != kAddressBits) text.append(1, kPrefixMark).append(std::to_string(block.prefixLength));
     return text;
 }

@@ -7,9 +7,9 @@
 #include "intruders/local_moment.h"
 
 // The chart's days: today and the 29 before it.
-inline constexpr std::size_t ChartDays = 30;
+inline constexpr std::size_t kChartDays = 30;
 // Attempts per local calendar day: [0] is 29 days before today, [29] today.
-using DayCounts = std::array<std::uint64_t, ChartDays>;
+using DayCounts = std::array<std::uint64_t, kChartDays>;
 
 // One address's attempts over the last 30 days, as of a given moment.
 struct AttemptCounts {

@@ -8,7 +8,7 @@
 #include "intruders/address_block.h"
 
 // The Intruders window takes no more entries than this.
-inline constexpr std::size_t MaxIgnoredEntries = 1000;
+inline constexpr std::size_t kMaxIgnoredEntries = 1000;
 
 // The addresses whose attempts raise no alert (they still go to the log and
 // the Intruders table). Stored as the registry value "ignoredAddresses", one

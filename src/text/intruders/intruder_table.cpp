@@ -36,7 +36,7 @@ void IntruderTable::Add(const IntrusionReport& report, std::optional<LocalStamp>
     if (place != rows_.end()) {
         recency_.splice(recency_.begin(), recency_, place->second.recency);
     } else {
-        if (rows_.size() == MaxIntruderAddresses) {
+        if (rows_.size() == kMaxIntruderAddresses) {
             rows_.erase(recency_.back());
             recency_.pop_back();
             ++droppedAddresses_;

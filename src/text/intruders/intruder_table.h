@@ -36,7 +36,7 @@ struct IntruderView : IntruderRow {
 
 // Anyone can knock from ever new addresses: past this many, the address seen
 // least recently makes room.
-inline constexpr std::size_t MaxIntruderAddresses = 100000;
+inline constexpr std::size_t kMaxIntruderAddresses = 100000;
 
 // The intruder addresses seen, one row each, with when their attempts came
 // (AttemptHistory): memory follows the number of addresses (at most
@@ -79,5 +79,5 @@ private:
 };
 
 // The view the window opens with: most attempts first.
-inline constexpr IntruderColumn DefaultIntruderColumn = IntruderColumn::Attempts;
-inline constexpr bool DefaultIntruderDescending = true;
+inline constexpr IntruderColumn kDefaultIntruderColumn = IntruderColumn::Attempts;
+inline constexpr bool kDefaultIntruderDescending = true;

@@ -6,9 +6,9 @@
 #include "router/ipv4_text.h"
 
 namespace {
-constexpr std::string_view ToWord = "to";
-constexpr std::string_view PortWord = "port";
-constexpr std::string_view Blank = " ";
+constexpr std::string_view kToWord = "to";
+constexpr std::string_view kPortWord = "port";
+constexpr std::string_view kBlank = " ";
 
 bool IsAlphanumeric(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -17,17 +17,17 @@ bool IsAlphanumeric(char c) {
 // The next blank-separated word, or empty when it is too long or holds
 // anything but letters and digits.
 std::string_view NextWord(std::string_view& text) {
-    text.remove_prefix(std::min(text.find_first_not_of(Blank), text.size()));
-    const auto word = text.substr(0, text.find_first_of(Blank));
+    text.remove_prefix(std::min(text.find_first_not_of(kBlank), text.size()));
+    const auto word = text.substr(0, text.find_first_of(kBlank));
     text.remove_prefix(word.size());
     return IsPlainReportField(word) ? word : std::string_view();
 }
 
 // "to UDP port 137": both or neither.
 void ReadProtocolAndPort(std::string_view rest, IntrusionReport& report) {
-    rest.remove_prefix(ToWord.size());
+    rest.remove_prefix(kToWord.size());
     const auto protocol = NextWord(rest);
-    const auto port = NextWord(rest) == PortWord ? NextWord(rest) : std::string_view();
+    const auto port = NextWord(rest) == kPortWord ? NextWord(rest) : std::string_view();
     if (protocol.empty() || port.empty()) return;
     report.protocol = protocol;
     report.port = port;
@@ -44,7 +44,7 @@ std::optional<IntrusionReport> ParseIntrusionReport(std::string_view line) {
 }
 
 bool IsPlainReportField(std::string_view field) {
-    return field.size() <= MaxReportFieldLength && std::all_of(field.begin(), field.end(), IsAlphanumeric);
+    return field.size() <= kMaxReportFieldLength && std::all_of(field.begin(), field.end(), IsAlphanumeric);
 }
 
 std::string AddressText(std::uint32_t address) {

@@ -14,7 +14,7 @@ struct IntrusionReport {
 // Protocol and port longer than this are not taken: anyone on the LAN can
 // shape a log line, and the table keeps these for every address (within the
 // strings' own small buffer).
-inline constexpr std::size_t MaxReportFieldLength = 15;
+inline constexpr std::size_t kMaxReportFieldLength = 15;
 
 // A protocol or port the table may keep: letters and digits, not too long.
 bool IsPlainReportField(std::string_view field);

@@ -6,24 +6,24 @@
 #include "logpage/calendar_day.h"
 
 namespace {
-constexpr std::int64_t SecondsPerMinute = 60;
-constexpr std::int64_t SecondsPerHour = 3600;
-constexpr std::int64_t SecondsPerDay = 86400;
-constexpr int FirstTmYear = 1900;
+constexpr std::int64_t kSecondsPerMinute = 60;
+constexpr std::int64_t kSecondsPerHour = 3600;
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr int kFirstTmYear = 1900;
 // A remembered stretch reaches this far either side of the instant that
 // made it; no zone changes its offset and back within it.
-constexpr std::int64_t StretchHalf = 6 * SecondsPerHour;
+constexpr std::int64_t kStretchHalf = 6 * kSecondsPerHour;
 // No zone's offset changes by more than this at once, so a local time read
 // with one offset cannot also be read with another beyond this distance.
-constexpr std::int64_t LargestOffsetChange = 3 * SecondsPerHour;
+constexpr std::int64_t kLargestOffsetChange = 3 * kSecondsPerHour;
 // Offsets lie within -12 h and +14 h: the instant of a local time lies
 // within these bounds of it, and the offsets just before and after them
 // are the ones that can apply.
-constexpr std::int64_t EarliestInstantBefore = 14 * SecondsPerHour + LargestOffsetChange;
-constexpr std::int64_t LatestInstantAfter = 12 * SecondsPerHour + LargestOffsetChange;
+constexpr std::int64_t kEarliestInstantBefore = 14 * kSecondsPerHour + kLargestOffsetChange;
+constexpr std::int64_t kLatestInstantAfter = 12 * kSecondsPerHour + kLargestOffsetChange;
 
 std::int64_t LocalSeconds(const CalendarDate& date, int hour, int minute, int second) {
-    return DayNumber(date) * SecondsPerDay + hour * SecondsPerHour + minute * SecondsPerMinute + second;
+    return DayNumber(date) * kSecondsPerDay + hour * kSecondsPerHour + minute * kSecondsPerMinute + second;
 }
 
 bool InPlatformRange(std::int64_t universal) {
@@ -32,14 +32,14 @@ bool InPlatformRange(std::int64_t universal) {
 }  // namespace
 
 std::int64_t LocalMoment::Day() const {
-    return FloorDivide(local, SecondsPerDay);
+    return FloorDivide(local, kSecondsPerDay);
 }
 
 std::optional<std::int64_t> LocalMomentConverter::OffsetAt(std::int64_t universal) {
     if (!InPlatformRange(universal)) return std::nullopt;
     const auto time = ToLocalTime(static_cast<std::int32_t>(universal));
     if (!time) return std::nullopt;
-    const CalendarDate date{time->tm_year + FirstTmYear, time->tm_mon + 1, time->tm_mday};
+    const CalendarDate date{time->tm_year + kFirstTmYear, time->tm_mon + 1, time->tm_mday};
     return LocalSeconds(date, time->tm_hour, time->tm_min, time->tm_sec) - universal;
 }
 
@@ -54,9 +54,9 @@ std::optional<std::int64_t> LocalMomentConverter::RememberedOffset(std::int64_t 
 std::optional<std::int64_t> LocalMomentConverter::Remember(std::int64_t universal) {
     const auto offset = OffsetAt(universal);
     if (!offset) return std::nullopt;
-    if (OffsetAt(universal - StretchHalf) == offset && OffsetAt(universal + StretchHalf) == offset) {
-        from_ = universal - StretchHalf;
-        to_ = universal + StretchHalf;
+    if (OffsetAt(universal - kStretchHalf) == offset && OffsetAt(universal + kStretchHalf) == offset) {
+        from_ = universal - kStretchHalf;
+        to_ = universal + kStretchHalf;
         offset_ = *offset;
     }
     return offset;
@@ -73,8 +73,8 @@ std::optional<LocalMoment> LocalMomentConverter::FromUniversal(std::int64_t univ
 // reads back as itself wins, which is the earlier instant of a time the
 // clock passes twice.
 std::optional<std::int64_t> LocalMomentConverter::ExactUniversal(std::int64_t local) {
-    const auto before = OffsetAt(local - EarliestInstantBefore);
-    const auto after = OffsetAt(local + LatestInstantAfter);
+    const auto before = OffsetAt(local - kEarliestInstantBefore);
+    const auto after = OffsetAt(local + kLatestInstantAfter);
     for (const auto& offset : {before, after}) {
         if (offset && OffsetAt(local - *offset) == offset) return local - *offset;
     }
@@ -88,7 +88,7 @@ std::optional<LocalMoment> LocalMomentConverter::FromStamp(const LocalStamp& sta
     const std::int64_t local = LocalSeconds(date, stamp.hour, stamp.minute, stamp.second);
     // Within the remembered stretch, and far enough from its ends that no
     // other offset could read the same wall-clock time.
-    if (const auto offset = RememberedOffset(local - offset_, LargestOffsetChange)) {
+    if (const auto offset = RememberedOffset(local - offset_, kLargestOffsetChange)) {
         return LocalMoment{local - *offset, local};
     }
     auto universal = ExactUniversal(local);

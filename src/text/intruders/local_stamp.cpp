@@ -6,8 +6,8 @@
 #include "logpage/date_names.h"
 
 namespace {
-constexpr int FirstTmYear = 1900;
-constexpr int HoursHalfDay = 12;
+constexpr int kFirstTmYear = 1900;
+constexpr int kHoursHalfDay = 12;
 
 // Reads one date form from the front of a line; any mismatch spoils it.
 class DateReader {
@@ -53,7 +53,7 @@ public:
 
     // "March 05, 2001"
     void MonthDayYear(LocalStamp& stamp) {
-        stamp.month = Name(MonthNames) + 1;
+        stamp.month = Name(kMonthNames) + 1;
         Literal(" ");
         Day(stamp);
         Literal(", ");
@@ -88,11 +88,11 @@ private:
 void ReadWindowsForm(DateReader& reader, LocalStamp& stamp) {
     reader.MonthDayYear(stamp);
     reader.Literal(", ");
-    const int hour = reader.Number(2, 1, HoursHalfDay);
+    const int hour = reader.Number(2, 1, kHoursHalfDay);
     reader.MinuteSecond(stamp, true);
     const bool afternoon = reader.Next(" PM");
     reader.Literal(afternoon ? " PM" : " AM");
-    stamp.hour = hour % HoursHalfDay + (afternoon ? HoursHalfDay : 0);
+    stamp.hour = hour % kHoursHalfDay + (afternoon ? kHoursHalfDay : 0);
 }
 
 // "2001/03/05 - 09:05"
@@ -108,7 +108,7 @@ void ReadShortForm(DateReader& reader, LocalStamp& stamp) {
 
 // "Monday, March 05, 2001 09:05:07"
 void ReadLongForm(DateReader& reader, LocalStamp& stamp) {
-    reader.Name(WeekdayNames);
+    reader.Name(kWeekdayNames);
     reader.Literal(", ");
     reader.MonthDayYear(stamp);
     reader.Literal(" ");
@@ -117,17 +117,17 @@ void ReadLongForm(DateReader& reader, LocalStamp& stamp) {
 
 // 0 for Sunday; -1 outside the calendar's months.
 int Weekday(int year, int month, int day) {
-    constexpr std::array<int, 12> monthOffsets = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    constexpr std::array<int, 12> kMonthOffsets = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
     if (month < 1 || month > 12 || year < 1) return -1;
     if (month < 3) --year;
-    return (year + year / 4 - year / 100 + year / 400 + monthOffsets[month - 1] + day) % 7;
+    return (year + year / 4 - year / 100 + year / 400 + kMonthOffsets[month - 1] + day) % 7;
 }
 }  // namespace
 
 std::optional<LocalStamp> StampFromTime(std::int32_t time) {
     const auto local = ToLocalTime(time);
     if (!local) return std::nullopt;
-    return LocalStamp{local->tm_year + FirstTmYear, local->tm_mon + 1, local->tm_mday,
+    return LocalStamp{local->tm_year + kFirstTmYear, local->tm_mon + 1, local->tm_mday,
                       local->tm_hour, local->tm_min, local->tm_sec};
 }
 
@@ -143,7 +143,7 @@ std::optional<LocalStamp> ParseLeadingDate(std::string_view line) {
 
 void AppendStampText(std::string& out, const LocalStamp& stamp, DateFormat format) {
     std::tm time{};
-    time.tm_year = stamp.year - FirstTmYear;
+    time.tm_year = stamp.year - kFirstTmYear;
     time.tm_mon = stamp.month - 1;
     time.tm_mday = stamp.day;
     time.tm_hour = stamp.hour;

@@ -8,11 +8,11 @@
 
 // "Alert once per address every N minutes": stored as the registry value
 // "quietRepeatMinutes" (REG_DWORD), 0 = off, the default.
-inline constexpr std::uint32_t QuietRepeatOff = 0;
-inline constexpr std::uint32_t MinQuietRepeatMinutes = 1;
-inline constexpr std::uint32_t MaxQuietRepeatMinutes = 1440;
+inline constexpr std::uint32_t kQuietRepeatOff = 0;
+inline constexpr std::uint32_t kMinQuietRepeatMinutes = 1;
+inline constexpr std::uint32_t kMaxQuietRepeatMinutes = 1440;
 // What the minutes box offers when the option is turned on.
-inline constexpr std::uint32_t DefaultQuietRepeatMinutes = 10;
+inline constexpr std::uint32_t kDefaultQuietRepeatMinutes = 10;
 
 // A stored value above the largest is read as the largest.
 std::uint32_t QuietRepeatMinutesFromStored(std::uint32_t stored);
@@ -39,7 +39,7 @@ public:
     // Past this many addresses the oldest alert times are forgotten first: a
     // forgotten address alerts again, which errs on the loud side. (The
     // addresses of one update are all kept, however many.)
-    static constexpr std::size_t MaxRemembered = 4096;
+    static constexpr std::size_t kMaxRemembered = 4096;
 
     // `addresses`: the update's attempting addresses without the ignored ones
     // (repeats allowed); `now`: seconds; `minutes`: 0 (off: every update with

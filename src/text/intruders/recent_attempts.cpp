@@ -6,7 +6,7 @@
 namespace {
 // Half full at most, so that probes stay short; it grows with the ring, as
 // most tables never fill it.
-constexpr std::size_t FirstIndexSize = 64;
+constexpr std::size_t kFirstIndexSize = 64;
 
 // The stamp's fields side by side; nothing when one is beyond the bits it
 // gets, which no date text gives.
@@ -66,7 +66,7 @@ std::uint64_t Mixed(std::uint64_t x) {
 
 std::optional<RecentAttempts::Key> RecentAttempts::KeyOf(const IntrusionReport& report, const LocalStamp& seen) {
     const auto stamp = PackedStamp(seen);
-    if (!stamp || report.protocol.size() > MaxReportFieldLength || report.port.size() > MaxReportFieldLength) {
+    if (!stamp || report.protocol.size() > kMaxReportFieldLength || report.port.size() > kMaxReportFieldLength) {
         return std::nullopt;
     }
     Key key;
@@ -101,7 +101,7 @@ std::size_t RecentAttempts::Locate(const Key& key, std::uint32_t hash) const {
 }
 
 void RecentAttempts::GrowIndex() {
-    std::vector<IndexEntry> old(std::max(FirstIndexSize, 2 * index_.size()));
+    std::vector<IndexEntry> old(std::max(kFirstIndexSize, 2 * index_.size()));
     old.swap(index_);
     const std::size_t mask = index_.size() - 1;
     for (const IndexEntry& entry : old) {
@@ -131,7 +131,7 @@ void RecentAttempts::Unindex(std::uint32_t slot) {
 bool RecentAttempts::IsNew(const IntrusionReport& report, const LocalStamp& seen) {
     const auto key = KeyOf(report, seen);
     if (!key) return true;
-    const bool full = ring_.size() == RememberedAttempts;
+    const bool full = ring_.size() == kRememberedAttempts;
     if (full) {
         Unindex(next_);
     } else if (2 * (ring_.size() + 1) > index_.size()) {
@@ -146,6 +146,6 @@ bool RecentAttempts::IsNew(const IntrusionReport& report, const LocalStamp& seen
         ring_.push_back(*key);
     }
     index_[at] = {next_ + 1, hash};
-    next_ = static_cast<std::uint32_t>((next_ + 1) % RememberedAttempts);
+    next_ = static_cast<std::uint32_t>((next_ + 1) % kRememberedAttempts);
     return !known;
 }

@@ -13,7 +13,7 @@
 // and with their own stamps. Between an attempt and its repeat lie at most
 // the router's log twice over (the entries after it, then those before it in
 // the log shown again); routers keep a few thousand entries.
-inline constexpr std::size_t RememberedAttempts = 32768;
+inline constexpr std::size_t kRememberedAttempts = 32768;
 
 // The last RememberedAttempts attempts with a known time, to tell a repeat
 // from a new attempt in fixed memory (some 2 MB when full).
@@ -31,7 +31,7 @@ private:
         std::uint64_t stamp = 0;
         std::uint32_t address = 0;
         std::uint8_t protocolLength = 0;
-        std::array<char, 2 * MaxReportFieldLength> text{};  // protocol, then port
+        std::array<char, 2 * kMaxReportFieldLength> text{};  // protocol, then port
         bool operator==(const Key&) const = default;
     };
 

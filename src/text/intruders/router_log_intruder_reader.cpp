@@ -3,7 +3,7 @@
 #include "intruders/intrusion_recognizer.h"
 
 namespace {
-constexpr std::string_view NoticePrefix = "***";
+constexpr std::string_view kNoticePrefix = "***";
 }
 
 RouterLogIntruderReader::RouterLogIntruderReader(IntruderTable& table) : table_(table) {}
@@ -29,7 +29,7 @@ void RouterLogIntruderReader::Finish() {
 }
 
 void RouterLogIntruderReader::Keep(std::string_view piece) {
-    overlong_ = overlong_ || partial_.size() + piece.size() > MaxRouterLogLineLength;
+    overlong_ = overlong_ || partial_.size() + piece.size() > kMaxRouterLogLineLength;
     if (overlong_) {
         partial_.clear();
         partial_.shrink_to_fit();
@@ -45,7 +45,7 @@ void RouterLogIntruderReader::EndKeptLine() {
 }
 
 void RouterLogIntruderReader::ReadLine(std::string_view line) {
-    if (line.size() > MaxRouterLogLineLength || line.starts_with(NoticePrefix)) return;
+    if (line.size() > kMaxRouterLogLineLength || line.starts_with(kNoticePrefix)) return;
     if (line.ends_with('\r')) line.remove_suffix(1);
     if (auto report = RecognizeIntrusion(line)) table_.Add(*report, ParseLeadingDate(line));
 }

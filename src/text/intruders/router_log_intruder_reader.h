@@ -5,7 +5,7 @@
 #include "intruders/intruder_table.h"
 
 // Longer lines are no router's text: they are skipped whole, and never kept.
-inline constexpr std::size_t MaxRouterLogLineLength = 4096;
+inline constexpr std::size_t kMaxRouterLogLineLength = 4096;
 
 // Takes router.log in chunks of any size, cut anywhere, line by line into
 // the table. Lines of the program's own notices ("***") are passed over.

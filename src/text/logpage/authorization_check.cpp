@@ -1,9 +1,9 @@
 #include "logpage/authorization_check.h"
 
 namespace {
-constexpr std::string_view RefusalText = "Authorization Required";
+constexpr std::string_view kRefusalText = "Authorization Required";
 }
 
 bool IsAuthorizationRequired(std::string_view page) {
-    return page.find(RefusalText) != std::string_view::npos;
+    return page.find(kRefusalText) != std::string_view::npos;
 }

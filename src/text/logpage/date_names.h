@@ -4,8 +4,8 @@
 
 // English month and weekday names, whatever the locale: the log is written
 // and read back with these.
-inline constexpr std::array<std::string_view, 12> MonthNames = {
+inline constexpr std::array<std::string_view, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
-inline constexpr std::array<std::string_view, 7> WeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+inline constexpr std::array<std::string_view, 7> kWeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                                   "Thursday", "Friday", "Saturday"};

@@ -71,7 +71,7 @@ private:
 
 // "%B %d, %Y"
 void WriteMonthDayYear(DateWriter& writer, const std::tm& time) {
-    writer.Text(NameAt(MonthNames, time.tm_mon));
+    writer.Text(NameAt(kMonthNames, time.tm_mon));
     writer.Text(" ");
     writer.TwoDigits(time.tm_mday);
     writer.Text(", ");
@@ -80,7 +80,7 @@ void WriteMonthDayYear(DateWriter& writer, const std::tm& time) {
 
 // "%A, %B %d, %Y"
 void WriteLongDate(DateWriter& writer, const std::tm& time) {
-    writer.Text(NameAt(WeekdayNames, time.tm_wday));
+    writer.Text(NameAt(kWeekdayNames, time.tm_wday));
     writer.Text(", ");
     WriteMonthDayYear(writer, time);
 }

@@ -5,25 +5,25 @@
 #include "text_trim.h"
 
 namespace {
-constexpr std::string_view FromWord = "from";
-constexpr std::string_view ToWord = "to";
+constexpr std::string_view kFromWord = "from";
+constexpr std::string_view kToWord = "to";
 // The address starts one blank after "from".
-constexpr std::size_t AddressOffset = 4;
+constexpr std::size_t kAddressOffset = 4;
 }
 
 std::optional<IntruderAddressPlace> FindIntruderAddress(std::string_view text) {
-    constexpr auto none = std::string_view::npos;
-    const auto marker = text.find(IntrusionMarker);
-    if (marker == none) return std::nullopt;
-    const auto from = text.find(FromWord, marker);
-    if (from == none) return std::nullopt;
-    const auto to = text.find(ToWord, from);
-    if (to == none) return std::nullopt;
+    constexpr auto kNone = std::string_view::npos;
+    const auto marker = text.find(kIntrusionMarker);
+    if (marker == kNone) return std::nullopt;
+    const auto from = text.find(kFromWord, marker);
+    if (from == kNone) return std::nullopt;
+    const auto to = text.find(kToWord, from);
+    if (to == kNone) return std::nullopt;
 
-    const auto start = from + AddressOffset;
+    const auto start = from + kAddressOffset;
     const auto between = start < to ? text.substr(start, to - start) : std::string_view();
     const auto colon = between.rfind(':');
-    if (colon == none) return std::nullopt;
+    if (colon == kNone) return std::nullopt;
     // Anyone on the LAN can shape a log line; only a plain address may reach
     // the argument box, and from there a command interpreter.
     const auto address = TrimWhiteSpace(between.substr(0, colon));

@@ -2,8 +2,8 @@
 #include <string_view>
 
 // The text by which the router reports an intrusion attempt.
-inline constexpr std::string_view IntrusionMarker = "Unrecognized access";
+inline constexpr std::string_view kIntrusionMarker = "Unrecognized access";
 
 inline bool ContainsIntrusionMarker(std::string_view text) {
-    return text.find(IntrusionMarker) != std::string_view::npos;
+    return text.find(kIntrusionMarker) != std::string_view::npos;
 }

@@ -5,10 +5,10 @@
 #include "logpage/broken_down_time.h"
 
 namespace {
-constexpr std::string_view TimeSeparator = " - ";
-constexpr std::string_view LineEnd = "\r\n";
+constexpr std::string_view kTimeSeparator = " - ";
+constexpr std::string_view kLineEnd = "\r\n";
 // Room for the longest date form, the GMT suffix and the separators.
-constexpr std::size_t LineOverhead = 80;
+constexpr std::size_t kLineOverhead = 80;
 
 void AppendGmtSuffix(std::string& out, std::int32_t time) {
     if (const auto utc = ToUniversalTime(time)) AppendGmtSuffixText(out, *utc);
@@ -20,13 +20,13 @@ void AppendDisplayLine(std::string& out, const LogEntry& entry, DateFormat forma
         return;
     }
     AppendLocalTime(out, entry.time, format);
-    out += TimeSeparator;
+    out += kTimeSeparator;
     out += entry.message;
 }
 
 std::size_t EstimatedTextSize(const std::vector<LogEntry>& entries) {
     std::size_t size = 0;
-    for (const auto& entry : entries) size += entry.message.size() + entry.text.size() + LineOverhead;
+    for (const auto& entry : entries) size += entry.message.size() + entry.text.size() + kLineOverhead;
     return size;
 }
 }  // namespace
@@ -46,8 +46,8 @@ RenderedLines RenderLogLines(const std::vector<LogEntry>& entries, RenderOptions
         AppendDisplayLine(lines.displayText, entry, options.dateFormat);
         lines.fileText.append(lines.displayText, lineStart);
         if (entry.kind == LogEntry::Kind::Timed && options.logGMT) AppendGmtSuffix(lines.fileText, entry.time);
-        lines.displayText += LineEnd;
-        lines.fileText += LineEnd;
+        lines.displayText += kLineEnd;
+        lines.fileText += kLineEnd;
     }
     return lines;
 }

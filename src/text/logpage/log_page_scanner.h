@@ -11,11 +11,11 @@
 // entries' texts pass the page's own size by this much the scan stops, rather
 // than let a hostile page exhaust memory; calls that stand one after another
 // never come near it.
-inline constexpr std::size_t NestedCallTextAllowance = std::size_t{1} << 20;
+inline constexpr std::size_t kNestedCallTextAllowance = std::size_t{1} << 20;
 
 // Routers keep a few thousand entries; a page with more keeps its newest
 // (the last ones: the router lists the oldest first).
-inline constexpr std::size_t MaxLogEntries = 100000;
+inline constexpr std::size_t kMaxLogEntries = 100000;
 
 // The log calls after the page's "<BR><PRE>", timed entries dated against
 // referenceTime (seconds since 1970-01-01 UTC), a negative age as none.

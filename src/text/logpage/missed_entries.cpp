@@ -9,8 +9,8 @@
 #include "notice_text.h"
 
 namespace {
-constexpr std::string_view MissedEntriesMiddle = " and ";
-constexpr std::string_view MissedEntriesEnd = " may be missing: the router's log no longer holds them\r\n";
+constexpr std::string_view kMissedEntriesMiddle = " and ";
+constexpr std::string_view kMissedEntriesEnd = " may be missing: the router's log no longer holds them\r\n";
 
 // The page order is the router's; the oldest is searched for, not assumed.
 std::optional<std::int32_t> OldestTime(const std::vector<LogEntry>& page) {
@@ -31,10 +31,10 @@ std::string MissedEntriesLine(const std::vector<LogEntry>& page, std::int32_t la
                               DateFormat format) {
     const auto oldest = OldestTime(page);
     if (!previousPageHeldLastDate || lastDate == 0 || !oldest || !IsAfterLastDate(*oldest, lastDate)) return {};
-    std::string line(MissedEntriesOpening);
+    std::string line(kMissedEntriesOpening);
     AppendLocalTime(line, lastDate, format);
-    line += MissedEntriesMiddle;
+    line += kMissedEntriesMiddle;
     AppendLocalTime(line, *oldest, format);
-    line += MissedEntriesEnd;
+    line += kMissedEntriesEnd;
     return line;
 }

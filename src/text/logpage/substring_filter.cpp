@@ -3,17 +3,17 @@
 #include <cstring>
 
 namespace {
-constexpr std::size_t WindowSize = 8;
-constexpr unsigned BitCountLog2 = 18;  // 32 KB: few false hits for a full log screen
-constexpr std::size_t WordBits = 64;
+constexpr std::size_t kWindowSize = 8;
+constexpr unsigned kBitCountLog2 = 18;  // 32 KB: few false hits for a full log screen
+constexpr std::size_t kWordBits = 64;
 }  // namespace
 
 SubstringFilter::SubstringFilter(std::string_view text) : text_(text) {
-    if (text.size() < WindowSize) return;
-    bits_.assign((std::size_t{1} << BitCountLog2) / WordBits, 0);
-    for (std::size_t i = 0; i + WindowSize <= text.size(); ++i) {
+    if (text.size() < kWindowSize) return;
+    bits_.assign((std::size_t{1} << kBitCountLog2) / kWordBits, 0);
+    for (std::size_t i = 0; i + kWindowSize <= text.size(); ++i) {
         const auto bit = BitOf(text.data() + i);
-        bits_[bit / WordBits] |= std::uint64_t{1} << (bit % WordBits);
+        bits_[bit / kWordBits] |= std::uint64_t{1} << (bit % kWordBits);
     }
 }
 
@@ -23,16 +23,16 @@ bool SubstringFilter::Contains(std::string_view needle) const {
 }
 
 bool SubstringFilter::MayContain(std::string_view needle) const {
-    if (needle.size() < WindowSize || bits_.empty()) return true;
-    for (std::size_t i = 0; i + WindowSize <= needle.size(); ++i) {
+    if (needle.size() < kWindowSize || bits_.empty()) return true;
+    for (std::size_t i = 0; i + kWindowSize <= needle.size(); ++i) {
         const auto bit = BitOf(needle.data() + i);
-        if ((bits_[bit / WordBits] & (std::uint64_t{1} << (bit % WordBits))) == 0) return false;
+        if ((bits_[bit / kWordBits] & (std::uint64_t{1} << (bit % kWordBits))) == 0) return false;
     }
     return true;
 }
 
 std::size_t SubstringFilter::BitOf(const char* window) {
     std::uint64_t value;
-    std::memcpy(&value, window, WindowSize);
-    return static_cast<std::size_t>((value * 0x9E3779B97F4A7C15ull) >> (64 - BitCountLog2));
+    std::memcpy(&value, window, kWindowSize);
+    return static_cast<std::size_t>((value * 0x9E3779B97F4A7C15ull) >> (64 - kBitCountLog2));
 }

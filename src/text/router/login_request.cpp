@@ -7,13 +7,13 @@
 
 namespace {
 
-constexpr std::string_view ActionMarker = "ACTION=";
-constexpr std::string_view FormEndMarker = "</FORM>";
-constexpr std::string_view InputMarker = "<INPUT TYPE=";
-constexpr std::string_view NameMarker = "NAME=";
-constexpr std::string_view ValueMarker = "VALUE=\"";
-constexpr std::string_view HiddenType = "HIDDEN";
-constexpr std::string_view PasswordType = "PASSWORD";
+constexpr std::string_view kActionMarker = "ACTION=";
+constexpr std::string_view kFormEndMarker = "</FORM>";
+constexpr std::string_view kInputMarker = "<INPUT TYPE=";
+constexpr std::string_view kNameMarker = "NAME=";
+constexpr std::string_view kValueMarker = "VALUE=\"";
+constexpr std::string_view kHiddenType = "HIDDEN";
+constexpr std::string_view kPasswordType = "PASSWORD";
 
 // From the type's first character through the tag's ">"; empty without one.
 std::string TagText(const std::string& form, std::string::size_type typeStart) {
@@ -23,18 +23,18 @@ std::string TagText(const std::string& form, std::string::size_type typeStart) {
 }
 
 std::string FieldName(const std::string& tag) {
-    std::string::size_type marker = tag.find(NameMarker);
+    std::string::size_type marker = tag.find(kNameMarker);
     if (marker == std::string::npos) return {};
-    std::string::size_type start = marker + NameMarker.size();
+    std::string::size_type start = marker + kNameMarker.size();
     std::string::size_type end = std::min(tag.find(' ', start), tag.find('>', start));
     if (end == std::string::npos) end = tag.size();
     return tag.substr(start, end - start);
 }
 
 std::string QuotedValue(const std::string& tag) {
-    std::string::size_type marker = tag.find(ValueMarker);
+    std::string::size_type marker = tag.find(kValueMarker);
     if (marker == std::string::npos) return {};
-    std::string::size_type start = marker + ValueMarker.size();
+    std::string::size_type start = marker + kValueMarker.size();
     std::string::size_type end = tag.find('"', start);
     if (end == std::string::npos) return {};
     return tag.substr(start, end - start);
@@ -42,22 +42,22 @@ std::string QuotedValue(const std::string& tag) {
 
 // The "name=value&" a field adds, empty for fields the router does not need.
 std::string FieldAssignment(const std::string& form, std::string::size_type inputStart, const std::string& password) {
-    std::string::size_type typeStart = inputStart + InputMarker.size();
+    std::string::size_type typeStart = inputStart + kInputMarker.size();
     std::string::size_type typeEnd = form.find(' ', typeStart);
     if (typeEnd == std::string::npos) return {};
     std::string type = form.substr(typeStart, typeEnd - typeStart);
     std::string tag = TagText(form, typeStart);
     const std::string name(TrimWhiteSpace(FieldName(tag)));
-    if (type.find(HiddenType) != std::string::npos)
+    if (type.find(kHiddenType) != std::string::npos)
         return UrlEncode(name) + "=" + UrlEncode(std::string(TrimWhiteSpace(QuotedValue(tag)))) + "&";
-    if (type.find(PasswordType) != std::string::npos) return UrlEncode(name) + "=" + password + "&";
+    if (type.find(kPasswordType) != std::string::npos) return UrlEncode(name) + "=" + password + "&";
     return {};
 }
 
 std::string FieldAssignments(const std::string& form, const std::string& password) {
     std::string fields;
-    for (std::string::size_type input = form.find(InputMarker); input != std::string::npos;
-         input = form.find(InputMarker, input + 1)) {
+    for (std::string::size_type input = form.find(kInputMarker); input != std::string::npos;
+         input = form.find(kInputMarker, input + 1)) {
         fields += FieldAssignment(form, input, password);
     }
     return fields;
@@ -67,24 +67,24 @@ std::string FieldAssignments(const std::string& form, const std::string& passwor
 
 std::string BuildLoginRequest(const std::string& formPage, const std::string& password) {
     std::string request = "GET ";
-    std::string::size_type action = formPage.find(ActionMarker);
+    std::string::size_type action = formPage.find(kActionMarker);
     std::string::size_type actionEnd = action == std::string::npos ? action : formPage.find(' ', action);
     if (actionEnd != std::string::npos) {
-        std::string::size_type actionStart = action + ActionMarker.size();
+        std::string::size_type actionStart = action + kActionMarker.size();
         request += formPage.substr(actionStart, actionEnd - actionStart) + "?";
-        std::string::size_type formEnd = formPage.find(FormEndMarker, action);
+        std::string::size_type formEnd = formPage.find(kFormEndMarker, action);
         if (formEnd != std::string::npos) {
-            std::string::size_type formLength = std::min(formEnd - actionStart, LoginFormScanLimit);
+            std::string::size_type formLength = std::min(formEnd - actionStart, kLoginFormScanLimit);
             request += FieldAssignments(formPage.substr(actionStart, formLength), password);
             request.pop_back();  // the last "&", or the "?" when no field was added
         }
     }
-    request += RequestTail;
+    request += kRequestTail;
     return request;
 }
 
 std::string UrlEncode(const std::string& text) {
-    static constexpr char HexDigits[] = "0123456789abcdef";
+    static constexpr char kHexDigits[] = "0123456789abcdef";
     std::string encoded;
     encoded.reserve(text.size());
     for (char c : text) {
@@ -95,8 +95,8 @@ std::string UrlEncode(const std::string& text) {
             encoded += '+';
         } else {
             encoded += '%';
-            encoded += HexDigits[byte >> 4];
-            encoded += HexDigits[byte & 0x0f];
+            encoded += kHexDigits[byte >> 4];
+            encoded += kHexDigits[byte & 0x0f];
         }
     }
     return encoded;

@@ -5,7 +5,7 @@
 // A router's login form is a few hundred bytes. Fields are looked for only this
 // far past the action: each field's searches may run on to the form's end, so a
 // hostile page of unfinished fields would otherwise keep a poll busy for minutes.
-inline constexpr std::size_t LoginFormScanLimit = 16 * 1024;
+inline constexpr std::size_t kLoginFormScanLimit = 16 * 1024;
 
 // The login request built from the router's form page: "GET " + the form's
 // action + "?" + its hidden fields and the password field + RequestTail.

@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr std::string_view HeaderEnd = "\r\n\r\n";
-constexpr std::string_view ContentLengthName = "content-length:";
+constexpr std::string_view kHeaderEnd = "\r\n\r\n";
+constexpr std::string_view kContentLengthName = "content-length:";
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix) {
     if (text.size() < lowerPrefix.size()) return false;
@@ -34,16 +34,16 @@ std::optional<std::size_t> ParseLength(std::string_view value) {
 }  // namespace
 
 std::optional<std::size_t> ExpectedResponseSize(std::string_view received) {
-    std::size_t headerEnd = received.find(HeaderEnd);
+    std::size_t headerEnd = received.find(kHeaderEnd);
     if (headerEnd == std::string_view::npos) return std::nullopt;
-    std::size_t bodyStart = headerEnd + HeaderEnd.size();
+    std::size_t bodyStart = headerEnd + kHeaderEnd.size();
     // Header lines follow the status line; each begins after a "\r\n".
     for (std::size_t lineStart = received.find("\r\n"); lineStart < headerEnd;) {
         lineStart += 2;
         std::size_t lineEnd = received.find("\r\n", lineStart);
         std::string_view line = received.substr(lineStart, lineEnd - lineStart);
-        if (StartsWithIgnoringCase(line, ContentLengthName)) {
-            std::optional<std::size_t> length = ParseLength(line.substr(ContentLengthName.size()));
+        if (StartsWithIgnoringCase(line, kContentLengthName)) {
+            std::optional<std::size_t> length = ParseLength(line.substr(kContentLengthName.size()));
             if (!length || *length > std::numeric_limits<std::size_t>::max() - bodyStart) return std::nullopt;
             return bodyStart + *length;
         }

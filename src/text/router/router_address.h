@@ -8,7 +8,7 @@ struct RouterAddress {
     std::uint32_t port = 80;
 };
 
-inline constexpr std::uint32_t DefaultRouterPort = 80;
+inline constexpr std::uint32_t kDefaultRouterPort = 80;
 
 // Splits at the first colon; the port is the value of the leading digits after
 // it (0 when there are none), 80 when there is no colon. A value past 65535 is

@@ -3,6 +3,6 @@
 std::string FixedRequest(std::string_view path) {
     std::string request = "GET ";
     request += path;
-    request += RequestTail;
+    request += kRequestTail;
     return request;
 }

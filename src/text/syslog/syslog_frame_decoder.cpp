@@ -7,12 +7,12 @@
 namespace {
 constexpr std::string_view FrameEnds("\n\r\0", 3);
 // 999999999 still fits the count; a longer run of digits starts a plain frame.
-constexpr std::size_t MaxCountDigits = 9;
+constexpr std::size_t kMaxCountDigits = 9;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
-SyslogFrameDecoder::SyslogFrameDecoder() { message_.reserve(MaxSyslogMessageSize); }
+SyslogFrameDecoder::SyslogFrameDecoder() { message_.reserve(kMaxSyslogMessageSize); }
 
 bool SyslogFrameDecoder::Feed(std::string_view bytes, const Emit& emit) {
     while (!bytes.empty() && state_ != State::Closed) {
@@ -60,7 +60,7 @@ void SyslogFrameDecoder::TakeCount(char c) {
         count_ = 0;
         message_.clear();
         state_ = State::Counted;
-    } else if (IsDigit(c) && message_.size() < MaxCountDigits) {
+    } else if (IsDigit(c) && message_.size() < kMaxCountDigits) {
         count_ = count_ * 10 + static_cast<std::uint32_t>(c - '0');
         message_ += c;
     } else {
@@ -70,14 +70,14 @@ void SyslogFrameDecoder::TakeCount(char c) {
 }
 
 void SyslogFrameDecoder::TakeCounted(std::string_view& bytes, const Emit& emit) {
-    const auto room = MaxSyslogMessageSize - message_.size();
+    const auto room = kMaxSyslogMessageSize - message_.size();
     const auto taken = std::min({static_cast<std::size_t>(remaining_), bytes.size(), room});
     message_.append(bytes.substr(0, taken));
     bytes.remove_prefix(taken);
     remaining_ -= static_cast<std::uint32_t>(taken);
     if (remaining_ == 0) {
         EndFrame(emit);
-    } else if (message_.size() == MaxSyslogMessageSize) {
+    } else if (message_.size() == kMaxSyslogMessageSize) {
         EndFrame(emit);
         state_ = State::Skipping;
     }
@@ -86,7 +86,7 @@ void SyslogFrameDecoder::TakeCounted(std::string_view& bytes, const Emit& emit) 
 void SyslogFrameDecoder::TakeLine(std::string_view& bytes, const Emit& emit) {
     const auto end = bytes.find_first_of(FrameEnds);
     if (end == 0) return EndFrame(emit);  // the frame's end stays for FrameStart to pass over
-    const auto room = MaxSyslogMessageSize - message_.size();
+    const auto room = kMaxSyslogMessageSize - message_.size();
     if (room == 0) {
         // One byte past the limit and still no end.
         EndFrame(emit);

@@ -6,17 +6,17 @@
 #include "control_characters.h"
 
 namespace {
-constexpr char Blank = ' ';
-constexpr std::string_view Nil = "-";
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+constexpr char kBlank = ' ';
+constexpr std::string_view kNil = "-";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr unsigned MaxPriority = 191;
+constexpr unsigned kMaxPriority = 191;
 // RFC 5424's lengths of the header fields.
-constexpr std::size_t MaxHostLength = 255;
-constexpr std::size_t MaxAppNameLength = 48;
-constexpr std::size_t MaxProcessIdLength = 128;
-constexpr std::size_t MaxMessageIdLength = 32;
+constexpr std::size_t kMaxHostLength = 255;
+constexpr std::size_t kMaxAppNameLength = 48;
+constexpr std::size_t kMaxProcessIdLength = 128;
+constexpr std::size_t kMaxMessageIdLength = 32;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -25,13 +25,13 @@ bool AreDigits(std::string_view text) { return !text.empty() && std::all_of(text
 bool IsFrameEnd(char c) { return c == '\n' || c == '\r' || c == '\0'; }
 
 std::string_view SkipBlanks(std::string_view text) {
-    return text.substr(std::min(text.find_first_not_of(Blank), text.size()));
+    return text.substr(std::min(text.find_first_not_of(kBlank), text.size()));
 }
 
 // The text up to the next blank, taken off the front with that blank; empty
 // when no blank follows.
 std::string_view TakeWord(std::string_view& text) {
-    const auto end = text.find(Blank);
+    const auto end = text.find(kBlank);
     if (end == std::string_view::npos) return {};
     const auto word = text.substr(0, end);
     text.remove_prefix(end + 1);
@@ -46,7 +46,7 @@ void SkipPriority(std::string_view& text) {
     if (!AreDigits(digits)) return;
     unsigned priority = 0;
     for (const char c : digits) priority = priority * 10 + static_cast<unsigned>(c - '0');
-    if (priority > MaxPriority) return;
+    if (priority > kMaxPriority) return;
     text.remove_prefix(close + 1);
 }
 
@@ -65,7 +65,7 @@ bool SkipTraditionalTimestamp(std::string_view& text) {
         text = rest;
         return true;
     }
-    if (std::find(std::begin(Months), std::end(Months), first) == std::end(Months)) return false;
+    if (std::find(std::begin(kMonths), std::end(kMonths), first) == std::end(kMonths)) return false;
     rest = SkipBlanks(rest);
     const auto day = TakeWord(rest);
     const auto time = TakeWord(rest);
@@ -78,7 +78,7 @@ bool SkipTraditionalTimestamp(std::string_view& text) {
 
 // A host name, not a tag ("su:", "dnsmasq[42]:").
 bool IsHostWord(std::string_view word) {
-    return !word.empty() && word.size() <= MaxHostLength && !word.ends_with(':') &&
+    return !word.empty() && word.size() <= kMaxHostLength && !word.ends_with(':') &&
            word.find('[') == std::string_view::npos;
 }
 
@@ -123,36 +123,36 @@ std::optional<std::size_t> StructuredDataEnd(std::string_view text) {
 // What follows STRUCTURED-DATA: the MSG, or the whole text when the data do
 // not close, so that nothing sent is lost.
 std::string_view MessageAfterStructuredData(std::string_view text) {
-    if (text == Nil || text.starts_with("- ")) return text.substr(std::min<std::size_t>(2, text.size()));
+    if (text == kNil || text.starts_with("- ")) return text.substr(std::min<std::size_t>(2, text.size()));
     const auto end = StructuredDataEnd(text);
     if (!end) return text;
     if (*end == text.size()) return {};
-    return text[*end] == Blank ? text.substr(*end + 1) : text;
+    return text[*end] == kBlank ? text.substr(*end + 1) : text;
 }
 
 std::optional<SyslogMessage> ParseStructured(std::string_view text) {
     const auto version = TakeWord(text);
     if (version.size() > 3 || !AreDigits(version) || version.front() == '0') return std::nullopt;
     const auto timestamp = TakeWord(text);
-    if (timestamp != Nil && !IsIsoTimestamp(timestamp)) return std::nullopt;
+    if (timestamp != kNil && !IsIsoTimestamp(timestamp)) return std::nullopt;
     const auto host = TakeWord(text);
     const auto app = TakeWord(text);
     const auto processId = TakeWord(text);
     const auto messageId = TakeWord(text);
-    if (!IsField(host, MaxHostLength) || !IsField(app, MaxAppNameLength) ||
-        !IsField(processId, MaxProcessIdLength) || !IsField(messageId, MaxMessageIdLength)) {
+    if (!IsField(host, kMaxHostLength) || !IsField(app, kMaxAppNameLength) ||
+        !IsField(processId, kMaxProcessIdLength) || !IsField(messageId, kMaxMessageIdLength)) {
         return std::nullopt;
     }
     auto body = MessageAfterStructuredData(text);
-    if (body.starts_with(ByteOrderMark)) body.remove_prefix(ByteOrderMark.size());
+    if (body.starts_with(kByteOrderMark)) body.remove_prefix(kByteOrderMark.size());
 
     SyslogMessage message;
-    if (host != Nil) message.host = host;
-    if (app != Nil) {
+    if (host != kNil) message.host = host;
+    if (app != kNil) {
         message.text = app;
-        if (processId != Nil) message.text.append("[").append(processId).append("]");
+        if (processId != kNil) message.text.append("[").append(processId).append("]");
         message.text += ':';
-        if (!body.empty()) message.text.append(1, Blank).append(body);
+        if (!body.empty()) message.text.append(1, kBlank).append(body);
     } else {
         message.text = body;
     }
@@ -161,7 +161,7 @@ std::optional<SyslogMessage> ParseStructured(std::string_view text) {
 }  // namespace
 
 SyslogMessage ParseSyslogMessage(std::string_view bytes) {
-    bytes = bytes.substr(0, MaxSyslogMessageSize);
+    bytes = bytes.substr(0, kMaxSyslogMessageSize);
     while (!bytes.empty() && IsFrameEnd(bytes.back())) bytes.remove_suffix(1);
     std::string blanked(bytes);
     BlankControlCharacters(blanked);

@@ -4,7 +4,7 @@
 #include <string_view>
 
 // A syslog message longer than this is cut here, by every part that takes one.
-inline constexpr std::size_t MaxSyslogMessageSize = 8192;
+inline constexpr std::size_t kMaxSyslogMessageSize = 8192;
 
 // What a log line takes from one syslog message. The router's own clock is
 // not among it: router clocks are often wrong and RFC 3164 has no year, so

@@ -7,32 +7,32 @@
 #include "logpage/broken_down_time.h"
 
 namespace {
-constexpr std::string_view TipStart = "Vorlane: ";
-constexpr std::string_view WatchingStart = "watching ";
-constexpr std::string_view LastPollStart = " (last poll ";
-constexpr std::string_view LastPollEnd = ")";
-constexpr std::string_view BySyslog = " (syslog)";
-constexpr std::string_view CannotReachStart = "cannot reach ";
-constexpr std::string_view SinceWord = " since ";
-constexpr std::string_view PasswordRefusedTip = "the router refuses the password";
-constexpr std::string_view LoginDisabledTip = "the router has disabled logins";
-constexpr std::string_view CannotListenTip = "cannot listen for the router's syslog messages";
-constexpr std::string_view IdleTip = "not watching (session stopped)";
-constexpr std::string_view AttemptsStart = "; ";
-constexpr std::string_view OneAttemptToday = " intrusion attempt today";
-constexpr std::string_view AttemptsToday = " intrusion attempts today";
+constexpr std::string_view kTipStart = "Vorlane: ";
+constexpr std::string_view kWatchingStart = "watching ";
+constexpr std::string_view kLastPollStart = " (last poll ";
+constexpr std::string_view kLastPollEnd = ")";
+constexpr std::string_view kBySyslog = " (syslog)";
+constexpr std::string_view kCannotReachStart = "cannot reach ";
+constexpr std::string_view kSinceWord = " since ";
+constexpr std::string_view kPasswordRefusedTip = "the router refuses the password";
+constexpr std::string_view kLoginDisabledTip = "the router has disabled logins";
+constexpr std::string_view kCannotListenTip = "cannot listen for the router's syslog messages";
+constexpr std::string_view kIdleTip = "not watching (session stopped)";
+constexpr std::string_view kAttemptsStart = "; ";
+constexpr std::string_view kOneAttemptToday = " intrusion attempt today";
+constexpr std::string_view kAttemptsToday = " intrusion attempts today";
 
-constexpr std::string_view LostRouterStart = "Vorlane cannot reach the router at ";
-constexpr std::string_view ReasonSeparator = ": ";
-constexpr std::string_view NoAnswerReason = "it does not answer";
-constexpr std::string_view SocketErrorReason = "the connection broke off";
-constexpr std::string_view PasswordRefusedReason = "it refuses the password";
-constexpr std::string_view LoginDisabledReason = "it has disabled logins";
-constexpr std::string_view CannotListenReason = "cannot listen for its syslog messages";
-constexpr std::string_view PageMovedReason = "it sends its page to another address";
-constexpr std::string_view PollFailedReason = "the poll failed";
+constexpr std::string_view kLostRouterStart = "Vorlane cannot reach the router at ";
+constexpr std::string_view kReasonSeparator = ": ";
+constexpr std::string_view kNoAnswerReason = "it does not answer";
+constexpr std::string_view kSocketErrorReason = "the connection broke off";
+constexpr std::string_view kPasswordRefusedReason = "it refuses the password";
+constexpr std::string_view kLoginDisabledReason = "it has disabled logins";
+constexpr std::string_view kCannotListenReason = "cannot listen for its syslog messages";
+constexpr std::string_view kPageMovedReason = "it sends its page to another address";
+constexpr std::string_view kPollFailedReason = "the poll failed";
 
-constexpr std::string_view CutMark = "...";
+constexpr std::string_view kCutMark = "...";
 
 // "14:03" in local time.
 std::optional<std::string> ClockText(std::int64_t time) {
@@ -52,8 +52,8 @@ std::string Fitted(std::string_view before, std::string_view address, std::strin
     const std::size_t room = limit - std::min(limit, before.size() + after.size());
     if (address.size() <= room) {
         text.append(address);
-    } else if (room > CutMark.size()) {
-        text.append(address.substr(0, room - CutMark.size())).append(CutMark);
+    } else if (room > kCutMark.size()) {
+        text.append(address.substr(0, room - kCutMark.size())).append(kCutMark);
     }
     text.append(after);
     if (text.size() > limit) text.resize(limit);
@@ -67,7 +67,7 @@ bool IsRefusal(PollResult failure) {
 // The tip's words without the day's attempts, around the router's address
 // when they name it.
 struct TipWords {
-    std::string before{TipStart};
+    std::string before{kTipStart};
     bool namesAddress = true;
     std::string after;
 
@@ -84,59 +84,59 @@ TipWords StateWords(const WatchReport& report) {
     TipWords words;
     switch (report.state) {
         case WatchState::Watching:
-            words.before.append(WatchingStart);
+            words.before.append(kWatchingStart);
             if (report.sessionRunning) {
-                words.AppendTime(LastPollStart, report.lastPage, LastPollEnd);
+                words.AppendTime(kLastPollStart, report.lastPage, kLastPollEnd);
             } else {
-                words.after.append(BySyslog);
+                words.after.append(kBySyslog);
             }
             break;
         case WatchState::Blind:
             if (report.cannotListen) {
-                words.Say(CannotListenTip);
+                words.Say(kCannotListenTip);
             } else if (IsRefusal(report.failure)) {
-                words.Say(PasswordRefusedTip);
+                words.Say(kPasswordRefusedTip);
             } else if (report.failure == PollResult::LoginDisabled) {
-                words.Say(LoginDisabledTip);
+                words.Say(kLoginDisabledTip);
             } else {
-                words.before.append(CannotReachStart);
-                words.AppendTime(SinceWord, report.blindSince, {});
+                words.before.append(kCannotReachStart);
+                words.AppendTime(kSinceWord, report.blindSince, {});
             }
             break;
-        case WatchState::Idle: words.Say(IdleTip); break;
+        case WatchState::Idle: words.Say(kIdleTip); break;
     }
     return words;
 }
 
 std::string_view LostRouterReason(const WatchReport& report) {
-    if (report.cannotListen) return CannotListenReason;
+    if (report.cannotListen) return kCannotListenReason;
     switch (report.failure) {
-        case PollResult::SocketError: return SocketErrorReason;
+        case PollResult::SocketError: return kSocketErrorReason;
         case PollResult::InvalidPassword:
-        case PollResult::AuthorizationFailed: return PasswordRefusedReason;
-        case PollResult::LoginDisabled: return LoginDisabledReason;
-        case PollResult::PageMoved: return PageMovedReason;
-        case PollResult::Failed: return PollFailedReason;
+        case PollResult::AuthorizationFailed: return kPasswordRefusedReason;
+        case PollResult::LoginDisabled: return kLoginDisabledReason;
+        case PollResult::PageMoved: return kPageMovedReason;
+        case PollResult::Failed: return kPollFailedReason;
         case PollResult::GotPage:
         case PollResult::CannotConnect:
         case PollResult::NoAnswer: break;
     }
-    return NoAnswerReason;
+    return kNoAnswerReason;
 }
 }  // namespace
 
 std::string TrayTipText(const WatchReport& report, std::string_view routerAddress, std::uint64_t attemptsToday) {
     TipWords words = StateWords(report);
     if (attemptsToday > 0) {
-        words.after.append(AttemptsStart).append(std::to_string(attemptsToday));
-        words.after.append(attemptsToday == 1 ? OneAttemptToday : AttemptsToday);
+        words.after.append(kAttemptsStart).append(std::to_string(attemptsToday));
+        words.after.append(attemptsToday == 1 ? kOneAttemptToday : kAttemptsToday);
     }
     return Fitted(words.before, words.namesAddress ? routerAddress : std::string_view(), words.after,
-                  MaxTrayTipLength);
+                  kMaxTrayTipLength);
 }
 
 std::string LostRouterBalloonText(const WatchReport& report, std::string_view routerAddress) {
-    std::string after(ReasonSeparator);
+    std::string after(kReasonSeparator);
     after.append(LostRouterReason(report));
-    return Fitted(LostRouterStart, routerAddress, after, MaxBalloonTextLength);
+    return Fitted(kLostRouterStart, routerAddress, after, kMaxBalloonTextLength);
 }

@@ -8,13 +8,13 @@
 
 // The tray icon's tip holds 127 characters (the newer icon record's 128
 // with the terminator); a balloon's text 255, its title 63.
-inline constexpr std::size_t MaxTrayTipLength = 127;
-inline constexpr std::size_t MaxBalloonTextLength = 255;
+inline constexpr std::size_t kMaxTrayTipLength = 127;
+inline constexpr std::size_t kMaxBalloonTextLength = 255;
 
-inline constexpr std::string_view WatchBalloonTitle = "Vorlane";
-inline constexpr std::string_view FirstRunBalloonText =
+inline constexpr std::string_view kWatchBalloonTitle = "Vorlane";
+inline constexpr std::string_view kFirstRunBalloonText =
     "Vorlane is running here. Double-click this icon to set your router's address and password.";
-inline constexpr std::string_view RouterAgainBalloonText = "Vorlane sees the router again.";
+inline constexpr std::string_view kRouterAgainBalloonText = "Vorlane sees the router again.";
 
 // The tip for the report, e.g.
 //   "Vorlane: watching 192.168.1.1 (last poll 14:03)"

@@ -1,11 +1,11 @@
 #include "tray/watch_tracker.h"
 
 namespace {
-constexpr int FailuresToGoBlind = 2;
+constexpr int kFailuresToGoBlind = 2;
 }
 
 bool WatchTracker::SessionBlind() const {
-    return running_ && failuresInRow_ >= FailuresToGoBlind;
+    return running_ && failuresInRow_ >= kFailuresToGoBlind;
 }
 
 WatchState WatchTracker::State() const {

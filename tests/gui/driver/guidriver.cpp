@@ -635,7 +635,7 @@ constexpr DriverCommand kCommands[] = {
     {"pixels", "ID", 1, 1, Target::FirstId, Pixels},
 };
 
-int Usage() {
+int kUsage() {
     std::fputs("usage: guidriver [-w TITLE] COMMAND ARGS...\ncommands:\n", stderr);
     for (const DriverCommand& command : kCommands) std::fprintf(stderr, "  %s %s\n", command.name, command.usage);
     return kUsageError;
@@ -661,16 +661,16 @@ int main(int argc, char** argv) {
     const bool window = argc > 2 && std::string_view(argv[1]) == "-w";
     const std::string title = window ? argv[2] : kMainWindowTitle;
     const int next = window ? 3 : 1;
-    if (next >= argc) return Usage();
+    if (next >= argc) return kUsage();
     const Args args(argv + next + 1, argv + argc);
     for (const DriverCommand& command : kCommands) {
         if (argv[next] != std::string_view(command.name)) continue;
-        if (args.size() < command.minArgs || args.size() > command.maxArgs) return Usage();
+        if (args.size() < command.minArgs || args.size() > command.maxArgs) return kUsage();
         HWND target = nullptr;
         if (command.target != Target::None && (target = Resolve(command, title, args)) == nullptr) return kNoWindow;
         const int result = command.run(target, args);
         std::fflush(stdout);
         return result;
     }
-    return Usage();
+    return kUsage();
 }

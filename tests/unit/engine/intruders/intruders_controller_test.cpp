@@ -135,7 +135,7 @@ TEST(IntrudersController, IgnoreWatchAgainTheChartOfTheSelectionAndTheSavedTable
     EXPECT_EQ(options.quietRepeatMinutes, 30u);
     dialog.SetChecked(IDC_INTRUDERS_QUIET, false);
     intruders.OnCommand(IDC_INTRUDERS_QUIET, ControlEvent::Clicked, options);
-    EXPECT_EQ(options.quietRepeatMinutes, QuietRepeatOff);
+    EXPECT_EQ(options.quietRepeatMinutes, kQuietRepeatOff);
 
     system.savePath = "C:\\intruders.csv";
     intruders.OnCommand(IDC_INTRUDERS_SAVE_CSV, ControlEvent::Clicked, options);
@@ -149,7 +149,7 @@ TEST(IntrudersController, IgnoreWatchAgainTheChartOfTheSelectionAndTheSavedTable
 TEST(IntrudersController, TheSummarySaysWhenAddressesMadeRoom) {
     Scene<ScriptedFiles> scene;
     std::vector<ReportedAttempt> attempts;
-    for (std::uint32_t address = 0; address <= MaxIntruderAddresses; ++address) {
+    for (std::uint32_t address = 0; address <= kMaxIntruderAddresses; ++address) {
         attempts.push_back({{address, "", ""}, std::nullopt});
     }
     scene.intruders.Record(attempts);

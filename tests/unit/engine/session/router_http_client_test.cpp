@@ -79,7 +79,7 @@ TEST_F(RouterHttpClientTest, APortPast16BitsIsRefusedNotNarrowed) {
 }
 
 TEST_F(RouterHttpClientTest, AnAnswerPastTheLimitEndsTheReadWithAnError) {
-    constexpr std::size_t Limit = RouterHttpClient::MaxResponseBytes;
+    constexpr std::size_t Limit = RouterHttpClient::kMaxResponseBytes;
     Sim("mode?name=huge&bytes=" + std::to_string(Limit - 100000));
     EXPECT_TRUE(FetchOnce().ends_with("</HTML>\n"));
 

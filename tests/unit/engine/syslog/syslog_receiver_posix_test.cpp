@@ -15,7 +15,7 @@ TEST(SyslogReceiver, OutlastsHostileSenders) {
     ASSERT_TRUE(receiver.Start(0, "", true));
     const auto port = receiver.Status().port;
     const std::string big(1 << 20, 'x');
-    const std::string cut(MaxSyslogMessageSize, 'x');
+    const std::string cut(kMaxSyslogMessageSize, 'x');
 
     ASSERT_TRUE(SendLoopbackDatagram(port, "<13>before"));
     ASSERT_EQ(sink.AwaitTexts(1, system).size(), 1u);

@@ -54,7 +54,7 @@ TEST(SyslogReceiver, BatchesByTheTickAndStopsClean) {
     const auto port = receiver.Status().port;
     ASSERT_TRUE(SendLoopbackDatagram(port, "a"));
     ASSERT_TRUE(Eventually([&] { return sink.Batches().size() == 1; }));
-    system.tick += SyslogBatchIntervalMs - 1;
+    system.tick += kSyslogBatchIntervalMs - 1;
     TcpSocket connection;
     ASSERT_TRUE(ConnectLoopback(connection, port));
     ASSERT_TRUE(connection.SendAll("1 bc\nd", 6));

@@ -12,7 +12,7 @@ template <typename Condition>
 bool Eventually(Condition condition, FakeSystem* movedOn = nullptr) {
     for (int i = 0; i < 1000; ++i) {
         if (condition()) return true;
-        if (movedOn) movedOn->tick += SyslogBatchIntervalMs;
+        if (movedOn) movedOn->tick += kSyslogBatchIntervalMs;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return false;

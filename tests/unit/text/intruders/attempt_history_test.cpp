@@ -108,7 +108,7 @@ TEST(AttemptChart, BusiestDayBarsUnderTheMouseAndDayTexts) {
             const auto span = chart.BarSpan(*bar, width);
             ASSERT_TRUE(span.left <= x && x < span.right) << x << " of " << width << " in bar " << *bar;
         }
-        EXPECT_EQ(chart.BarSpan(ChartDays - 1, width).right, width);
+        EXPECT_EQ(chart.BarSpan(kChartDays - 1, width).right, width);
     }
 
     EXPECT_EQ(chart.DayLabel(29, DateFormat::Windows), "December 05, 2026");

@@ -27,8 +27,8 @@ TEST(RouterLogIntruderReader, SameTableHoweverTheFileIsCut) {
         "Unrecognized access from 9.8.7.6:1 to TCP port 80\r\n"
         "2001/03/05 - 12:00 - gw kernel: DROP IN=ppp0 OUT= SRC=9.8.7.6 PROTO=TCP DPT=23\r\n"
         "March 05, 2001, 01:07:00 PM - Unrecognized access from 207.71.92.221:138 to TCP port 139\r\n" +
-        fits + std::string(MaxRouterLogLineLength - fits.size(), ' ') + "\n" +
-        "Unrecognized access from 6.6.6.6:1 to UDP port 1" + std::string(MaxRouterLogLineLength, ' ') + "\r\n" +
+        fits + std::string(kMaxRouterLogLineLength - fits.size(), ' ') + "\n" +
+        "Unrecognized access from 6.6.6.6:1 to UDP port 1" + std::string(kMaxRouterLogLineLength, ' ') + "\r\n" +
         std::string("\0\xff\r\r\n\n", 6) + "2001/03/06 - 10:00 - Unrecognized access from 9.8.7.6:2 to UDP port 53";
     const std::vector<IntruderRow> expected = {
         {0x05050505, 1, std::nullopt, std::nullopt, "UDP", "1"},
@@ -130,21 +130,21 @@ TEST(IntruderTable, ARepeatCountsOnceWhileRemembered) {
         table.Add({static_cast<std::uint32_t>(i % 1000), "TCP", std::to_string(i % 7)},
                   LocalStamp{2001, 3, 5 + s / 86400, s / 3600 % 24, s / 60 % 60, s % 60});
     };
-    const std::size_t count = 2 * RememberedAttempts;
+    const std::size_t count = 2 * kRememberedAttempts;
     for (std::size_t i = 0; i < count; ++i) add(i);
     for (int pass = 0; pass < 2; ++pass) {
-        for (std::size_t i = count - RememberedAttempts + 1; i < count; ++i) add(i);
+        for (std::size_t i = count - kRememberedAttempts + 1; i < count; ++i) add(i);
     }
     EXPECT_EQ(AllAttempts(table), count);
 }
 
 TEST(IntruderTable, TheAddressSeenLeastRecentlyMakesRoom) {
     IntruderTable table;
-    for (std::uint32_t address = 1; address <= MaxIntruderAddresses; ++address) table.Add({address, "", ""}, std::nullopt);
+    for (std::uint32_t address = 1; address <= kMaxIntruderAddresses; ++address) table.Add({address, "", ""}, std::nullopt);
     table.Add({1, "", ""}, std::nullopt);
     EXPECT_EQ(table.DroppedAddressCount(), 0u);
     table.Add({0xFFFFFFFF, "", ""}, std::nullopt);
-    EXPECT_EQ(table.AddressCount(), MaxIntruderAddresses);
+    EXPECT_EQ(table.AddressCount(), kMaxIntruderAddresses);
     EXPECT_EQ(table.DroppedAddressCount(), 1u);
     const auto rows = table.SortedRows(IntruderColumn::Address, false);
     EXPECT_EQ(rows[0].address, 1u);

@@ -37,13 +37,13 @@ TEST(QuietRepeats, EachAddressAlertsOncePerPeriodAndNewOnesAtOnce) {
 
 TEST(QuietRepeats, ForgetsExpiredTimesAndTheOldestPastTheCap) {
     QuietRepeats quiet;
-    for (std::uint32_t address = 0; address <= QuietRepeats::MaxRemembered; ++address) {
-        ASSERT_TRUE(quiet.Alerts(std::vector{address}, address, MaxQuietRepeatMinutes));
+    for (std::uint32_t address = 0; address <= QuietRepeats::kMaxRemembered; ++address) {
+        ASSERT_TRUE(quiet.Alerts(std::vector{address}, address, kMaxQuietRepeatMinutes));
     }
-    EXPECT_EQ(quiet.RememberedCount(), QuietRepeats::MaxRemembered);
-    const std::int64_t later = QuietRepeats::MaxRemembered + 1;
-    EXPECT_FALSE(quiet.Alerts(std::vector{std::uint32_t{QuietRepeats::MaxRemembered}}, later, MaxQuietRepeatMinutes));
-    EXPECT_TRUE(quiet.Alerts(std::vector{std::uint32_t{0}}, later, MaxQuietRepeatMinutes));
+    EXPECT_EQ(quiet.RememberedCount(), QuietRepeats::kMaxRemembered);
+    const std::int64_t later = QuietRepeats::kMaxRemembered + 1;
+    EXPECT_FALSE(quiet.Alerts(std::vector{std::uint32_t{QuietRepeats::kMaxRemembered}}, later, kMaxQuietRepeatMinutes));
+    EXPECT_TRUE(quiet.Alerts(std::vector{std::uint32_t{0}}, later, kMaxQuietRepeatMinutes));
 
     EXPECT_TRUE(quiet.Alerts(std::vector{A}, later + 60, 1));
     EXPECT_EQ(quiet.RememberedCount(), 1u);

@@ -82,7 +82,7 @@ TEST(LogPageScanner, NestedCallsStopWithinTheTextAllowance) {
     const std::string page = "<BR><PRE>" + calls + "');";
 
     const auto entries = ScanLogEntries(page, R);
-    EXPECT_LE(TextBytes(entries), page.size() + NestedCallTextAllowance);
+    EXPECT_LE(TextBytes(entries), page.size() + kNestedCallTextAllowance);
     ASSERT_GE(entries.size(), 2u);
     // Those taken are whole: the first runs from its own text to the terminator.
     EXPECT_EQ(entries[0].text, calls.substr(4));
@@ -92,14 +92,14 @@ TEST(LogPageScanner, NestedCallsStopWithinTheTextAllowance) {
 TEST(LogPageScanner, CallsOneAfterAnotherKeepTheNewestEntriesWhateverTheSize) {
     // Well past the allowance itself: the bound follows the page's size.
     std::string calls;
-    const int count = 3 * MaxLogEntries;
+    const int count = 3 * kMaxLogEntries;
     for (int i = 0; i < count; ++i) calls += L2(1000, "Unrecognized access from 10.0.0.1:1 to TCP port " + std::to_string(i));
-    ASSERT_GT(calls.size(), NestedCallTextAllowance);
+    ASSERT_GT(calls.size(), kNestedCallTextAllowance);
 
     const auto entries = ScanLogEntries(LogPage(calls), R);
-    ASSERT_EQ(entries.size(), MaxLogEntries);
+    ASSERT_EQ(entries.size(), kMaxLogEntries);
     EXPECT_EQ(entries.front().message, "Unrecognized access from 10.0.0.1:1 to TCP port 200000");
     EXPECT_EQ(entries.back().message, "Unrecognized access from 10.0.0.1:1 to TCP port 299999");
     // Never all the page's entries at once.
-    EXPECT_LE(entries.capacity(), 2 * MaxLogEntries);
+    EXPECT_LE(entries.capacity(), 2 * kMaxLogEntries);
 }

@@ -39,7 +39,7 @@ TEST(UrlEncode, KeepsDigitsLettersRangeAndDotEncodesTheRest) {
 TEST(HostileLoginForm, FieldsAreLookedForOnlyWithinTheScanLimit) {
     const std::string early = "<INPUT TYPE=HIDDEN NAME=page VALUE=\"log\">";
     const std::string late = "<INPUT TYPE=PASSWORD NAME=pws>";
-    const std::string padding(LoginFormScanLimit, ' ');
+    const std::string padding(kLoginFormScanLimit, ' ');
     EXPECT_EQ(BuildLoginRequest("ACTION=/in " + early + padding + late + "</FORM>", "pw"),
               "GET /in?page=log" + ExpectedTail);
 }

@@ -24,12 +24,12 @@ std::vector<std::string> Decode(std::string_view stream, std::size_t size, bool&
 TEST(SyslogFrameDecoder, BothFramingsTheSameHoweverCut) {
     const std::string stream = Counted("<13>one") + "<13>two\n" + "\r\n<13>three\r\n" + Counted("<13>four\nwith LF") +
                                "<13>five\0"s + "2024x not a count\n" + "1234567890 ten digits\n" +
-                               Counted(std::string(9000, 'x')) + Counted(std::string(MaxSyslogMessageSize, 'y')) +
+                               Counted(std::string(9000, 'x')) + Counted(std::string(kMaxSyslogMessageSize, 'y')) +
                                "<13>unended";
     const std::vector<std::string> expected = {"<13>one", "<13>two", "<13>three", "<13>four\nwith LF", "<13>five",
                                                "2024x not a count", "1234567890 ten digits",
-                                               std::string(MaxSyslogMessageSize, 'x'),
-                                               std::string(MaxSyslogMessageSize, 'y')};
+                                               std::string(kMaxSyslogMessageSize, 'x'),
+                                               std::string(kMaxSyslogMessageSize, 'y')};
     for (std::size_t size = 1; size <= 64; ++size) {
         bool open = false;
         ASSERT_EQ(Decode(stream, size, open), expected) << size;
@@ -44,16 +44,16 @@ TEST(SyslogFrameDecoder, UnendedLineClosesAtTheLimit) {
         std::size_t messages;
         bool open;
     } cases[] = {
-        {std::string(MaxSyslogMessageSize, 'a') + "\nb\n", 2, true},
-        {std::string(MaxSyslogMessageSize + 1, 'a') + "\nb\n", 1, false},
-        {"999999999 " + std::string(3 * MaxSyslogMessageSize, 'c'), 1, true},
+        {std::string(kMaxSyslogMessageSize, 'a') + "\nb\n", 2, true},
+        {std::string(kMaxSyslogMessageSize + 1, 'a') + "\nb\n", 1, false},
+        {"999999999 " + std::string(3 * kMaxSyslogMessageSize, 'c'), 1, true},
     };
     for (const auto& c : cases) {
         for (const std::size_t size : {std::size_t{1}, std::size_t{4096}, c.stream.size()}) {
             bool open = false;
             const auto messages = Decode(c.stream, size, open);
             EXPECT_EQ(messages.size(), c.messages) << size;
-            EXPECT_EQ(messages.front().size(), MaxSyslogMessageSize);
+            EXPECT_EQ(messages.front().size(), kMaxSyslogMessageSize);
             EXPECT_EQ(open, c.open) << size;
         }
     }

@@ -18,7 +18,7 @@ const Event Start = [](WatchTracker& watch) { return watch.SessionStarted(); };
 const Event Stop = [](WatchTracker& watch) { return watch.SessionStopped(); };
 
 constexpr auto Watching = WatchState::Watching, Blind = WatchState::Blind, Idle = WatchState::Idle;
-constexpr auto None = WatchBalloon::None, Lost = WatchBalloon::LostRouter, Again = WatchBalloon::RouterAgain;
+constexpr auto kNone = WatchBalloon::None, Lost = WatchBalloon::LostRouter, Again = WatchBalloon::RouterAgain;
 }  // namespace
 
 TEST(WatchTracker, BlindAfterTwoFailuresInARowOneBalloonPerChange) {
@@ -28,24 +28,24 @@ TEST(WatchTracker, BlindAfterTwoFailuresInARowOneBalloonPerChange) {
         WatchBalloon balloon;
         const char* what;
     } steps[] = {
-        {Poll(PollResult::CannotConnect, 10), Idle, None, "a poll without a session"},
-        {Start, Watching, None, "started, not polled yet"},
-        {Poll(PollResult::CannotConnect, 100), Watching, None, "one failure is forgiven"},
-        {Poll(PollResult::GotPage, 110), Watching, None, "page"},
-        {Poll(PollResult::CannotConnect, 120), Watching, None, "first failure"},
+        {Poll(PollResult::CannotConnect, 10), Idle, kNone, "a poll without a session"},
+        {Start, Watching, kNone, "started, not polled yet"},
+        {Poll(PollResult::CannotConnect, 100), Watching, kNone, "one failure is forgiven"},
+        {Poll(PollResult::GotPage, 110), Watching, kNone, "page"},
+        {Poll(PollResult::CannotConnect, 120), Watching, kNone, "first failure"},
         {Poll(PollResult::SocketError, 130), Blind, Lost, "second failure in a row"},
-        {Poll(PollResult::InvalidPassword, 140), Blind, None, "still blind, no second balloon"},
+        {Poll(PollResult::InvalidPassword, 140), Blind, kNone, "still blind, no second balloon"},
         {Poll(PollResult::GotPage, 150), Watching, Again, "recovered"},
-        {Stop, Idle, None, "stopped"},
-        {Start, Watching, None, "started again"},
-        {Poll(PollResult::LoginDisabled, 200), Watching, None, "first poll fails"},
+        {Stop, Idle, kNone, "stopped"},
+        {Start, Watching, kNone, "started again"},
+        {Poll(PollResult::LoginDisabled, 200), Watching, kNone, "first poll fails"},
         {Poll(PollResult::LoginDisabled, 210), Blind, Lost, "a session that starts blind says so"},
-        {Stop, Idle, None, "stopping a blind session is no news"},
+        {Stop, Idle, kNone, "stopping a blind session is no news"},
         {Syslog(SyslogState::CannotListen, 300), Blind, Lost, "the receiver cannot listen"},
-        {Start, Blind, None, "a session does not hide the receiver's failure"},
+        {Start, Blind, kNone, "a session does not hide the receiver's failure"},
         {Syslog(SyslogState::Listening, 310), Watching, Again, "the receiver listens"},
-        {Stop, Watching, None, "the receiver alone watches"},
-        {Syslog(SyslogState::Off, 320), Idle, None, "nothing watches"},
+        {Stop, Watching, kNone, "the receiver alone watches"},
+        {Syslog(SyslogState::Off, 320), Idle, kNone, "nothing watches"},
     };
     WatchTracker watch;
     for (const auto& step : steps) {
@@ -79,17 +79,17 @@ TEST(TrayTexts, TipsInTheirFormsAndWithinTheLimit) {
 
     // The address gives way at the limit, never the state or the count.
     const std::string tail = " (last poll 14:03); 12345 intrusion attempts today";
-    const std::size_t fits = MaxTrayTipLength - std::string("Vorlane: watching ").size() - tail.size();
+    const std::size_t fits = kMaxTrayTipLength - std::string("Vorlane: watching ").size() - tail.size();
     EXPECT_EQ(TrayTipText(watching, std::string(fits, 'a'), 12345), "Vorlane: watching " + std::string(fits, 'a') + tail);
     EXPECT_EQ(TrayTipText(watching, std::string(fits + 1, 'a'), 12345),
               "Vorlane: watching " + std::string(fits - 3, 'a') + "..." + tail);
-    EXPECT_EQ(TrayTipText(unreachable, std::string(400, 'a'), UINT64_MAX).size(), MaxTrayTipLength);
+    EXPECT_EQ(TrayTipText(unreachable, std::string(400, 'a'), UINT64_MAX).size(), kMaxTrayTipLength);
 
     EXPECT_EQ(LostRouterBalloonText(unreachable, address),
               "Vorlane cannot reach the router at 192.168.1.1: it does not answer");
     EXPECT_EQ(LostRouterBalloonText(refused, address),
               "Vorlane cannot reach the router at 192.168.1.1: it refuses the password");
     const std::string longBalloon = LostRouterBalloonText(deaf, std::string(400, 'a'));
-    EXPECT_EQ(longBalloon.size(), MaxBalloonTextLength);
+    EXPECT_EQ(longBalloon.size(), kMaxBalloonTextLength);
     EXPECT_TRUE(longBalloon.ends_with("a...: cannot listen for its syslog messages")) << longBalloon;
 }
