@@ -23,11 +23,11 @@ text/text_trim.cpp | last - first + 1 => last - first | router_status_window
 text/password_scrambling.cpp | scrambled.size() > kClassicFormSize => scrambled.size() >= kClassicFormSize | options_saved_at_shutdown_and_loaded
 text/password_scrambling.cpp | KeyTextByte(kScrambleKey.size() - i) => KeyTextByte(kScrambleKey.size() - i - 1) | options_saved_at_shutdown_and_loaded
 text/window_geometry.cpp | rect.left < point.x && => rect.left <= point.x && | -
-text/logpage/authorization_check.cpp | page.find(RefusalText) != std::string_view::npos => page.find(RefusalText) == std::string_view::npos | start_hidden_with_auto_start
+text/logpage/authorization_check.cpp | page.find(kRefusalText) != std::string_view::npos => page.find(kRefusalText) == std::string_view::npos | start_hidden_with_auto_start
 text/logpage/date_text.cpp | hour % 12 == 0 ? 12 : hour % 12 => hour % 12 == 0 ? 0 : hour % 12 | start_hidden_with_auto_start
-text/logpage/intruder_address.cpp | AddressOffset = 4; => AddressOffset = 5; | start_hidden_with_auto_start
+text/logpage/intruder_address.cpp | kAddressOffset = 4; => kAddressOffset = 5; | start_hidden_with_auto_start
 text/logpage/log_line_renderer.cpp | LogEntry::Kind::Timed && options.logGMT => LogEntry::Kind::Timed && !options.logGMT | start_hidden_with_auto_start
-text/logpage/log_page_scanner.cpp | MessageOffset = 3; => MessageOffset = 2; | start_hidden_with_auto_start
+text/logpage/log_page_scanner.cpp | kMessageOffset = 3; => kMessageOffset = 2; | start_hidden_with_auto_start
 text/logpage/new_entry_selector.cpp | std::int64_t{time} > std::int64_t{lastDate} + 1 => std::int64_t{time} >= std::int64_t{lastDate} + 1 | start_hidden_with_auto_start
 text/logpage/new_entry_selector.cpp | if (timedEmitted && !options.onlyIntrusion) emit(entry); => if (!options.onlyIntrusion) emit(entry); | start_hidden_with_auto_start
 text/logpage/substring_filter.cpp | if (!MayContain(needle)) return false; => if (!MayContain(needle)) return true; | get_it_now_and_login
@@ -48,7 +48,7 @@ ports/registry_port_win32.cpp | buffer.resize(size); => ; | options_saved_at_shu
 ports/system_port_win32.cpp | TextOrNull(directory) => nullptr | external_program_with_last_lines
 engine/session/router_http_client.cpp | received.size() >= *expectedSize_ => received.size() > *expectedSize_ | hostile_connection_held_open
 engine/session/router_http_client.cpp | std::erase(received, '\0'); => ; | hostile_garbage
-engine/session/router_pages.cpp | answer.find(WrongPasswordMarker1) != std::string::npos && => answer.find(WrongPasswordMarker1) != std::string::npos || | get_it_now_and_login
+engine/session/router_pages.cpp | answer.find(kWrongPasswordMarker1) != std::string::npos && => answer.find(kWrongPasswordMarker1) != std::string::npos || | get_it_now_and_login
 engine/session/router_pages.cpp | pageText.clear(); => ; | get_it_now_and_login
 engine/session/session_controller.cpp | std::min<std::uint64_t>(seconds * 1000, UINT32_MAX) => std::min<std::uint64_t>(seconds * 100, UINT32_MAX) | start_hidden_with_auto_start
 engine/session/poll.cpp | if (IsNoticeText(response) || !IsAuthorizationRequired(response)) { => if (IsNoticeText(response) && !IsAuthorizationRequired(response)) { | start_hidden_with_auto_start
