@@ -4,7 +4,7 @@
 
 #include "alerts/alert_responder.h"
 #include "intruders/quiet_repeats.h"
-#include "logupdate/log_update.h"
+#include "common/log_update.h"
 #include "options/options.h"
 #include "system_port.h"
 

@@ -4,7 +4,7 @@
 
 #include "logpage/log_line_renderer.h"
 #include "logpage/new_entry_selector.h"
-#include "logupdate/log_update.h"
+#include "common/log_update.h"
 
 // Shown instead of the log when the router still refuses after the login.
 inline constexpr char kAuthorizationFailedNotice[] =

@@ -7,7 +7,7 @@
 #include "intruders/intruders_controller.h"
 #include "logupdate/log_file_writer.h"
 #include "logupdate/log_screen.h"
-#include "logupdate/log_update.h"
+#include "common/log_update.h"
 #include "options/options.h"
 
 // The one owner of what a log update changes: the log screen, the latest

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "logpage/log_line_renderer.h"
-#include "logupdate/log_update.h"
+#include "common/log_update.h"
 #include "syslog/syslog_receiver.h"
 
 // A batch of received syslog messages as one log update: a record and a line

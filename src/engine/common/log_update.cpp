@@ -1,4 +1,4 @@
-#include "logupdate/log_update.h"
+#include "common/log_update.h"
 
 #include <algorithm>
 #include <utility>
