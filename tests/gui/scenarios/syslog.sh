@@ -1,6 +1,6 @@
 # Syslog: real senders nobody here wrote (logger, rsyslog) reach the program
 # under Wine; a flood at 2,000 messages a second all reaches router.log
-# while the main window keeps answering.
+# while the main window keeps answering; hostile senders stop nothing.
 
 # The program with syslog on, on a free port, heard from the router's host (127.0.0.1).
 start_syslog_scene() {
@@ -89,4 +89,44 @@ scenario_syslog_flood() {
   note "$arrived of $count messages in router.log, $(( ($(date +%s%N) - started) / 1000000 )) ms from the first sent"
   [ "$arrived" -eq "$count" ] || fail "router.log holds $arrived of $count messages"
   expect_alive
+}
+
+# Hostile senders between good messages, against the Windows sockets: the
+# program keeps running and answering, and the good lines arrive intact.
+scenario_syslog_hostile_senders() {
+  start_syslog_scene '"onlyIntrusion"=dword:00000000'
+  watch_start
+  python3 - "$SYSLOG_PORT" <<'PYTHON' || fail "the hostile sender failed"
+import resource, socket, sys, time
+port = int(sys.argv[1])
+resource.setrlimit(resource.RLIMIT_NOFILE, (1100, resource.getrlimit(resource.RLIMIT_NOFILE)[1]))
+udp = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+def datagram(data): udp.sendto(data, ("127.0.0.1", port)); time.sleep(0.2)
+def connect():
+    s = socket.create_connection(("127.0.0.1", port), timeout=10)
+    return s
+datagram(b"<13>hostile before")
+datagram(b"\x01\xff\x00\r\n\x7fgarbage")
+datagram(b"")
+datagram(b"x" * 65507)
+counted = connect(); counted.sendall(b"999999999 " + b"y" * (1 << 20))
+unended = connect(); unended.sendall(b"z" * (1 << 20))
+flood = []
+for _ in range(1000):
+    try: flood.append(connect())
+    except OSError: break
+datagram(b"<13>hostile during")
+for s in flood + [counted, unended]: s.close()
+time.sleep(0.5)
+after = connect(); after.sendall(b"<13>hostile after\n"); after.close()
+PYTHON
+  wait_for 15 router_log_holds "hostile after" 1 || fail "router.log lacks the message after the hostile ones"
+  watch_stop
+  expect_alive
+  local order
+  order=$(tr -d '\r' <"$APP_DIR/router.log" | grep -o -E 'hostile (before|during|after)' | tr '\n' ' ')
+  expect_same "the good messages in router.log" "$order" "hostile before hostile during hostile after "
+  drv command $ID_TRAY_SYSLOG
+  expect_text -w "$SYSLOG_WINDOW_TITLE" $IDC_SYSLOG_STATUS is \
+    "Listening on UDP and TCP port $SYSLOG_PORT: 7 messages, 0 refused from other addresses" 5000
 }
