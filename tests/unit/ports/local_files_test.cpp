@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "local_files.h"
@@ -12,7 +13,10 @@ namespace {
 // A folder named in Cyrillic: every call must reach the file by its UTF-8 path.
 class LocalFilesTest : public testing::Test {
 protected:
-    LocalFilesTest() : folder_(fs::temp_directory_path() / fs::path(u8"vorlane-\u043f\u0430\u043f\u043a\u0430")) {
+    // A name of its own for each run: other test runs may share the folder.
+    LocalFilesTest()
+        : folder_(fs::temp_directory_path() /
+                  (fs::path(u8"vorlane-\u043f\u0430\u043f\u043a\u0430-") += std::to_string(std::random_device{}()))) {
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <random>
 
 #include "local_files.h"
 #include "resource_ids.h"
@@ -61,7 +62,9 @@ struct Scene {
 // once, and the update's last attempt stays the last.
 TEST(IntrudersController, RouterLogThenUpdatesCountEachAttemptOnce) {
     const TimeZoneGuard zone("UTC0");
-    const auto folder = std::filesystem::temp_directory_path() / "vorlane-intruders-test";
+    // A name of its own for each run: other test runs may share the folder.
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("vorlane-intruders-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "router.log").string();
     std::ofstream(path, std::ios::binary) << kOldLog;
