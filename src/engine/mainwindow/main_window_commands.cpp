@@ -1,7 +1,5 @@
 #include "mainwindow/main_window_commands.h"
 
-#include "router/ipv4_text.h"
-
 namespace {
 
 constexpr char kDeleteLogQuestion[] = "Are you sure you want to delete the log file?";
@@ -39,15 +37,3 @@ void DeleteLogFile(DialogPort& mainDialog, LogFileWriter& logFile) {
 bool ConfirmShutdown(DialogPort& mainDialog) { return UserSaysYes(mainDialog, kShutdownQuestion); }
 
 bool WantsToConnectNow(DialogPort& mainDialog) { return UserSaysYes(mainDialog, kConnectNowQuestion); }
-
-std::optional<std::string> AddressFromSelection(const std::string& selection) {
-    std::string address = selection.substr(0, selection.find(':'));
-    if (!IsDottedIpv4(address)) return std::nullopt;
-    return address;
-}
-
-std::optional<std::string> AddressFromScreenSelection(const std::string& screen, std::size_t selectionStart,
-                                                      std::size_t selectionEnd) {
-    if (selectionStart > selectionEnd || selectionStart > screen.size()) return std::nullopt;
-    return AddressFromSelection(screen.substr(selectionStart, selectionEnd - selectionStart));
-}

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <utility>
 
+#include "logpage/screen_address.h"
 #include "mainwindow/main_window_commands.h"
 #include "path_parts.h"
 #include "resource_ids.h"
