@@ -69,7 +69,7 @@ engine/settings/settings_store.cpp | kLogGmt{"logGMT", &Options::logGMT, true}; 
 engine/options/option_controls.cpp | options.passwordMasked = text == kPasswordMask; => options.passwordMasked = text != kPasswordMask; | options_saved_at_shutdown_and_loaded
 engine/settings/settings_store.cpp | kDateFormat.valueName).value_or(kWindowsFormat) => kDateFormat.valueName).value_or(kLongFormat) | options_saved_at_shutdown_and_loaded
 engine/settings/startup_registration.cpp | return *registeredPath == executablePath ? StartupRegistration::Registered => return *registeredPath != executablePath ? StartupRegistration::Registered | options_saved_at_shutdown_and_loaded
-engine/mainwindow/main_window_commands.cpp | std::string address = selection.substr(0, selection.find(':')); => std::string address = selection; | double_click_address_copy
+text/logpage/screen_address.cpp | std::string address = selection.substr(0, selection.find(':')); => std::string address = selection; | -
 engine/mainwindow/main_window_engine.cpp | if (!IsOn(options_.autoStart) || session_.Running()) return; => if (!IsOn(options_.autoStart)) return; | auto_start_box_asks_to_connect
 shell/main_window_gui.cpp | case WM_AUTO_START: engine_.OnAutoStartRequest(); return TRUE; => case WM_AUTO_START: return TRUE; | start_hidden_with_auto_start
 engine/mainwindow/main_window_engine.cpp | case kCancelCommand: mainWindow_.Hide(); break; => case kCancelCommand: break; | one_copy_hide_and_show
