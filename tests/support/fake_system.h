@@ -63,11 +63,8 @@ public:
     std::string WindowsDirectory() override { return "C:\\windows"; }
     std::string AnsiToUtf8(const std::string& text) override { return text; }
     std::string SystemMessageText(int code) override { return "system text " + std::to_string(code) + "\r\n"; }
-    // What these start is for the GUI tests to judge; launches and sounds are only counted.
-    std::intptr_t OpenWithShell(const ShellRequest&) override {
-        ++shellOpens;
-        return 42;
-    }
+    // What these start is for the GUI tests to judge; sounds are only counted.
+    std::intptr_t OpenWithShell(const ShellRequest&) override { return 42; }
     void PlaySoundFile(const std::string&) override { ++soundsPlayed; }
     void PlaySoundResource(int) override { ++soundsPlayed; }
     std::optional<std::string> ChooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
@@ -81,7 +78,6 @@ public:
     std::atomic<std::int64_t> now{1000000000};
     std::atomic<int> workersStarted{0};
     std::atomic<int> soundsPlayed{0};
-    std::atomic<int> shellOpens{0};
     std::string executablePath = "C:\\Program Files\\Vorlane\\Vorlane.exe";
     std::optional<std::string> savePath;  // what the user picks in the file-save dialog
     std::map<unsigned, unsigned> timers;

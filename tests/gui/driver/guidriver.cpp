@@ -240,14 +240,6 @@ int GetSelection(HWND edit, const Args&) {
 
 int GetCheck(HWND control, const Args&) { return Print(std::to_string(Send(control, BM_GETCHECK))); }
 
-// Sets the state without a click: the program is not told, as when its own code sets a box.
-int SetCheck(HWND control, const Args& a) {
-    std::optional<long> state = Number(a[1]);
-    if (!state) return kUsageError;
-    Send(control, BM_SETCHECK, static_cast<WPARAM>(*state));
-    return Result(static_cast<long>(Send(control, BM_GETCHECK)) == *state);
-}
-
 int Click(HWND control, const Args&) { return Result(PostMessageA(control, BM_CLICK, 0, 0)); }
 
 int Command(HWND window, const Args& a) {
@@ -610,7 +602,6 @@ constexpr DriverCommand kCommands[] = {
     {"wait-text", "ID is|has|lacks|starts TEXT MS", 4, 4, Target::FirstId, WaitText},
     {"get-sel", "ID", 1, 1, Target::FirstId, GetSelection},
     {"get-check", "ID", 1, 1, Target::FirstId, GetCheck},
-    {"set-check", "ID STATE", 2, 2, Target::FirstId, SetCheck},
     {"click", "ID", 1, 1, Target::FirstId, Click},
     {"command", "ID", 1, 1, Target::Window, Command},
     {"key", "escape|enter [ID]", 1, 2, Target::LastId, Key},

@@ -53,11 +53,13 @@ TEST_F(LogPageReadingTest, NewEntriesBecomeRecordsAndLinesAndMoveTheTimeOn) {
     EXPECT_TRUE(reading.update.lines.displayText.empty());
     EXPECT_EQ(reading.lastDate, R - 5);
 
-    // An empty screen forgets the time unless the user keeps it, even when the router refuses.
-    reader.context.screenText = "";
-    reading = ReadLogPage("HTTP/1.0 401 Authorization Required\r\n\r\n", R, reader.context);
-    EXPECT_TRUE(reading.authorizationFailed);
-    EXPECT_EQ(reading.lastDate, 0);
+    // A screen without lines forgets the time unless the user keeps it, even when the router refuses.
+    for (const char* screen : {"", "*** Error: Cannot connect."}) {
+        reader.context.screenText = screen;
+        reading = ReadLogPage("HTTP/1.0 401 Authorization Required\r\n\r\n", R, reader.context);
+        EXPECT_TRUE(reading.authorizationFailed);
+        EXPECT_EQ(reading.lastDate, 0) << screen;
+    }
     reader.context.selection.rememberDate = true;
     EXPECT_EQ(ReadLogPage(LogPage(""), R, reader.context).lastDate, R - 5);
 }

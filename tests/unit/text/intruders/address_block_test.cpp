@@ -5,7 +5,7 @@
 TEST(AddressBlock, ReadsBlocksAndAddressesAndRefusesMalformedOnes) {
     const struct {
         const char* text;
-        std::optional<AddressBlock> block;
+        AddressBlock block;
         const char* canonical;
     } cases[] = {
         {"203.0.113.0/24", AddressBlock{0xCB007100, 24}, "203.0.113.0/24"},
@@ -16,29 +16,17 @@ TEST(AddressBlock, ReadsBlocksAndAddressesAndRefusesMalformedOnes) {
         {"198.51.100.9/0", AddressBlock{0, 0}, "0.0.0.0/0"},
         {"255.255.255.255", AddressBlock{0xFFFFFFFF, 32}, "255.255.255.255"},
         {"0.0.0.0", AddressBlock{0, 32}, "0.0.0.0"},
-        {"", std::nullopt, ""},
-        {"203.0.113.0/33", std::nullopt, ""},
-        {"256.0.0.1", std::nullopt, ""},
-        {"1.2.3", std::nullopt, ""},
-        {"1.2.3.4.5", std::nullopt, ""},
-        {"1..3.4", std::nullopt, ""},
-        {"1.2.3.4/", std::nullopt, ""},
-        {"/24", std::nullopt, ""},
-        {"1.2.3.4/24/8", std::nullopt, ""},
-        {"1.2.3.4 /24", std::nullopt, ""},
-        {"1.2. 3.4", std::nullopt, ""},
-        {"01.2.3.4", std::nullopt, ""},
-        {"1.2.3.4/08", std::nullopt, ""},
-        {"1.2.3.4/-1", std::nullopt, ""},
-        {"1.2.3.4x", std::nullopt, ""},
-        {"1.2.3.1000", std::nullopt, ""},
     };
     for (const auto& c : cases) {
         const auto block = ParseAddressBlock(c.text);
-        EXPECT_EQ(block, c.block) << c.text;
-        if (block) {
-            EXPECT_EQ(AddressBlockText(*block), c.canonical) << c.text;
-        }
+        ASSERT_TRUE(block) << c.text;
+        EXPECT_EQ(*block, c.block) << c.text;
+        EXPECT_EQ(AddressBlockText(*block), c.canonical) << c.text;
+    }
+    for (const char* malformed : {"", "203.0.113.0/33", "256.0.0.1", "1.2.3", "1.2.3.4.5", "1..3.4", "1.2.3.4/", "/24",
+                                  "1.2.3.4/24/8", "1.2.3.4 /24", "1.2. 3.4", "01.2.3.4", "1.2.3.4/08", "1.2.3.4/-1",
+                                  "1.2.3.4x", "1.2.3.1000"}) {
+        EXPECT_EQ(ParseAddressBlock(malformed), std::nullopt) << malformed;
     }
 }
 

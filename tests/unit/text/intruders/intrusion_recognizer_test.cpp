@@ -14,6 +14,15 @@ TEST(IntrusionRecognizer, EachFormAndItsNearMisses) {
     } cases[] = {
         {"Unrecognized access from 207.71.92.221:137 to UDP port 137", "207.71.92.221", "UDP", "137", true},
         {"Unrecognized access from 10.0.0.1 to UDP port 1", "", "", "", true},
+        // The router's own form takes short plain fields or none.
+        {"March 05, 2001, 09:05:07 AM - Unrecognized access from 207.71.92.221:137 to UDP port 137 "
+         "( 2001/03/05 - 09:05:07 GMT )", "207.71.92.221", "UDP", "137", true},
+        {"Unrecognized access from  0.0.0.0 :1 to   ICMP   port   8", "0.0.0.0", "ICMP", "8", true},
+        {"Unrecognized access from 10.0.0.1:5 to", "10.0.0.1", "", "", true},
+        {"Unrecognized access from 10.0.0.1:5 to UDP 137", "10.0.0.1", "", "", true},
+        {"Unrecognized access from 10.0.0.1:5 to PROTOCOLTOOLONGX port 1", "10.0.0.1", "", "", true},
+        {"Unrecognized access from 10.0.0.1:5 to UDP port 123456789012345", "10.0.0.1", "UDP", "123456789012345", true},
+        {"Unrecognized access from 10.0.0.1:5 to U\xffP port 1", "10.0.0.1", "", "", true},
         {"kernel: [UFW BLOCK] IN=ppp0 OUT= MAC=00:11 SRC=203.0.113.9 DST=198.51.100.1 LEN=60 PROTO=TCP SPT=4444 "
          "DPT=23 WINDOW=5840 RES=0x00 SYN URGP=0", "203.0.113.9", "TCP", "23", true},
         {"kernel: DROP IN=eth0 OUT= SRC=1.2.3.4 DST=5.6.7.8 PROTO=UDP SPT=1 DPT=53 LEN=8 trailing words",

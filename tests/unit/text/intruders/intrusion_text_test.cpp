@@ -35,28 +35,6 @@ TEST(LocalStamp, EachDateFormReadsBackAndJunkReadsAsNothing) {
     }
 }
 
-// Which addresses count is FindIntruderAddress's, checked with the log page texts.
-TEST(IntrusionReport, TakesShortPlainFieldsOrNone) {
-    const struct { const char *line, *address, *protocol, *port; } cases[] = {
-        {"March 05, 2001, 09:05:07 AM - Unrecognized access from 207.71.92.221:137 to UDP port 137 "
-         "( 2001/03/05 - 09:05:07 GMT )", "207.71.92.221", "UDP", "137"},
-        {"Unrecognized access from  0.0.0.0 :1 to   ICMP   port   8", "0.0.0.0", "ICMP", "8"},
-        {"Unrecognized access from 10.0.0.1:5 to", "10.0.0.1", "", ""},
-        {"Unrecognized access from 10.0.0.1:5 to UDP 137", "10.0.0.1", "", ""},
-        {"Unrecognized access from 10.0.0.1:5 to PROTOCOLTOOLONGX port 1", "10.0.0.1", "", ""},
-        {"Unrecognized access from 10.0.0.1:5 to UDP port 123456789012345", "10.0.0.1", "UDP", "123456789012345"},
-        {"Unrecognized access from 10.0.0.1:5 to U\xffP port 1", "10.0.0.1", "", ""},
-    };
-    for (const auto& c : cases) {
-        const auto report = ParseIntrusionReport(c.line);
-        ASSERT_TRUE(report) << c.line;
-        EXPECT_EQ(AddressText(report->address), c.address);
-        EXPECT_EQ(report->protocol, c.protocol) << c.line;
-        EXPECT_EQ(report->port, c.port) << c.line;
-    }
-    EXPECT_FALSE(ParseIntrusionReport("Unrecognized access from 10.0.0.1 to UDP port 1"));
-}
-
 TEST(IntrusionBalloonText, AddressThenKnownPortThenTheRest) {
     EXPECT_EQ(IntrusionBalloonText({0xCF475CDD, "UDP", "137"}, 0), "207.71.92.221, UDP port 137");
     EXPECT_EQ(IntrusionBalloonText({0x01020304, "TCP", "80"}, 12), "1.2.3.4, TCP port 80 and 12 more");

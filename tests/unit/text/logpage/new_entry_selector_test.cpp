@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "logpage/last_date_reset.h"
 #include "logpage/new_entry_selector.h"
 
 namespace {
@@ -63,10 +62,4 @@ TEST(LogEntrySelection, IntrusionNotOnTheScreenBypassesTheTimeTest) {
     remember.rememberDate = true;
     EXPECT_TRUE(SelectNewEntries({Timed(50, intrusion)}, ScreenWithLines, remember, 1000).entries.empty());
     EXPECT_TRUE(SelectNewEntries({Timed(50, intrusion)}, "*** (empty) ***", {}, 1000).entries.empty());
-}
-
-TEST(LogEntrySelection, ScreenWithoutLinesForgetsTheRememberedTime) {
-    EXPECT_EQ(ApplyLastDateReset("*** Error: Cannot connect.", false, 500), 0);
-    EXPECT_EQ(ApplyLastDateReset("*** Error: Cannot connect.", true, 500), 500);
-    EXPECT_EQ(ApplyLastDateReset(ScreenWithLines, false, 500), 500);
 }

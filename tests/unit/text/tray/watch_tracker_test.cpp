@@ -54,6 +54,7 @@ TEST(WatchTracker, BlindAfterTwoFailuresInARowOneBalloonPerChange) {
     }
 }
 
+// The unreachable router's tip and balloon are the tray status test's.
 TEST(TrayTexts, TipsInTheirFormsAndWithinTheLimit) {
     const TimeZoneGuard zone("UTC0");
     constexpr std::int64_t At1358 = 50280, At1403 = 50580;
@@ -70,7 +71,6 @@ TEST(TrayTexts, TipsInTheirFormsAndWithinTheLimit) {
         {watching, 0, "Vorlane: watching 192.168.1.1 (last poll 14:03)"},
         {{Watching, true, PollResult::GotPage, false, 0, std::nullopt}, 0, "Vorlane: watching 192.168.1.1"},
         {{Watching, false, PollResult::GotPage, false, 0, std::nullopt}, 0, "Vorlane: watching 192.168.1.1 (syslog)"},
-        {unreachable, 3, "Vorlane: cannot reach 192.168.1.1 since 13:58; 3 intrusion attempts today"},
         {refused, 1, "Vorlane: the router refuses the password; 1 intrusion attempt today"},
         {deaf, 0, "Vorlane: cannot listen for the router's syslog messages"},
         {WatchReport{}, 0, "Vorlane: not watching (session stopped)"},
@@ -85,8 +85,6 @@ TEST(TrayTexts, TipsInTheirFormsAndWithinTheLimit) {
               "Vorlane: watching " + std::string(fits - 3, 'a') + "..." + tail);
     EXPECT_EQ(TrayTipText(unreachable, std::string(400, 'a'), UINT64_MAX).size(), kMaxTrayTipLength);
 
-    EXPECT_EQ(LostRouterBalloonText(unreachable, address),
-              "Vorlane cannot reach the router at 192.168.1.1: it does not answer");
     EXPECT_EQ(LostRouterBalloonText(refused, address),
               "Vorlane cannot reach the router at 192.168.1.1: it refuses the password");
     const std::string longBalloon = LostRouterBalloonText(deaf, std::string(400, 'a'));
